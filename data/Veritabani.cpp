@@ -1,0 +1,46 @@
+#include "Veritabani.h"
+
+#include "Schema.h"
+
+namespace dukkano {
+namespace {
+
+Database& prepared(Database& db)
+{
+    prepareSchema(db);
+    return db;
+}
+
+} // namespace
+
+Veritabani::Veritabani(const QString& path)
+    : baglanti(path)
+    , tableUrunler(prepared(baglanti), QStringLiteral("Urunler"))
+    , tableSatislar(baglanti, QStringLiteral("Satislar"))
+    , tableSatilanUrunler(baglanti, QStringLiteral("SatilanUrunler"))
+    , tableUreticiler(baglanti, QStringLiteral("Ureticiler"))
+    , tableKategoriler(baglanti, QStringLiteral("Kategoriler"))
+    , tableMusteriler(baglanti, QStringLiteral("Musteriler"))
+    , tableMasraflarGiderler(baglanti, QStringLiteral("MasrafGiderler"))
+{
+    for (Dataset* t : {&tableUrunler, &tableSatislar, &tableSatilanUrunler, &tableUreticiler,
+                       &tableKategoriler, &tableMusteriler, &tableMasraflarGiderler})
+        t->open();
+}
+
+void Veritabani::filtreleriKapat()
+{
+    for (Dataset* t : {&tableMusteriler, &tableUrunler, &tableSatislar, &tableSatilanUrunler,
+                       &tableKategoriler, &tableUreticiler})
+        t->setFiltered(false);
+}
+
+qint64 Veritabani::sonrakiSatisNo()
+{
+    Statement& st = baglanti.prepare(QStringLiteral(
+        "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"));
+    st.step();
+    return st.columnInt(0);
+}
+
+} // namespace dukkano

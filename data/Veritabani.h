@@ -1,0 +1,37 @@
+// The shop's database as the windows see it: the connection `baglanti` and the shared table
+// objects, all open for the whole run. The main window owns one; tests make their own.
+#pragma once
+
+#include "Database.h"
+#include "Dataset.h"
+
+#include <QString>
+
+namespace dukkano {
+
+class Veritabani {
+public:
+    // The file the program works on, in the working directory.
+    static QString defaultPath() { return QStringLiteral("veritabani.mdb"); }
+
+    // Opens (creating when missing) the file and every shared object.
+    // Throws DataError with a Turkish message naming the file and the reason.
+    explicit Veritabani(const QString& path = defaultPath());
+
+    Database baglanti;
+    Dataset tableUrunler;
+    Dataset tableSatislar;
+    Dataset tableSatilanUrunler;
+    Dataset tableUreticiler;
+    Dataset tableKategoriler;
+    Dataset tableMusteriler;
+    Dataset tableMasraflarGiderler;
+
+    // What most work windows do when they close: the six shared filters off.
+    void filtreleriKapat();
+
+    // The number the database will give the next Satislar row.
+    qint64 sonrakiSatisNo();
+};
+
+} // namespace dukkano

@@ -1,0 +1,137 @@
+// The connection to the shop's SQLite file: opening, statements, transactions and the
+// table descriptions read from the file's own schema.
+#pragma once
+
+#include "DataError.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dukkano {
+
+// Column kinds, declared in CREATE TABLE by the type names in brackets.
+enum class FieldType {
+    Key,      // INTEGER PRIMARY KEY AUTOINCREMENT
+    Integer,  // INTEGER
+    Text,     // TEXT(n): at most n characters
+    Memo,     // TEXT
+    Money,    // CURRENCY: a whole count of 1/10000 lira
+    Whole,    // DECIMAL(18,0): whole quantities
+    Double,   // DOUBLE
+    Boolean,  // BOOLEAN
+    Date,     // DATE: a calendar day as ISO text
+};
+
+struct FieldInfo {
+    QString name;
+    FieldType type = FieldType::Text;
+    int width = 0;  // characters, for Text
+    bool isNumeric() const;
+};
+
+struct TableInfo {
+    QString name;
+    QVector<FieldInfo> fields;
+    int keyIndex = -1;
+    int indexOf(const QString& field) const;  // case-insensitive, -1 when missing
+    const FieldInfo& key() const { return fields[keyIndex]; }
+};
+
+// A prepared statement; values go in and come out as QVariant (null, qint64, double, QString).
+class Statement {
+public:
+    Statement() = default;
+    Statement(sqlite3* db, const QString& sql);
+    ~Statement();
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&& other) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const QVariant& value);          // 1-based
+    void bind(const QString& name, const QVariant& value);  // ":name"
+    bool step();                                           // true while a row is ready
+    void reset();
+    int columnCount() const;
+    QVariant column(int index) const;
+    qint64 columnInt(int index) const;
+    const QString& sql() const { return m_sql; }
+
+private:
+    [[noreturn]] void fail(int code) const;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_stmt = nullptr;
+    QString m_sql;
+};
+
+class Database {
+public:
+    // Opens (and creates when missing) an SQLite file with the Turkish collation and LIKE.
+    // Throws DataError with a Turkish message naming the file and the reason.
+    explicit Database(const QString& path);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return m_path; }
+    sqlite3* handle() const { return m_handle; }
+
+    // A statement cached by its text; reset and ready to bind.
+    Statement& prepare(const QString& sql);
+    void exec(const QString& sql);
+    qint64 lastInsertId() const;
+    int changes() const;
+
+    // Throws DataError when the table is missing.
+    const TableInfo& table(const QString& name);
+    bool hasTable(const QString& name);
+    void forgetSchema();  // after CREATE or ALTER
+
+    // Nested transactions: the outermost commits, inner ones are savepoints.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+private:
+    QString m_path;
+    QString m_connectionName;
+    sqlite3* m_handle = nullptr;
+    int m_depth = 0;
+    std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
+    QHash<QString, TableInfo> m_tables;
+};
+
+// Begins on construction; rolls back on destruction unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db) : m_db(db) { m_db.begin(); }
+    ~Transaction()
+    {
+        if (m_done)
+            return;
+        try {
+            m_db.rollback();
+        } catch (...) {
+            // The error that brought us here is the one to report.
+        }
+    }
+    void commit() { m_db.commit(); m_done = true; }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+} // namespace dukkano

@@ -1,0 +1,751 @@
+#include "Dataset.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
+#include <stdexcept>
+
+namespace dukkano {
+namespace {
+
+constexpr int pageSize = 64;
+constexpr int cacheLimit = 4096;
+
+QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+
+[[noreturn]] void misuse(const QString& what)
+{
+    throw std::logic_error(what.toStdString());
+}
+
+QVariant typedValue(const FieldInfo& f, const QVariant& stored)
+{
+    if (stored.isNull())
+        return QVariant();
+    switch (f.type) {
+    case FieldType::Money:
+        return QVariant::fromValue(Money::fromUnits(stored.toLongLong()));
+    case FieldType::Date:
+        return QDate::fromString(stored.toString().left(10), Qt::ISODate);
+    case FieldType::Boolean:
+        return stored.toLongLong() != 0;
+    case FieldType::Key:
+    case FieldType::Integer:
+    case FieldType::Whole:
+        return stored.toLongLong();
+    case FieldType::Double:
+        return stored.toDouble();
+    case FieldType::Text:
+    case FieldType::Memo:
+        return stored.toString();
+    }
+    return stored;
+}
+
+} // namespace
+
+Dataset::Dataset(Database& db, const QString& source, QObject* parent)
+    : QObject(parent), m_db(db)
+{
+    setSql(source);
+}
+
+Dataset::~Dataset() = default;
+
+void Dataset::setSql(const QString& select)
+{
+    if (isOpen())
+        close();
+    m_source = select;
+    m_fields.clear();
+    m_tableColumn.clear();
+    m_baseWhere.clear();
+    m_orderBy.clear();
+    m_params.clear();
+
+    static const QRegularExpression shape(
+        QStringLiteral(R"re(^\s*select\s+(.+?)\s+from\s+"?(\w+)"?(?:\s+where\s+(.+?))?(?:\s+order\s+by\s+(.+?))?\s*;?\s*$)re"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto m = shape.match(select);
+    const bool isQuery = m.hasMatch();
+    if (!isQuery && select.trimmed().contains(QLatin1Char(' ')))
+        throw DataError(QStringLiteral("Sorgu anlaşılamadı: %1").arg(select));
+    m_table = &m_db.table(isQuery ? m.captured(2) : select.trimmed());
+    m_baseWhere = isQuery ? m.captured(3).trimmed() : QString();
+    m_orderBy = isQuery ? m.captured(4).trimmed() : QString();
+
+    const QString columns = isQuery ? m.captured(1).trimmed() : QStringLiteral("*");
+    if (columns == QLatin1String("*")) {
+        for (int i = 0; i < m_table->fields.size(); ++i)
+            m_tableColumn << i;
+    } else {
+        for (const QString& c : columns.split(QLatin1Char(','))) {
+            const int i = m_table->indexOf(c.trimmed().remove(QLatin1Char('"')));
+            if (i < 0)
+                throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, c.trimmed()));
+            m_tableColumn << i;
+        }
+        if (!m_tableColumn.contains(m_table->keyIndex))
+            m_tableColumn << m_table->keyIndex;
+    }
+    QStringList names;
+    for (int i : m_tableColumn) {
+        m_fields << m_table->fields[i];
+        names << quoted(m_table->fields[i].name);
+    }
+    m_columnList = names.join(QStringLiteral(", "));
+}
+
+void Dataset::bindValue(const QString& name, const QVariant& value)
+{
+    m_params.insert(name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name, value);
+}
+
+int Dataset::fieldIndex(const QString& field) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].name.compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+const FieldInfo& Dataset::field(const QString& name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, name));
+    return m_fields[i];
+}
+
+QString Dataset::keyField() const { return m_table->key().name; }
+bool Dataset::keyOrdered() const { return m_orderBy.isEmpty(); }
+
+// ---- opening and filtering
+
+void Dataset::open()
+{
+    if (isOpen())
+        return;
+    m_cache.clear();
+    setState(State::Browse);
+    if (m_filtered && !m_filterText.trimmed().isEmpty() && !m_filterExpr)
+        m_filterExpr = FilterExpression::parse(m_filterText, *m_table);
+    m_keys.reset();
+    m_count.reset();
+    if (!keyOrdered())
+        materialize();
+    positionAtEdge(true);
+    emit reset();
+    emit afterScroll();
+}
+
+void Dataset::close()
+{
+    if (!isOpen())
+        return;
+    m_keys.reset();
+    m_count.reset();
+    m_cache.clear();
+    m_buffer.clear();
+    clearPosition();
+    setState(State::Closed);
+    emit reset();
+}
+
+void Dataset::setFilter(const QString& text)
+{
+    if (text == m_filterText)
+        return;
+    if (m_filtered && isOpen()) {
+        auto expr = text.trimmed().isEmpty() ? std::optional<FilterExpression>()
+                                             : FilterExpression::parse(text, *m_table);
+        m_filterText = text;
+        m_filterExpr = std::move(expr);
+        reopen();
+        return;
+    }
+    m_filterText = text;
+    m_filterExpr.reset();
+}
+
+void Dataset::setFiltered(bool on)
+{
+    if (on == m_filtered)
+        return;
+    if (on && !m_filterText.trimmed().isEmpty())
+        m_filterExpr = FilterExpression::parse(m_filterText, *m_table);
+    m_filtered = on;
+    if (isOpen()) {
+        if (m_state != State::Browse)
+            cancel();
+        m_keys.reset();
+        m_count.reset();
+        if (!keyOrdered())
+            materialize();
+        positionAtEdge(true);
+        emit reset();
+        emit afterScroll();
+    }
+}
+
+QString Dataset::whereClause(bool withFilter) const
+{
+    QStringList parts;
+    if (!m_baseWhere.isEmpty())
+        parts << QLatin1Char('(') + m_baseWhere + QLatin1Char(')');
+    if (withFilter && m_filtered && m_filterExpr)
+        parts << m_filterExpr->sql(*m_table);
+    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+}
+
+void Dataset::bindWhere(Statement& st, bool withFilter) const
+{
+    for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
+        st.bind(it.key(), it.value());
+    if (withFilter && m_filtered && m_filterExpr) {
+        const auto& cs = m_filterExpr->comparisons();
+        for (int i = 0; i < cs.size(); ++i)
+            st.bind(QStringLiteral(":f%1").arg(i), cs[i].value);
+    }
+}
+
+// ---- positions
+
+void Dataset::materialize()
+{
+    if (m_keys)
+        return;
+    const QString order = keyOrdered() ? quoted(keyField()) : m_orderBy + QStringLiteral(", ") + quoted(keyField());
+    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                                     .arg(quoted(keyField()), quoted(m_table->name), whereClause(true), order));
+    bindWhere(st, true);
+    QVector<qint64> keys;
+    while (st.step())
+        keys.push_back(st.columnInt(0));
+    m_keys = std::move(keys);
+    m_count.reset();
+    if (m_currentKey == 0) {
+        m_index = -1;
+        return;
+    }
+    auto it = keyOrdered() ? std::lower_bound(m_keys->begin(), m_keys->end(), m_currentKey)
+                           : std::find(m_keys->begin(), m_keys->end(), m_currentKey);
+    if (it == m_keys->end() || *it != m_currentKey)
+        moveToIndex(it == m_keys->end() ? int(m_keys->size()) - 1 : int(it - m_keys->begin()));
+    else
+        m_index = int(it - m_keys->begin());
+}
+
+void Dataset::clearPosition()
+{
+    m_index = -1;
+    m_currentKey = 0;
+    m_eof = m_bof = true;
+}
+
+void Dataset::moveToIndex(int index)
+{
+    if (!m_keys || m_keys->isEmpty()) {
+        clearPosition();
+        return;
+    }
+    m_index = std::clamp(index, 0, int(m_keys->size()) - 1);
+    m_currentKey = (*m_keys)[m_index];
+    m_eof = m_bof = false;
+}
+
+void Dataset::positionAtEdge(bool atFirst)
+{
+    if (m_keys) {
+        moveToIndex(atFirst ? 0 : int(m_keys->size()) - 1);
+    } else {
+        // A key-ordered object finds its ends without listing every key.
+        Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+                                         .arg(quoted(keyField()), quoted(m_table->name), whereClause(true),
+                                              atFirst ? QStringLiteral("ASC") : QStringLiteral("DESC")));
+        bindWhere(st, true);
+        if (st.step()) {
+            m_currentKey = st.columnInt(0);
+            m_index = -1;
+            m_eof = m_bof = false;
+            st.reset();
+        } else {
+            clearPosition();
+        }
+    }
+    if (m_currentKey != 0)
+        m_bof = atFirst;
+}
+
+void Dataset::requireOpen() const
+{
+    if (!isOpen())
+        misuse(QStringLiteral("%1 kapalıyken kullanıldı.").arg(m_source));
+}
+
+void Dataset::first()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        post();
+    positionAtEdge(true);
+    emit afterScroll();
+}
+
+void Dataset::last()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        post();
+    positionAtEdge(false);
+    emit afterScroll();
+}
+
+void Dataset::next()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        post();
+    materialize();
+    if (m_index < 0 || m_index + 1 >= m_keys->size()) {
+        m_eof = true;
+        return;
+    }
+    moveToIndex(m_index + 1);
+    emit afterScroll();
+}
+
+void Dataset::prior()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        post();
+    materialize();
+    if (m_index <= 0) {
+        m_bof = true;
+        return;
+    }
+    moveToIndex(m_index - 1);
+    emit afterScroll();
+}
+
+bool Dataset::isEmpty()
+{
+    return m_currentKey == 0 && m_state != State::Insert;
+}
+
+int Dataset::recordCount()
+{
+    if (!isOpen())
+        return 0;
+    const int pending = m_state == State::Insert ? 1 : 0;
+    if (m_keys)
+        return int(m_keys->size()) + pending;
+    if (!m_count) {
+        Statement& st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table->name), whereClause(true)));
+        bindWhere(st, true);
+        st.step();
+        m_count = int(st.columnInt(0));
+        st.reset();
+    }
+    return *m_count + pending;
+}
+
+int Dataset::currentRow()
+{
+    if (!isOpen())
+        return -1;
+    materialize();
+    if (m_state == State::Insert)
+        return int(m_keys->size());
+    return m_index;
+}
+
+int Dataset::recNo() { return currentRow() + 1; }
+
+void Dataset::setRecNo(int recNo)
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        post();
+    materialize();
+    if (m_keys->isEmpty())
+        return;
+    const int target = std::clamp(recNo - 1, 0, int(m_keys->size()) - 1);
+    if (target == m_index)
+        return;
+    moveToIndex(target);
+    emit afterScroll();
+}
+
+// ---- lookups
+
+std::optional<QVariantMap> Dataset::lookup(const QString& fieldName, const QVariant& value,
+                                           const QStringList& wanted) const
+{
+    const int i = m_table->indexOf(fieldName);
+    if (i < 0)
+        throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, fieldName));
+    QStringList columns;
+    QVector<int> indexes;
+    for (const QString& w : wanted) {
+        const int j = m_table->indexOf(w);
+        if (j < 0)
+            throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, w));
+        indexes << j;
+        columns << quoted(m_table->fields[j].name);
+    }
+    QString where = whereClause(false);
+    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
+             + quoted(m_table->fields[i].name) + QStringLiteral(" = :lookup");
+    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
+                                     .arg(columns.join(QStringLiteral(", ")), quoted(m_table->name), where,
+                                          quoted(keyField())));
+    bindWhere(st, false);
+    st.bind(QStringLiteral(":lookup"), storedValue(m_table->fields[i], value));
+    if (!st.step())
+        return std::nullopt;
+    QVariantMap result;
+    for (int c = 0; c < indexes.size(); ++c)
+        result.insert(m_table->fields[indexes[c]].name, typedValue(m_table->fields[indexes[c]], st.column(c)));
+    st.reset();
+    return result;
+}
+
+bool Dataset::locate(const QString& fieldName, const QVariant& value)
+{
+    requireOpen();
+    const FieldInfo& f = field(fieldName);
+    const QVariant stored = storedValue(f, value);
+    materialize();
+    for (int row = 0; row < m_keys->size(); ++row) {
+        if (valueAt(row, fieldIndex(fieldName)) == typedValue(f, stored)) {
+            if (row != m_index) {
+                moveToIndex(row);
+                emit afterScroll();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---- rows
+
+Dataset::Row Dataset::fetchRow(qint64 key)
+{
+    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                     .arg(m_columnList, quoted(m_table->name), quoted(keyField())));
+    st.bind(1, key);
+    Row row(m_fields.size());
+    if (st.step()) {
+        for (int c = 0; c < m_fields.size(); ++c)
+            row[c] = st.column(c);
+        st.reset();
+    }
+    return row;
+}
+
+void Dataset::fetchPage(int index)
+{
+    if (m_cache.size() > cacheLimit)
+        m_cache.clear();
+    QStringList marks;
+    for (int i = 0; i < pageSize; ++i)
+        marks << QStringLiteral("?");
+    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
+                                     .arg(m_columnList, quoted(m_table->name), quoted(keyField()),
+                                          marks.join(QLatin1Char(','))));
+    const int end = std::min(index + pageSize, int(m_keys->size()));
+    for (int i = index; i < end; ++i) {
+        st.bind(i - index + 1, (*m_keys)[i]);
+        m_cache.insert((*m_keys)[i], Row(m_fields.size()));  // a row deleted elsewhere reads empty
+    }
+    const int keyColumn = m_tableColumn.indexOf(m_table->keyIndex);
+    while (st.step()) {
+        Row row(m_fields.size());
+        for (int c = 0; c < m_fields.size(); ++c)
+            row[c] = st.column(c);
+        m_cache.insert(row[keyColumn].toLongLong(), row);
+    }
+}
+
+const Dataset::Row& Dataset::rowForKey(qint64 key, int indexHint)
+{
+    auto it = m_cache.constFind(key);
+    if (it != m_cache.constEnd())
+        return *it;
+    if (m_keys && indexHint >= 0 && indexHint < m_keys->size() && (*m_keys)[indexHint] == key)
+        fetchPage(indexHint);
+    else
+        m_cache.insert(key, fetchRow(key));
+    return *m_cache.constFind(key);
+}
+
+const Dataset::Row& Dataset::currentRowValues()
+{
+    static const Row none;
+    if (m_state == State::Edit || m_state == State::Insert)
+        return m_buffer;
+    if (m_currentKey == 0)
+        return none;
+    return rowForKey(m_currentKey, m_index);
+}
+
+QVariant Dataset::valueAt(int row, int fieldIndex)
+{
+    if (!isOpen() || fieldIndex < 0 || fieldIndex >= m_fields.size())
+        return QVariant();
+    materialize();
+    const bool bufferRow = (m_state == State::Insert && row == m_keys->size())
+                           || (m_state == State::Edit && row == m_index);
+    if (bufferRow)
+        return typedValue(m_fields[fieldIndex], m_buffer[fieldIndex]);
+    if (row < 0 || row >= m_keys->size())
+        return QVariant();
+    return typedValue(m_fields[fieldIndex], rowForKey((*m_keys)[row], row)[fieldIndex]);
+}
+
+// ---- field reads
+
+QVariant Dataset::readValue(const QString& fieldName)
+{
+    const int i = fieldIndex(fieldName);
+    if (i < 0)
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, fieldName));
+    if (!isOpen())
+        return QVariant();
+    const Row& row = currentRowValues();
+    return row.isEmpty() ? QVariant() : typedValue(m_fields[i], row[i]);
+}
+
+QVariant Dataset::value(const QString& fieldName) { return readValue(fieldName); }
+
+QString Dataset::text(const QString& fieldName)
+{
+    const QVariant v = readValue(fieldName);
+    if (v.isNull())
+        return QString();
+    if (v.metaType() == QMetaType::fromType<Money>())
+        return v.value<Money>().toEditText();
+    switch (v.metaType().id()) {
+    case QMetaType::QDate:
+        return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::Double:
+        return QLocale(QLocale::Turkish, QLocale::Turkey).toString(v.toDouble(), 'g', 15).remove(QChar(0x2E));
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return v.toString();
+    }
+}
+
+qint64 Dataset::number(const QString& fieldName)
+{
+    const QVariant v = readValue(fieldName);
+    if (v.metaType() == QMetaType::fromType<Money>())
+        return qRound64(v.value<Money>().toDouble());
+    if (v.metaType().id() == QMetaType::Double)
+        return qRound64(v.toDouble());
+    return v.toLongLong();
+}
+
+double Dataset::real(const QString& fieldName)
+{
+    const QVariant v = readValue(fieldName);
+    if (v.metaType() == QMetaType::fromType<Money>())
+        return v.value<Money>().toDouble();
+    return v.toDouble();
+}
+
+Money Dataset::money(const QString& fieldName)
+{
+    const QVariant v = readValue(fieldName);
+    if (v.isNull())
+        return Money();
+    if (v.metaType() == QMetaType::fromType<Money>())
+        return v.value<Money>();
+    if (v.metaType().id() == QMetaType::QString)
+        return Money::parse(v.toString()).value_or(Money());
+    if (v.metaType().id() == QMetaType::Double)
+        return Money::fromDouble(v.toDouble());
+    return Money::fromLira(v.toLongLong());
+}
+
+QDate Dataset::date(const QString& fieldName) { return readValue(fieldName).toDate(); }
+bool Dataset::flag(const QString& fieldName) { return readValue(fieldName).toBool(); }
+bool Dataset::isNull(const QString& fieldName) { return readValue(fieldName).isNull(); }
+
+// ---- editing
+
+void Dataset::setState(State s)
+{
+    if (m_state == s)
+        return;
+    m_state = s;
+    emit stateChanged();
+}
+
+void Dataset::requireEditing(const char* what) const
+{
+    if (m_readOnly)
+        misuse(QStringLiteral("%1 salt okunur; %2 yapılamaz.").arg(m_source, QLatin1String(what)));
+    requireOpen();
+}
+
+void Dataset::append()
+{
+    requireEditing("ekleme");
+    if (m_state != State::Browse)
+        post();
+    materialize();
+    m_buffer = Row(m_fields.size());
+    m_changed = QVector<bool>(m_fields.size(), false);
+    setState(State::Insert);
+    emit rowInserted(int(m_keys->size()));
+}
+
+void Dataset::edit()
+{
+    requireEditing("düzenleme");
+    if (m_state != State::Browse)
+        return;
+    if (m_currentKey == 0)
+        return append();
+    m_buffer = rowForKey(m_currentKey, m_index);
+    m_changed = QVector<bool>(m_fields.size(), false);
+    setState(State::Edit);
+}
+
+void Dataset::setValue(const QString& fieldName, const QVariant& value)
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        misuse(QStringLiteral("%1.%2 düzenleme kipi dışında yazıldı.").arg(m_table->name, fieldName));
+    const int i = fieldIndex(fieldName);
+    if (i < 0)
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, fieldName));
+    if (m_fields[i].type == FieldType::Key)
+        misuse(QStringLiteral("%1.%2 anahtar alanı yazılamaz.").arg(m_table->name, fieldName));
+    m_buffer[i] = storedValue(m_fields[i], value);
+    m_changed[i] = true;
+    if (m_keys)
+        emit rowChanged(m_state == State::Insert ? int(m_keys->size()) : m_index);
+}
+
+void Dataset::checkWidths() const
+{
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const FieldInfo& f = m_fields[i];
+        if (!m_changed[i] || f.type != FieldType::Text)
+            continue;
+        const qsizetype length = m_buffer[i].toString().size();
+        if (length > f.width)
+            throw DataError(QStringLiteral("\"%1\" alanına en fazla %2 karakter yazılabilir; yazılan metin %3 karakter. Kayıt yapılmadı.")
+                                .arg(f.name).arg(f.width).arg(length));
+    }
+}
+
+void Dataset::writeBuffer()
+{
+    QStringList names, marks;
+    QVector<QVariant> values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (!m_changed[i])
+            continue;
+        names << quoted(m_fields[i].name);
+        marks << QStringLiteral("?");
+        values << m_buffer[i];
+    }
+    if (m_state == State::Insert) {
+        const QString sql = names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table->name))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoted(m_table->name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        Statement& st = m_db.prepare(sql);
+        for (int i = 0; i < values.size(); ++i)
+            st.bind(i + 1, values[i]);
+        st.step();
+        m_currentKey = m_db.lastInsertId();
+        return;
+    }
+    if (names.isEmpty())
+        return;
+    QStringList sets;
+    for (const QString& n : names)
+        sets << n + QStringLiteral(" = ?");
+    Statement& st = m_db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                     .arg(quoted(m_table->name), sets.join(QStringLiteral(", ")), quoted(keyField())));
+    for (int i = 0; i < values.size(); ++i)
+        st.bind(i + 1, values[i]);
+    st.bind(int(values.size()) + 1, m_currentKey);
+    st.step();
+}
+
+void Dataset::post()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    emit beforePost();
+    checkWidths();
+    const bool inserting = m_state == State::Insert;
+    const qint64 previousKey = m_currentKey;
+    try {
+        writeBuffer();
+    } catch (...) {
+        m_currentKey = previousKey;
+        throw;
+    }
+    m_cache.remove(m_currentKey);
+    m_count.reset();
+    if (inserting && m_keys) {
+        m_keys->push_back(m_currentKey);
+        m_index = int(m_keys->size()) - 1;
+    } else if (inserting) {
+        m_index = -1;
+    }
+    m_eof = m_bof = false;
+    m_buffer.clear();
+    setState(State::Browse);
+    if (m_keys)
+        emit rowChanged(m_index);
+    emit afterPost();
+}
+
+void Dataset::cancel()
+{
+    if (m_state == State::Insert) {
+        m_buffer.clear();
+        setState(State::Browse);
+        emit rowRemoved(int(m_keys->size()));
+        emit afterScroll();
+    } else if (m_state == State::Edit) {
+        m_buffer.clear();
+        setState(State::Browse);
+        if (m_keys)
+            emit rowChanged(m_index);
+    }
+}
+
+void Dataset::remove()
+{
+    requireEditing("silme");
+    if (m_state == State::Insert)
+        return cancel();
+    if (m_state == State::Edit)
+        cancel();
+    if (m_currentKey == 0)
+        return;
+    materialize();
+    Statement& st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table->name), quoted(keyField())));
+    st.bind(1, m_currentKey);
+    st.step();
+    m_cache.remove(m_currentKey);
+    const int removed = m_index;
+    m_keys->removeAt(removed);
+    m_count.reset();
+    emit rowRemoved(removed);
+    moveToIndex(removed);
+    emit afterScroll();
+}
+
+} // namespace dukkano

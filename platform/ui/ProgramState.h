@@ -1,0 +1,17 @@
+// Program-wide state shared by the main window and the work windows.
+#pragma once
+
+#include <QString>
+
+namespace dukkano {
+
+// A work window is open; while set, guarded commands refuse to open another.
+inline bool acikFormVar = false;
+
+inline QString kayitliKullaniciAdi;
+inline QString kayitliSifre;
+
+// The refusal of the one-work-window rule.
+inline const QString acikFormMesaji = QStringLiteral("Lütfen Önce Açık Olan Formu Kapatın.");
+
+} // namespace dukkano

@@ -1,0 +1,263 @@
+// Table and query objects: walking, editing, events, lookups, searches and their errors.
+#include "TestSupport.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace dukkano;
+using namespace dukkano::test;
+
+class TestDataset : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyObjectReadsEmpty()
+    {
+        TempShop shop;
+        Dataset& t = shop.db().tableUrunler;
+        QVERIFY(t.eof());
+        QVERIFY(t.isEmpty());
+        QCOMPARE(t.recordCount(), 0);
+        QCOMPARE(t.recNo(), 0);
+        QCOMPARE(t.text(u"UrunAdi"_qs), QString());
+        QCOMPARE(t.number(u"StoktakiBirimMiktari"_qs), 0);
+        QCOMPARE(t.money(u"BirimSatisFiyati"_qs), Money());
+        t.next();
+        QVERIFY(t.eof());
+    }
+
+    void walkAppendEditDelete()
+    {
+        TempShop shop;
+        Dataset& t = shop.db().tableSatislar;
+        for (int i = 1; i <= 3; ++i) {
+            t.append();
+            t.setValue(u"ToplamTutar"_qs, Money::fromLira(i));
+            t.setValue(u"SatisTarihi"_qs, QDate(2026, 12, i));
+            t.post();
+        }
+        t.last();
+        QCOMPARE(t.number(u"SatisNo"_qs), 3);  // the newest sale is last
+        QCOMPARE(t.date(u"SatisTarihi"_qs), QDate(2026, 12, 3));
+        QCOMPARE(t.text(u"SatisTarihi"_qs), u"03.12.2026"_qs);
+
+        QList<qint64> walked;
+        for (t.first(); !t.eof(); t.next())
+            walked << t.number(u"SatisNo"_qs);
+        QCOMPARE(walked, (QList<qint64>{1, 2, 3}));
+
+        t.setRecNo(2);
+        t.edit();
+        t.setValue(u"ToplamTutar"_qs, u"7,25"_qs);
+        t.post();
+        t.reopen();
+        t.setRecNo(2);
+        QCOMPARE(t.money(u"ToplamTutar"_qs), lira("7,25"));
+
+        t.remove();  // moves to the next row
+        QCOMPARE(t.recordCount(), 2);
+        QCOMPARE(t.number(u"SatisNo"_qs), 3);
+        t.remove();  // the last row: moves to the new last
+        QCOMPARE(t.number(u"SatisNo"_qs), 1);
+        t.remove();
+        QVERIFY(t.isEmpty());
+        QVERIFY(t.eof());
+    }
+
+    void cancelWritesNothing()
+    {
+        TempShop shop;
+        Dataset& t = shop.db().tableKategoriler;
+        t.append();
+        t.setValue(u"KategoriAdi"_qs, u"Gıda"_qs);
+        QCOMPARE(t.recordCount(), 1);
+        t.cancel();
+        t.reopen();
+        QCOMPARE(t.recordCount(), 0);
+    }
+
+    void eventsFireOncePerMove()
+    {
+        TempShop shop;
+        shop.addProduct(u"A"_qs, u"1"_qs, Money::fromLira(1));
+        shop.addProduct(u"B"_qs, u"2"_qs, Money::fromLira(2));
+        Dataset& t = shop.db().tableUrunler;
+        t.reopen();
+        QSignalSpy scrolls(&t, &Dataset::afterScroll);
+        t.next();
+        t.next();  // past the end: no move
+        t.first();
+        QCOMPARE(scrolls.count(), 2);
+        QVERIFY(!t.eof());
+    }
+
+    void beforePostMayChangeTheRow()
+    {
+        TempShop shop;
+        Dataset t(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        t.open();
+        connect(&t, &Dataset::beforePost, &t, [&t] {
+            t.setValue(u"UrunSatisTutari"_qs,
+                       QVariant::fromValue(t.money(u"BirimSatisFiyati"_qs).times(t.number(u"BirimAdedi"_qs))));
+        });
+        t.append();
+        t.setValue(u"BirimAdedi"_qs, 3);
+        t.setValue(u"BirimSatisFiyati"_qs, u"2,50"_qs);
+        t.post();
+        QCOMPARE(t.money(u"UrunSatisTutari"_qs), lira("7,50"));
+    }
+
+    void refusedWritesLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("text too long") << "UrunAdi" << QVariant(QString(51, QLatin1Char('x')))
+                                       << "\"UrunAdi\" alanına en fazla 50 karakter yazılabilir";
+        QTest::newRow("not a price") << "BirimSatisFiyati" << QVariant(u"on lira"_qs) << "\"BirimSatisFiyati\"";
+        QTest::newRow("fraction of a unit") << "StoktakiBirimMiktari" << QVariant(u"2,5"_qs) << "tam sayı";
+        QTest::newRow("fraction as number") << "StoktakiBirimMiktari" << QVariant(2.5) << "tam sayı";
+        QTest::newRow("not a day") << "SonKullanmaTarihi" << QVariant(u"31.02.2026"_qs) << "tarih";
+    }
+    void refusedWritesLeaveNothing()
+    {
+        QFETCH(QString, field);
+        QFETCH(QVariant, value);
+        QFETCH(QString, message);
+        TempShop shop;
+        Dataset& t = shop.db().tableUrunler;
+        t.append();
+        t.setValue(u"UrunAdi"_qs, u"Çay"_qs);
+        try {
+            t.setValue(field, value);
+            t.post();
+            QFAIL("the write was accepted");
+        } catch (const DataError& e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        t.cancel();
+        t.reopen();
+        QCOMPARE(t.recordCount(), 0);
+    }
+
+    void writingOutsideEditIsAnError()
+    {
+        TempShop shop;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, shop.db().tableUrunler.setValue(u"UrunAdi"_qs, u"x"_qs));
+        Dataset readOnly(shop.db().baglanti, u"Satislar"_qs);
+        readOnly.setReadOnly(true);
+        readOnly.open();
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, readOnly.append());
+    }
+
+    void lookupIgnoresFilterAndKeepsPosition()
+    {
+        TempShop shop;
+        shop.addProduct(u"Çay"_qs, u"101"_qs, lira("2,50"));
+        const qint64 sut = shop.addProduct(u"Süt"_qs, u"O'102"_qs, lira("15"));
+        Dataset& t = shop.db().tableUrunler;
+        t.setFilter(u"[UrunNo]=1"_qs);
+        t.setFiltered(true);
+        const auto found = t.lookup(u"SeriNumarasi"_qs, u"O'102"_qs, {u"UrunNo"_qs, u"UrunAdi"_qs, u"BirimSatisFiyati"_qs});
+        QVERIFY(found);
+        QCOMPARE(found->value(u"UrunNo"_qs).toLongLong(), sut);
+        QCOMPARE(found->value(u"BirimSatisFiyati"_qs).value<Money>(), Money::fromLira(15));
+        QCOMPARE(t.text(u"UrunAdi"_qs), u"Çay"_qs);
+        QVERIFY(!t.lookup(u"SeriNumarasi"_qs, u"999"_qs, {u"UrunNo"_qs}));
+    }
+
+    void querySortsAndSearchesTheTurkishWay_data()
+    {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("all") << "" << QStringList{u"Cips"_qs, u"çay"_qs, u"Çikolata"_qs, u"ılık su"_qs, u"İncir"_qs, u"O'Neil"_qs, u"Şeker"_qs, u"Şeker_2"_qs};
+        QTest::newRow("lower finds upper") << "ş" << QStringList{u"Şeker"_qs, u"Şeker_2"_qs};
+        QTest::newRow("upper finds lower") << "Ç" << QStringList{u"çay"_qs, u"Çikolata"_qs};
+        QTest::newRow("dotted i") << "i" << QStringList{u"İncir"_qs};
+        QTest::newRow("dotless I") << "I" << QStringList{u"ılık su"_qs};
+        QTest::newRow("percent is a wildcard") << "%su" << QStringList{u"ılık su"_qs};
+        QTest::newRow("underscore is a wildcard") << "Şeker_" << QStringList{u"Şeker_2"_qs};
+        QTest::newRow("quote is a character") << "O'" << QStringList{u"O'Neil"_qs};
+    }
+    void querySortsAndSearchesTheTurkishWay()
+    {
+        QFETCH(QString, search);
+        QFETCH(QStringList, names);
+        TempShop shop;
+        for (const char* n : {"Şeker_2", "Şeker", "İncir", "çay", "Cips", "ılık su", "Çikolata", "O'Neil"})
+            shop.addProduct(QString::fromUtf8(n), QString(), Money());
+        Dataset q(shop.db().baglanti, u"select * from Urunler where UrunAdi like :arama || '%' ORDER BY UrunAdi"_qs);
+        q.bindValue(u"arama"_qs, search);
+        q.open();
+        QStringList seen;
+        for (q.first(); !q.eof(); q.next())
+            seen << q.text(u"UrunAdi"_qs);
+        QCOMPARE(seen, names);
+    }
+
+    void queryIsWritableThroughTheKey()
+    {
+        TempShop shop;
+        shop.addProduct(u"Şeker"_qs, u"1"_qs, Money());
+        shop.addProduct(u"Çay"_qs, u"2"_qs, Money());
+        Dataset q(shop.db().baglanti, u"select MusteriNo, AdiSoyadi, ToplamBorc from Musteriler ORDER BY AdiSoyadi"_qs);
+        q.open();
+        QCOMPARE(q.fields().size(), 3);
+        Dataset p(shop.db().baglanti, u"select * from  Urunler ORDER BY UrunAdi"_qs);
+        p.open();
+        QCOMPARE(p.text(u"UrunAdi"_qs), u"Çay"_qs);
+        p.edit();
+        p.setValue(u"UrunAdi"_qs, u"Ayran"_qs);
+        p.post();
+        QCOMPARE(p.valueAt(0, p.fieldIndex(u"UrunAdi"_qs)).toString(), u"Ayran"_qs);
+        Dataset& shared = shop.db().tableUrunler;
+        shared.reopen();
+        QVERIFY(shared.locate(u"UrunAdi"_qs, u"Ayran"_qs));
+        QCOMPARE(shared.number(u"UrunNo"_qs), 2);
+    }
+
+    void transactionRollsBackEveryWrite()
+    {
+        TempShop shop;
+        Veritabani& db = shop.db();
+        try {
+            Transaction transaction(db.baglanti);
+            db.tableSatislar.append();
+            db.tableSatislar.setValue(u"ToplamTutar"_qs, 5);
+            db.tableSatislar.post();
+            db.tableSatilanUrunler.append();
+            db.tableSatilanUrunler.setValue(u"UrunAdi"_qs, QString(60, QLatin1Char('x')));
+            db.tableSatilanUrunler.post();
+            transaction.commit();
+        } catch (const DataError&) {
+        }
+        db.tableSatilanUrunler.cancel();
+        db.tableSatislar.reopen();
+        db.tableSatilanUrunler.reopen();
+        QCOMPARE(db.tableSatislar.recordCount(), 0);
+        QCOMPARE(db.tableSatilanUrunler.recordCount(), 0);
+    }
+
+    void pagesCoverManyRows()
+    {
+        TempShop shop;
+        Database& db = shop.db().baglanti;
+        db.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+                "INSERT INTO SatilanUrunler (SatisNo, BirimAdedi) SELECT i % 7, i FROM n"_qs);
+        Dataset& t = shop.db().tableSatilanUrunler;
+        t.reopen();
+        QCOMPARE(t.recordCount(), 5000);
+        double sum = 0;
+        for (t.first(); !t.eof(); t.next())
+            sum += t.real(u"BirimAdedi"_qs);
+        QCOMPARE(sum, 5000.0 * 5001 / 2);
+        t.setRecNo(4321);
+        QCOMPARE(t.real(u"BirimAdedi"_qs), 4321.0);
+        t.setFilter(u"[SatisNo]=3"_qs);
+        t.setFiltered(true);
+        QCOMPARE(t.recordCount(), 714);
+        QCOMPARE(t.real(u"BirimAdedi"_qs), 3.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataset)
+#include "test_dataset.moc"

@@ -1,0 +1,91 @@
+#include "TestSupport.h"
+
+#include "SettingsKey.h"
+
+#include <QWidget>
+
+namespace dukkano::test {
+
+ScriptedDialogs::ScriptedDialogs() { setDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { setDialogs(nullptr); }
+
+void ScriptedDialogs::message(const QString& text, const QString& caption)
+{
+    shown << text;
+    captions << caption;
+}
+
+bool ScriptedDialogs::question(const QString& text, const QString& caption, QuestionButtons)
+{
+    shown << text;
+    captions << caption;
+    if (m_answers.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__, __LINE__);
+        return false;
+    }
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+}
+
+std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt,
+                                              const QString&)
+{
+    shown << prompt;
+    captions << caption;
+    if (m_inputs.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected input box: ") + prompt), __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    auto answer = m_inputs.front();
+    m_inputs.pop_front();
+    return answer;
+}
+
+TempShop::TempShop()
+{
+    SettingsKey::setFolder(m_dir.filePath(QStringLiteral("settings")));
+    m_db = std::make_unique<Veritabani>(databasePath());
+}
+
+TempShop::~TempShop()
+{
+    m_db.reset();
+    SettingsKey::setFolder(QString());
+}
+
+qint64 TempShop::addProduct(const QString& name, const QString& barcode, Money salePrice,
+                            Money purchasePrice, qint64 stock, const QString& description)
+{
+    Statement& st = m_db->baglanti.prepare(QStringLiteral(
+        "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+        "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
+        "VALUES (?, ?, 1, 0, ?, ?, ?, ?, ?, '')"));
+    st.bind(1, name);
+    st.bind(2, description);
+    st.bind(3, barcode);
+    st.bind(4, stock);
+    st.bind(5, purchasePrice.units());
+    st.bind(6, salePrice.units());
+    st.bind(7, salePrice.units());
+    st.step();
+    return m_db->baglanti.lastInsertId();
+}
+
+qint64 TempShop::addCustomer(const QString& name, const QString& fatherName)
+{
+    Statement& st = m_db->baglanti.prepare(
+        QStringLiteral("INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES (?, ?)"));
+    st.bind(1, name);
+    st.bind(2, fatherName);
+    st.step();
+    return m_db->baglanti.lastInsertId();
+}
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+} // namespace dukkano::test

@@ -1,0 +1,69 @@
+// What the tests share: a temporary shop database and settings folder, scripted dialogs that
+// record every box and give queued answers, and typing of Turkish text into widgets.
+#pragma once
+
+#include "Dialogs.h"
+#include "Money.h"
+#include "Veritabani.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+class QWidget;
+
+namespace dukkano::test {
+
+// Installs itself as the program's dialogs for its lifetime. An unexpected question or input
+// box (none queued) fails the running test and answers No / cancel.
+class ScriptedDialogs : public Dialogs {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void message(const QString& text, const QString& caption) override;
+    bool question(const QString& text, const QString& caption, QuestionButtons buttons) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt,
+                                 const QString& initial) override;
+
+    void answerQuestion(bool yes) { m_answers.push_back(yes); }
+    void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+
+    QStringList shown;     // the text of every box, in order
+    QStringList captions;  // the caption of every box, in order
+    QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
+    void clear() { shown.clear(); captions.clear(); }
+
+private:
+    std::deque<bool> m_answers;
+    std::deque<std::optional<QString>> m_inputs;
+};
+
+// A fresh shop in a temporary folder, with the settings folder pointed there too.
+class TempShop {
+public:
+    TempShop();
+    ~TempShop();
+    QString folder() const { return m_dir.path(); }
+    QString databasePath() const { return m_dir.filePath(QStringLiteral("veritabani.mdb")); }
+    Veritabani& db() { return *m_db; }
+
+    // Adds a product through its own statement; returns its UrunNo.
+    qint64 addProduct(const QString& name, const QString& barcode, Money salePrice,
+                      Money purchasePrice = Money(), qint64 stock = 20,
+                      const QString& description = QString());
+    qint64 addCustomer(const QString& name, const QString& fatherName);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Veritabani> m_db;
+};
+
+// Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
+void typeText(QWidget* widget, const QString& text);
+
+inline Money lira(const char* text) { return *Money::parse(QString::fromUtf8(text)); }
+
+} // namespace dukkano::test
