@@ -598,11 +598,11 @@ void Dataset::append()
     requireEditing("ekleme");
     if (m_state != State::Browse)
         post();
-    materialize();
     m_buffer = Row(m_fields.size());
     m_changed = QVector<bool>(m_fields.size(), false);
     setState(State::Insert);
-    emit rowInserted(int(m_keys->size()));
+    if (m_keys)
+        emit rowInserted(int(m_keys->size()));
 }
 
 void Dataset::edit()
@@ -716,7 +716,8 @@ void Dataset::cancel()
     if (m_state == State::Insert) {
         m_buffer.clear();
         setState(State::Browse);
-        emit rowRemoved(int(m_keys->size()));
+        if (m_keys)
+            emit rowRemoved(int(m_keys->size()));
         emit afterScroll();
     } else if (m_state == State::Edit) {
         m_buffer.clear();

@@ -95,6 +95,9 @@ public:
 
     // Reading by position without moving, for grids.
     QVariant valueAt(int row, int fieldIndex);
+    // Lists the visible keys now, so that row numbers and the row signals are always given;
+    // a grid calls it when it attaches. Table objects otherwise do this only when needed.
+    void materialize();
 
 signals:
     void afterScroll();
@@ -115,7 +118,6 @@ private:
     QString keyField() const;
     QString whereClause(bool withFilter) const;
     void bindWhere(Statement& st, bool withFilter) const;
-    void materialize();
     bool keyOrdered() const;
     void positionAtEdge(bool atFirst);
     void moveToIndex(int index);

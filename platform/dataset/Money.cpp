@@ -91,6 +91,17 @@ std::optional<Money> Money::parse(QStringView text)
     return Money(negative ? -units : units);
 }
 
+Money Money::roundedToCents() const
+{
+    constexpr qint64 step = 100;
+    qint64 down = m_units / step * step;
+    if (m_units < 0 && down != m_units)
+        down -= step;
+    const qint64 rest = m_units - down;  // 0..99
+    const bool up = rest > step / 2 || (rest == step / 2 && (down / step) % 2 != 0);
+    return Money(up ? down + step : down);
+}
+
 QString Money::toPlain() const
 {
     const qint64 magnitude = m_units < 0 ? -m_units : m_units;

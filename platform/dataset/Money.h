@@ -27,6 +27,9 @@ public:
     double toDouble() const { return double(m_units) / unitsPerLira; }
     constexpr bool isZero() const { return m_units == 0; }
 
+    // To whole kuruş, halves to even.
+    Money roundedToCents() const;
+
     // Exact: a whole quantity times a price.
     constexpr Money times(qint64 quantity) const { return Money(m_units * quantity); }
 

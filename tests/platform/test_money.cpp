@@ -79,6 +79,12 @@ private slots:
         QCOMPARE(Money::fromDouble(0.00005).units(), qint64(0));  // half to even
         QCOMPARE(Money::fromDouble(12.34567).units(), qint64(123457));
         QVERIFY(Money::fromLira(1) > Money::fromUnits(9999));
+        QCOMPARE(Money::fromUnits(12345).roundedToCents(), Money::fromUnits(12300));
+        QCOMPARE(Money::fromUnits(12350).roundedToCents(), Money::fromUnits(12400));  // half to even
+        QCOMPARE(Money::fromUnits(12250).roundedToCents(), Money::fromUnits(12200));
+        QCOMPARE(Money::fromUnits(12251).roundedToCents(), Money::fromUnits(12300));
+        QCOMPARE(Money::fromUnits(-12351).roundedToCents(), Money::fromUnits(-12400));
+        QCOMPARE(Money::fromUnits(-12250).roundedToCents(), Money::fromUnits(-12200));
     }
 };
 

@@ -1,0 +1,25 @@
+// Storing a completed sale: the sale row, its lines, the stock and an on-account customer's
+// debt, all in one transaction.
+#pragma once
+
+#include "Money.h"
+
+#include <optional>
+
+namespace dukkano {
+
+class Dataset;
+class Veritabani;
+
+struct TamamlananSatis {
+    Money araToplam;               // the sum of the line amounts, before the discount
+    std::optional<Money> indirim;  // the discount as typed; none when the field is empty
+    bool veresiye = false;         // on account: the customer is the current row of tableMusteriler
+};
+
+// Writes the basket as one sale through the shared table objects and returns its SatisNo.
+// Either everything is written or nothing: on any failure the transaction is rolled back, the
+// shared objects are reopened on what is stored, and the DataError is passed on.
+qint64 satisiKaydet(Veritabani& db, Dataset& sepet, const TamamlananSatis& satis);
+
+} // namespace dukkano

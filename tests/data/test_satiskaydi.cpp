@@ -1,0 +1,178 @@
+// Storing a completed sale: what is written for cash, discount and on-account sales, and that a
+// failure anywhere leaves the database as it was.
+#include "Clock.h"
+#include "SatisKaydi.h"
+#include "TestSupport.h"
+
+#include <QTest>
+
+using namespace dukkano;
+using namespace dukkano::test;
+
+namespace {
+
+struct Line {
+    qint64 urunNo;
+    QString name;
+    qint64 quantity;
+    const char* price;
+};
+
+void putInBasket(Dataset& basket, const QList<Line>& lines)
+{
+    for (const Line& l : lines) {
+        basket.append();
+        basket.setValue(u"UrunNo"_qs, l.urunNo);
+        basket.setValue(u"UrunAdi"_qs, l.name);
+        basket.setValue(u"BirimAdedi"_qs, l.quantity);
+        basket.setValue(u"BirimSatisFiyati"_qs, lira(l.price));
+        basket.setValue(u"UrunSatisTutari"_qs, lira(l.price).times(l.quantity));
+        basket.post();
+    }
+}
+
+qint64 scalar(Database& db, const QString& sql)
+{
+    Statement& st = db.prepare(sql);
+    st.step();
+    const qint64 v = st.columnInt(0);
+    st.reset();
+    return v;
+}
+
+void chooseCustomer(Veritabani& db, const QString& name)
+{
+    db.tableMusteriler.setFiltered(false);
+    db.tableMusteriler.setFilter(QStringLiteral("[AdiSoyadi]='%1'").arg(name));
+    db.tableMusteriler.setFiltered(true);
+}
+
+} // namespace
+
+class TestSatisKaydi : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Clock::set(QDateTime(QDate(2026, 12, 9), QTime(10, 30))); }
+    void cleanup() { Clock::set(QDateTime()); }
+
+    void writesTheSale_data()
+    {
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<bool>("onAccount");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("kazanc");
+        QTest::addColumn<QString>("debt");
+        QTest::newRow("cash") << "" << false << "10,5" << "0" << "2";
+        QTest::newRow("cash with discount") << "1,5" << false << "9" << "1,5" << "2";
+        QTest::newRow("on account with discount") << "1,5" << true << "9" << "1,5" << "12,5";
+        QTest::newRow("discount rounded to kuruş only in Kazanc") << "0,125" << false << "10,375" << "0,12" << "2";
+        QTest::newRow("large discount") << "1000" << false << "-989,5" << "1000" << "2";
+    }
+    void writesTheSale()
+    {
+        QFETCH(QString, discount);
+        QFETCH(bool, onAccount);
+        TempShop shop;
+        Veritabani& db = shop.db();
+        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 10);
+        const qint64 sut = shop.addProduct(u"Süt"_qs, u"102"_qs, lira("4,5"), Money(), 1);
+        shop.addCustomer(u"Ayşe Yılmaz"_qs, u"Ali"_qs);
+        db.baglanti.exec(u"UPDATE Musteriler SET ToplamBorc = 20000"_qs);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        putInBasket(basket, {{cay, u"Çay"_qs, 2, "3"}, {sut, u"Süt"_qs, 1, "4,5"}});
+        chooseCustomer(db, u"Ayşe Yılmaz"_qs);
+
+        TamamlananSatis satis{lira("10,5"), discount.isEmpty() ? std::nullopt : Money::parse(discount), onAccount};
+        const qint64 satisNo = satisiKaydet(db, basket, satis);
+
+        QCOMPARE(satisNo, 1);
+        Dataset& s = db.tableSatislar;
+        QCOMPARE(s.number(u"SatisNo"_qs), 1);  // left on the new sale
+        QCOMPARE(s.number(u"MusteriNo"_qs), onAccount ? 1 : 0);
+        QCOMPARE(s.date(u"SatisTarihi"_qs), QDate(2026, 12, 9));
+        QTEST(s.money(u"ToplamTutar"_qs).toEditText(), "total");
+        QTEST(s.money(u"Kazanc"_qs).toEditText(), "kazanc");
+        QVERIFY(s.isNull(u"Nakit"_qs));
+
+        Dataset lines(db.baglanti, u"SatilanUrunler"_qs);
+        lines.open();
+        QCOMPARE(lines.recordCount(), 2);
+        QCOMPARE(lines.number(u"SatisNo"_qs), 1);
+        QCOMPARE(lines.number(u"UrunNo"_qs), cay);
+        QCOMPARE(lines.real(u"BirimAdedi"_qs), 2.0);
+        QCOMPARE(lines.money(u"UrunSatisTutari"_qs), lira("6"));
+        QCOMPARE(lines.money(u"BirimSatisFiyati"_qs), lira("3"));
+        QVERIFY(lines.isNull(u"Kazanc"_qs));
+        lines.next();
+        QCOMPARE(lines.money(u"UrunSatisTutari"_qs), lira("4,5"));
+
+        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs), 8);
+        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 2"_qs), 0);
+        QTEST(Money::fromUnits(scalar(db.baglanti, u"SELECT ToplamBorc FROM Musteriler"_qs)).toEditText(), "debt");
+        QVERIFY(!db.tableUrunler.filtered());
+        QVERIFY(db.tableMusteriler.filtered());
+    }
+
+    void stockGoesDownPerLineAndBelowZero()
+    {
+        TempShop shop;
+        Veritabani& db = shop.db();
+        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 1);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        putInBasket(basket, {{cay, u"Çay"_qs, 3, "3"}, {cay, u"Çay"_qs, 1, "3"}, {999, u"Silinmiş"_qs, 1, "1"}});
+        satisiKaydet(db, basket, {lira("13"), std::nullopt, false});
+        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler"_qs), -3);
+        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM SatilanUrunler"_qs), 3);
+        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM Urunler"_qs), 1);
+    }
+
+    void aFailureInTheMiddleWritesNothing()
+    {
+        TempShop shop;
+        Veritabani& db = shop.db();
+        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 10);
+        const qint64 sut = shop.addProduct(u"Süt"_qs, u"102"_qs, lira("4,5"), Money(), 10);
+        shop.addCustomer(u"Ayşe Yılmaz"_qs, u"Ali"_qs);
+        db.baglanti.exec(u"CREATE TRIGGER bozuk BEFORE UPDATE ON Urunler WHEN NEW.UrunNo = 2 "
+                         "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_qs);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        putInBasket(basket, {{cay, u"Çay"_qs, 2, "3"}, {sut, u"Süt"_qs, 1, "4,5"}});
+        chooseCustomer(db, u"Ayşe Yılmaz"_qs);
+
+        try {
+            satisiKaydet(db, basket, {lira("10,5"), std::nullopt, true});
+            QFAIL("the sale was written");
+        } catch (const DataError& e) {
+            QVERIFY2(e.message().contains(u"disk dolu"_qs), qPrintable(e.message()));
+        }
+        for (const char* table : {"Satislar", "SatilanUrunler"})
+            QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM %1"_qs.arg(QLatin1String(table))), 0);
+        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs), 10);
+        QCOMPARE(scalar(db.baglanti, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler"_qs), 0);
+        QCOMPARE(basket.recordCount(), 2);
+        QCOMPARE(db.tableSatislar.recordCount(), 0);
+        QCOMPARE(db.tableMusteriler.text(u"AdiSoyadi"_qs), u"Ayşe Yılmaz"_qs);
+
+        db.baglanti.exec(u"DROP TRIGGER bozuk"_qs);
+        QCOMPARE(satisiKaydet(db, basket, {lira("10,5"), std::nullopt, true}), 1);
+    }
+
+    void unknownCustomerWritesNothing()
+    {
+        TempShop shop;
+        Veritabani& db = shop.db();
+        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"));
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
+        chooseCustomer(db, u"Kimse"_qs);
+        QVERIFY_THROWS_EXCEPTION(DataError, satisiKaydet(db, basket, {lira("3"), std::nullopt, true}));
+        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM Satislar"_qs), 0);
+    }
+};
+
+QTEST_MAIN(TestSatisKaydi)
+#include "test_satiskaydi.moc"
