@@ -24,7 +24,7 @@ public:
 
 // The dialogs in force; the real ones unless a test installed others.
 Dialogs& dialogs();
-// Installs dialogs (nullptr: back to the real ones); returns the previous custom ones.
+// Installs dialogs (nullptr: back to the real ones).
 void setDialogs(Dialogs* dialogs);
 
 // Shorthands with the program's caption "Dukkano".

@@ -1,0 +1,187 @@
+// The user-interface seams: entry key filters, the error box of the application, the
+// wide-screen shift.
+#include "Application.h"
+#include "DataError.h"
+#include "KeyFilters.h"
+#include "Screen.h"
+#include "TestSupport.h"
+#include "WideScreen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+
+using namespace dukkano;
+
+namespace {
+
+// Plays a key sequence: ⌫ Backspace, ⌦ Delete, ⇤ Home, ← Left, Ⓐ Ctrl+A; anything else is typed.
+void play(QLineEdit* edit, const QString& keys)
+{
+    for (QChar ch : keys) {
+        switch (ch.unicode()) {
+        case u'⌫': QTest::keyClick(edit, Qt::Key_Backspace); break;
+        case u'⌦': QTest::keyClick(edit, Qt::Key_Delete); break;
+        case u'⇤': QTest::keyClick(edit, Qt::Key_Home); break;
+        case u'←': QTest::keyClick(edit, Qt::Key_Left); break;
+        case u'Ⓐ': QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); break;
+        default: test::typeText(edit, QString(ch));
+        }
+    }
+}
+
+void installFilter(QLineEdit* edit, const QString& kind)
+{
+    if (kind == QLatin1String("number"))
+        installNumberEntryFilter(edit);
+    else
+        installDigitsOnlyFilter(edit);
+}
+
+} // namespace
+
+class TestUi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { Screen::setWidth(0); }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("number: digits") << "number" << "0123456789" << "0123456789";
+        QTest::newRow("number: one comma") << "number" << "12,50" << "12,50";
+        QTest::newRow("number: second comma dropped") << "number" << "1,2,3" << "1,23";
+        QTest::newRow("number: leading comma dropped") << "number" << ",5" << "5";
+        QTest::newRow("number: comma before the digits dropped") << "number" << "12⇤," << "12";
+        QTest::newRow("number: minus dropped") << "number" << "-12" << "12";
+        QTest::newRow("number: dot, blank, letters dropped") << "number" << "1.a b2" << "12";
+        QTest::newRow("number: Turkish letters dropped") << "number" << "ş1çİğ" << "1";
+        QTest::newRow("number: other digits dropped") << "number" << "٣2" << "2";
+        QTest::newRow("number: backspace") << "number" << "123⌫" << "12";
+        QTest::newRow("number: comma again after backspace") << "number" << "1,⌫,5" << "1,5";
+        QTest::newRow("number: arrows move") << "number" << "13←2" << "123";
+        QTest::newRow("number: Home and Delete") << "number" << "912⇤⌦" << "12";
+        QTest::newRow("number: Ctrl+A then a digit") << "number" << "12,5Ⓐ7" << "7";
+        QTest::newRow("number: Ctrl+A then a comma dropped") << "number" << "12,5Ⓐ," << "12,5";
+        QTest::newRow("digits: digits") << "digits" << "0123456789" << "0123456789";
+        QTest::newRow("digits: comma and minus dropped") << "digits" << "-1,2" << "12";
+        QTest::newRow("digits: letters dropped") << "digits" << "a1ğ Ş2" << "12";
+        QTest::newRow("digits: backspace and arrows") << "digits" << "12⌫3←4" << "143";
+    }
+
+    void keyFilter()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, keys);
+        QLineEdit edit;
+        installFilter(&edit, filter);
+        play(&edit, keys);
+        QTEST(edit.text(), "text");
+    }
+
+    void keyFilterLetsEnterThrough_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("number") << "number";
+        QTest::newRow("digits") << "digits";
+    }
+
+    void keyFilterLetsEnterThrough()
+    {
+        QFETCH(QString, filter);
+        QLineEdit edit;
+        installFilter(&edit, filter);
+        QSignalSpy entered(&edit, &QLineEdit::returnPressed);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(entered.count(), 1);
+    }
+
+    // A handler that throws ends with one message box, and the program goes on.
+    void errorFromHandlerShowsOneMessage_data()
+    {
+        QTest::addColumn<bool>("dataError");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("data error shows its own text")
+            << true << QStringLiteral("Ürün Adı en fazla 50 karakter olabilir.");
+        QTest::newRow("other error shows a generic text with the reason")
+            << false << QStringLiteral("Beklenmeyen bir hata oluştu:\ndisk dolu");
+    }
+
+    void errorFromHandlerShowsOneMessage()
+    {
+        QFETCH(bool, dataError);
+        QVERIFY(qobject_cast<Application*>(qApp));
+        test::ScriptedDialogs dialogs;
+        QPushButton button(QStringLiteral("Kaydet"));
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&] {
+            ++clicks;
+            if (dataError)
+                throw DataError(QStringLiteral("Ürün Adı en fazla 50 karakter olabilir."));
+            throw std::runtime_error("disk dolu");
+        });
+        button.show();
+
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(dialogs.shown.size(), 1);
+        QTEST(dialogs.last(), "message");
+        QCOMPARE(dialogs.captions, QStringList{QStringLiteral("Dukkano")});
+
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(dialogs.shown.size(), 2);
+    }
+
+    void wideScreenShift_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<bool>("alsoDown");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("down");
+
+        QTest::newRow("1152 stays") << 1152 << true << 0 << 0;
+        QTest::newRow("1024 stays") << 1024 << true << 0 << 0;
+        QTest::newRow("1153 moves") << 1153 << true << 138 << 20;
+        QTest::newRow("1280") << 1280 << true << 154 << 22;
+        QTest::newRow("1920") << 1920 << true << 230 << 33;
+        QTest::newRow("1920 right only") << 1920 << false << 230 << 0;
+        QTest::newRow("1500: 25,5 rounds to even") << 1500 << true << 180 << 26;
+        QTest::newRow("2500: 42,5 rounds to even") << 2500 << true << 300 << 42;
+    }
+
+    void wideScreenShift()
+    {
+        QFETCH(int, screenWidth);
+        QFETCH(bool, alsoDown);
+        QFETCH(int, right);
+        QFETCH(int, down);
+        Screen::setWidth(screenWidth);
+        QWidget window;
+        QWidget first(&window);
+        QWidget second(&window);
+        first.move(10, 20);
+        second.move(300, 5);
+
+        shiftForWideScreen({&first, nullptr, &second}, alsoDown);
+
+        QCOMPARE(first.pos(), QPoint(10 + right, 20 + down));
+        QCOMPARE(second.pos(), QPoint(300 + right, 5 + down));
+    }
+};
+
+// The application must be ours so that its error box is under test.
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    TestUi test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_ui.moc"
