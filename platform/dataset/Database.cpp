@@ -262,7 +262,7 @@ Database::Database(const QString& path) : m_path(path)
         exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
         exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-        exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        setWaitForDisk(true);
     } catch (const DataError& e) {
         m_statements.clear();
         {
@@ -342,6 +342,11 @@ const TableInfo& Database::table(const QString& name)
 void Database::forgetSchema()
 {
     m_tables.clear();
+}
+
+void Database::setWaitForDisk(bool wait)
+{
+    prepare(wait ? QStringLiteral("PRAGMA synchronous = FULL") : QStringLiteral("PRAGMA synchronous = NORMAL")).step();
 }
 
 void Database::begin()

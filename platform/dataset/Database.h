@@ -101,6 +101,8 @@ public:
     void commit();
     void rollback();
     int transactionDepth() const { return m_depth; }
+    // Whether a commit waits until the disk has the data (the default) or not.
+    void setWaitForDisk(bool wait);
 
 private:
     QString m_path;
@@ -109,6 +111,27 @@ private:
     int m_depth = 0;
     std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
     QHash<QString, TableInfo> m_tables;
+};
+
+// Commits made while it lives, outside any transaction, do not wait for the disk.
+class NoDiskWait {
+public:
+    NoDiskWait(Database& db, bool active) : m_db(db), m_active(active && db.transactionDepth() == 0)
+    {
+        if (m_active)
+            m_db.setWaitForDisk(false);
+    }
+    ~NoDiskWait()
+    {
+        if (m_active)
+            m_db.setWaitForDisk(true);
+    }
+    NoDiskWait(const NoDiskWait&) = delete;
+    NoDiskWait& operator=(const NoDiskWait&) = delete;
+
+private:
+    Database& m_db;
+    bool m_active;
 };
 
 // Begins on construction; rolls back on destruction unless committed.

@@ -690,6 +690,7 @@ void Dataset::post()
     const bool inserting = m_state == State::Insert;
     const qint64 previousKey = m_currentKey;
     try {
+        const NoDiskWait quick(m_db, !m_durable);
         writeBuffer();
     } catch (...) {
         m_currentKey = previousKey;
@@ -739,7 +740,10 @@ void Dataset::remove()
     materialize();
     Statement& st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table->name), quoted(keyField())));
     st.bind(1, m_currentKey);
-    st.step();
+    {
+        const NoDiskWait quick(m_db, !m_durable);
+        st.step();
+    }
     m_cache.remove(m_currentKey);
     const int removed = m_index;
     m_keys->removeAt(removed);

@@ -33,6 +33,9 @@ public:
     // Binds a ":name" parameter of the SELECT text; takes effect at the next open.
     void bindValue(const QString& name, const QVariant& value);
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Rows nobody needs after a power cut (the sale basket) are written without waiting for
+    // the disk; the file stays consistent either way.
+    void setDurable(bool durable) { m_durable = durable; }
     bool isReadOnly() const { return m_readOnly; }
 
     void open();
@@ -142,6 +145,7 @@ private:
     QString m_orderBy;              // ORDER BY of the SELECT text, without the key
     QVariantMap m_params;
     bool m_readOnly = false;
+    bool m_durable = true;
 
     QString m_filterText;
     bool m_filtered = false;
