@@ -1,0 +1,743 @@
+// The sale window: builds the basket line by line from barcodes, product names and quick-sale
+// buttons, keeps the running total by difference, and clears the basket when asked or closed.
+#include "UnitUrunSatis.h"
+
+#include "Clock.h"
+#include "DataGrid.h"
+#include "Dialogs.h"
+#include "KeyFilters.h"
+#include "ProgramState.h"
+#include "Screen.h"
+#include "TurkishText.h"
+#include "Veritabani.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+
+namespace dukkano {
+namespace {
+
+const QString notRegistered = QStringLiteral("Bu Ürün Kayıtlı Değil.");
+const QStringList productFields = {u"UrunNo"_qs, u"UrunAdi"_qs, u"UrunAciklamasi"_qs, u"BirimSatisFiyati"_qs};
+
+constexpr int quickSaleCount = 36;
+constexpr int quickSaleColumns = 4;
+constexpr int quickSaleHeight = 57;
+constexpr int quickSaleRowStep = quickSaleHeight + 10;
+constexpr int quickSaleMargin = 8;
+constexpr int quickSaleGap = 6;
+constexpr int quickSalePageLimit = 492;
+// What the page's frame takes from its width, so that the fourth column stays whole.
+constexpr int quickSaleFrame = 4;
+
+// A quick-sale button: its caption (name, CR LF, price) wraps within the button.
+class QuickSaleButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        QString caption = text();
+        caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QRect area = rect().adjusted(4, 2, -4, -2);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        // A long name gets a smaller font rather than losing its price line.
+        QFont captionFont = font();
+        while (captionFont.pointSizeF() > 6
+               && QFontMetrics(captionFont).boundingRect(area, flags, caption).height() > area.height())
+            captionFont.setPointSizeF(captionFont.pointSizeF() - 0.5);
+        painter.setFont(captionFont);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(area, flags, caption);
+    }
+};
+
+// Round(numerator / denominator) for positive numbers, halves to even.
+int roundHalfEven(long long numerator, long long denominator)
+{
+    long long quotient = numerator / denominator;
+    const long long twiceRest = 2 * (numerator % denominator);
+    if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0))
+        ++quotient;
+    return int(quotient);
+}
+
+// A value inside a filter literal: single quotes doubled.
+QString quoted(const QString& value)
+{
+    QString text = value;
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+// "Ad (Açıklama)": the name is what comes before the blank before the first "(", the
+// description what lies between that "(" and the last character.
+QString nameBeforeParenthesis(const QString& entry)
+{
+    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
+    return entry.left(std::max<qsizetype>(p - 2, 0));
+}
+
+QString descriptionInParentheses(const QString& entry)
+{
+    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
+    return entry.mid(p, std::max<qsizetype>(entry.size() - p - 1, 0));
+}
+
+QString listEntry(const QString& name, const QString& detail)
+{
+    return name + QStringLiteral(" (") + detail + QLatin1Char(')');
+}
+
+QString checkQuantity(const QString& text)
+{
+    const auto value = Money::parse(text);
+    if (!value || value->units() % Money::unitsPerLira != 0 || *value < Money::fromLira(1)
+        || *value > Money::fromLira(999999))
+        return QStringLiteral("Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır.");
+    return QString();
+}
+
+QString checkPrice(const QString& text)
+{
+    const auto value = Money::parse(text);
+    if (!value || *value < Money() || *value >= Money::fromLira(10000000))
+        return QStringLiteral("Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50).");
+    return QString();
+}
+
+bool isEnter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+void fillSorted(QComboBox* combo, QStringList entries)
+{
+    entries << QString();
+    std::stable_sort(entries.begin(), entries.end(), TurkishLess());
+    const QSignalBlocker quiet(combo);
+    combo->setModel(new QStringListModel(entries, combo));
+    combo->setCurrentIndex(-1);
+    combo->clearEditText();
+}
+
+} // namespace
+
+TFormUrunSatis::TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , tableGeciciSatilanUrunler(db.baglanti, u"GeciciSatilanUrunler"_qs)
+    , ADOTable1(db.baglanti, u"ayarlar"_qs)
+    , m_db(db)
+    , m_mdiArea(mainMdiArea)
+{
+    setObjectName(u"FormUrunSatis"_qs);
+    setWindowTitle(u"Ürün Satışı - POS"_qs);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowState(Qt::WindowMaximized);
+    // The basket is emptied whenever this window is created, so a line lost in a power cut
+    // costs nothing; a scan need not wait for the disk.
+    tableGeciciSatilanUrunler.setDurable(false);
+    tableGeciciSatilanUrunler.open();
+    ADOTable1.open();
+    buildControls();
+    connect(&tableGeciciSatilanUrunler, &Dataset::beforePost, this,
+            &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
+    connect(&tableGeciciSatilanUrunler, &Dataset::afterPost, this, &TFormUrunSatis::gridiEtkinlestir);
+    connect(&tableGeciciSatilanUrunler, &Dataset::rowRemoved, this, &TFormUrunSatis::gridiEtkinlestir);
+    // The window sees keys before its controls do.
+    qApp->installEventFilter(this);
+    FormCreate();
+    // The counter starts where the scanner types.
+    seriNumarasi->setFocus();
+}
+
+// The grid goes before the basket object it shows, which dies with the members.
+TFormUrunSatis::~TFormUrunSatis()
+{
+    qApp->removeEventFilter(this);
+    delete DBGrid1;
+    delete dsGeciciSatilanUrunler;
+}
+
+// ---- building the window
+
+QFont TFormUrunSatis::largeFont(int pointSize) const
+{
+    QFont large = font();
+    large.setPointSize(pointSize);
+    large.setBold(true);
+    return large;
+}
+
+// Controls are created in the order the Tab key visits them: a widget's place in the focus chain
+// is where it was created (setTabOrder mixes up the chain around editable combo boxes).
+void TFormUrunSatis::buildControls()
+{
+    satisiGerceklestir = new QPushButton(u"TAMAMLA"_qs, this);
+    satisiGerceklestir->setToolTip(u"Satışı Gerçekleştir"_qs);
+    satisiGerceklestir->setFont(largeFont(18));
+    satisiGerceklestir->setMinimumHeight(60);
+    ButtonSil = new QPushButton(u"Tümünü Temizle"_qs, this);
+    cbnakitOdeme = new QCheckBox(u"Nakit Ödeme"_qs, this);
+    cbnakitOdeme->setChecked(true);
+    cbnakitOdeme->hide();
+
+    Label2 = new QLabel(u"Müşteri Adı:"_qs, this);
+    comboMusteriAdi = newNameList(u"comboMusteriAdi"_qs);
+    connect(comboMusteriAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::comboMusteriAdiChange);
+
+    buildBasketGrid();
+
+    Label1 = new QLabel(u"BARKOD"_qs, this);
+    Label1->setFont(largeFont(18));
+    seriNumarasi = new QLineEdit(this);
+    seriNumarasi->setObjectName(u"seriNumarasi"_qs);
+    seriNumarasi->setFont(largeFont(18));
+    installDigitsOnlyFilter(seriNumarasi);
+    seriNumarasiColour(false);
+
+    Label3 = new QLabel(u"Stok Adı :"_qs, this);
+    urunAdi = newNameList(u"urunAdi"_qs);
+    connect(urunAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::urunAdiChange);
+
+    buildQuickSalePage();
+
+    Label4 = new QLabel(u"İndirim :"_qs, this);
+    indirim = new QLineEdit(this);
+    indirim->setObjectName(u"indirim"_qs);
+    indirim->setContextMenuPolicy(Qt::NoContextMenu);
+    indirim->setAcceptDrops(false);
+    indirim->setMaximumWidth(160);
+    connect(indirim, &QLineEdit::textChanged, this, &TFormUrunSatis::indirimChange);
+
+    SatisTamam = new QPushButton(u"SatisTamam"_qs, this);
+    SatisTamam->hide();
+    Button3 = new QPushButton(u"KAPAT"_qs, this);
+    Button3->setMinimumHeight(60);
+    sil = new QPushButton(u"Seçili Olanı Sil"_qs, this);
+    sil->setFocusPolicy(Qt::ClickFocus);
+
+    labelToplamTutar = new QLabel(u"0,00 "_qs, this);
+    labelToplamTutar->setFont(largeFont(36));
+    labelToplamTutar->setAlignment(Qt::AlignCenter);
+    labelToplamTutar->setStyleSheet(u"QLabel { background-color: red; color: white; }"_qs);
+    labelToplamTutar->setMinimumWidth(320);
+
+    connect(satisiGerceklestir, &QPushButton::clicked, this, &TFormUrunSatis::satisiGerceklestirClick);
+    connect(sil, &QPushButton::clicked, this, &TFormUrunSatis::silClick);
+    connect(ButtonSil, &QPushButton::clicked, this, &TFormUrunSatis::ButtonSilClick);
+    connect(Button3, &QPushButton::clicked, this, &TFormUrunSatis::Button3Click);
+    layOut();
+}
+
+// An editable list with completion; made editable at once so that its edit field follows it
+// in the focus chain.
+QComboBox* TFormUrunSatis::newNameList(const QString& name)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(30);
+    combo->setMaxVisibleItems(20);
+    QFont listFont = combo->font();
+    listFont.setPointSize(12);
+    combo->setFont(listFont);
+    if (auto* list = qobject_cast<QListView*>(combo->view()))
+        list->setUniformItemSizes(true);
+    return combo;
+}
+
+void TFormUrunSatis::layOut()
+{
+    auto* entry = new QGridLayout;
+    entry->addWidget(Label1, 0, 0);
+    entry->addWidget(seriNumarasi, 0, 1);
+    entry->addWidget(Label3, 1, 0);
+    entry->addWidget(urunAdi, 1, 1);
+    entry->addWidget(Label2, 2, 0);
+    entry->addWidget(comboMusteriAdi, 2, 1);
+    entry->addWidget(labelToplamTutar, 0, 2, 3, 1);
+    entry->setColumnStretch(1, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label4);
+    bottom->addWidget(indirim);
+    bottom->addStretch(1);
+    bottom->addWidget(sil);
+    bottom->addWidget(ButtonSil);
+    bottom->addWidget(cbnakitOdeme);
+    bottom->addWidget(SatisTamam);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(satisiGerceklestir, 3);
+    actions->addWidget(Button3, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(entry);
+    left->addWidget(DBGrid1, 1);
+    left->addLayout(bottom);
+    left->addLayout(actions);
+
+    auto* whole = new QHBoxLayout(this);
+    whole->addLayout(left, 1);
+    whole->addWidget(sayfaNurev);
+}
+
+void TFormUrunSatis::buildBasketGrid()
+{
+    const auto shown = [](const QString& field, const QString& title, Qt::Alignment alignment, bool money) {
+        GridColumn column(field, title, alignment);
+        column.readOnly = true;
+        column.moneyDisplay = money;
+        return column;
+    };
+    const auto typed = [](const QString& field, const QString& title, Qt::Alignment alignment, bool money,
+                          QString (*check)(const QString&)) {
+        GridColumn column(field, title, alignment);
+        column.moneyDisplay = money;
+        column.entry = GridEntry::Number;
+        column.check = check;
+        return column;
+    };
+    const Qt::Alignment centred = Qt::AlignCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    dsGeciciSatilanUrunler = new DatasetModel(tableGeciciSatilanUrunler, {
+        shown(u"UrunNo"_qs, u"Stok No"_qs, centred, false),
+        shown(u"UrunAdi"_qs, u"Stok Adı"_qs, left, false),
+        typed(u"BirimAdedi"_qs, u"Miktar"_qs, centred, false, checkQuantity),
+        typed(u"BirimSatisFiyati"_qs, u"Fiyat"_qs, right, true, checkPrice),
+        shown(u"UrunSatisTutari"_qs, u"Tutar"_qs, right, true),
+    }, this);
+    DBGrid1 = new DataGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setDatasetModel(dsGeciciSatilanUrunler);
+    QFont gridFont = DBGrid1->font();
+    gridFont.setPointSize(12);
+    DBGrid1->setFont(gridFont);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 10);
+    const int widths[] = {80, 320, 80, 110, 120};
+    for (int c = 0; c < 5; ++c)
+        DBGrid1->setColumnWidth(c, widths[c]);
+    DBGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    connect(DBGrid1, &DataGrid::entered, this, &TFormUrunSatis::DBGrid1Enter);
+    connect(DBGrid1, &DataGrid::exited, this, &TFormUrunSatis::DBGrid1Exit);
+    // The grid's own deletion goes the way of "Seçili Olanı Sil", which keeps the total.
+    connect(DBGrid1, &DataGrid::deleteRequested, this, &TFormUrunSatis::silClick);
+    connect(dsGeciciSatilanUrunler, &DatasetModel::fieldEdited, this,
+            &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
+}
+
+void TFormUrunSatis::buildQuickSalePage()
+{
+    sayfaNurev = new QTabWidget(this);
+    sayfaNurev->setObjectName(u"sayfaNurev"_qs);
+    sayfaNurev->setLayoutDirection(Qt::RightToLeft);
+    TabSheet2 = new QWidget(sayfaNurev);
+    TabSheet2->setLayoutDirection(Qt::LeftToRight);
+    sayfaNurev->addTab(TabSheet2, u"         HIZLI SATIŞ          "_qs);
+    sayfaNurev->setMinimumHeight(quickSaleMargin + 9 * quickSaleRowStep + sayfaNurev->tabBar()->sizeHint().height() + 8);
+    QFont buttonFont = font();
+    buttonFont.setBold(true);
+    for (int n = 1; n <= quickSaleCount; ++n) {
+        auto* button = new QuickSaleButton(TabSheet2);
+        button->setObjectName(QStringLiteral("hizli%1").arg(n));
+        button->setFont(buttonFont);
+        connect(button, &QPushButton::clicked, this, [this, n] { hizliClick(n); });
+        hizli[n - 1] = button;
+    }
+}
+
+// ---- creation
+
+void TFormUrunSatis::FormCreate()
+{
+    captionQuickSaleButtons();
+    acikFormVar = true;
+    araToplam = Money();
+    fillProductNames();
+    fillCustomerNames();
+    sepetiTemizle(false);
+    sizeQuickSalePage();
+    setCurrencyText(u"TL "_qs);
+}
+
+void TFormUrunSatis::captionQuickSaleButtons()
+{
+    for (int n = 1; n <= quickSaleCount; ++n) {
+        const auto urun = urunByBarcode(QString::number(100 + n));
+        hizli[n - 1]->setText(urun ? urun->urunAdi + u"\r\n"_qs + urun->satisFiyati.toCurrency() : u"BOŞ"_qs);
+    }
+    m_db.tableUrunler.setFiltered(false);
+}
+
+// Every product, once, walked page by page and sorted in Turkish order.
+void TFormUrunSatis::fillProductNames()
+{
+    Dataset& urunler = m_db.tableUrunler;
+    QStringList entries;
+    entries.reserve(urunler.recordCount());
+    for (urunler.first(); !urunler.eof(); urunler.next())
+        entries << listEntry(urunler.text(u"UrunAdi"_qs), urunler.text(u"UrunAciklamasi"_qs));
+    fillSorted(urunAdi, entries);
+}
+
+void TFormUrunSatis::fillCustomerNames()
+{
+    Dataset& musteriler = m_db.tableMusteriler;
+    QStringList entries;
+    for (musteriler.first(); !musteriler.eof(); musteriler.next())
+        entries << listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs));
+    fillSorted(comboMusteriAdi, entries);
+}
+
+// A third of the screen for the page; 77/1000 of it for each button, but never wider than four
+// buttons fit on the page, so that wide screens do not cut off the fourth column.
+void TFormUrunSatis::sizeQuickSalePage()
+{
+    const int width = Screen::width();
+    const int pageWidth = std::min(roundHalfEven(width, 3), quickSalePageLimit);
+    const int fitting = (pageWidth - quickSaleFrame - quickSaleMargin - (quickSaleColumns - 1) * quickSaleGap) / quickSaleColumns;
+    const int buttonWidth = std::min(roundHalfEven(77LL * width, 1000), fitting);
+    sayfaNurev->setFixedWidth(pageWidth);
+    for (int i = 0; i < quickSaleCount; ++i) {
+        const int row = i / quickSaleColumns;
+        const int column = i % quickSaleColumns;
+        hizli[i]->setGeometry(quickSaleMargin + column * (buttonWidth + quickSaleGap),
+                              quickSaleMargin + row * quickSaleRowStep, buttonWidth, quickSaleHeight);
+    }
+}
+
+// ---- adding lines
+
+std::optional<TFormUrunSatis::Urun> TFormUrunSatis::urunByBarcode(const QString& barcode)
+{
+    const auto found = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barcode, productFields);
+    if (!found)
+        return std::nullopt;
+    return Urun{found->value(u"UrunNo"_qs).toLongLong(), found->value(u"UrunAdi"_qs).toString(),
+                found->value(u"BirimSatisFiyati"_qs).value<Money>(), std::nullopt};
+}
+
+void TFormUrunSatis::sepeteEkle(const Urun& urun)
+{
+    Dataset& sepet = tableGeciciSatilanUrunler;
+    sepet.append();
+    try {
+        sepet.setValue(u"UrunNo"_qs, urun.urunNo);
+        // The number the database gives the next sale, which the receipt will carry.
+        sepet.setValue(u"SatisNo"_qs, m_db.sonrakiSatisNo());
+        sepet.setValue(u"UrunAdi"_qs, urun.urunAdi);
+        sepet.setValue(u"BirimAdedi"_qs, 1);
+        sepet.setValue(u"UrunAciklamasi"_qs, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_qs));
+        sepet.setValue(u"BirimSatisFiyati"_qs, QVariant::fromValue(urun.satisFiyati));
+        sepet.setValue(u"UrunSatisTutari"_qs, QVariant::fromValue(urun.satisFiyati));
+        if (urun.alisFiyati) {
+            sepet.setValue(u"AlisFiyati"_qs, QVariant::fromValue(*urun.alisFiyati));
+            sepet.setValue(u"Kazanc"_qs, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
+        }
+        sepet.post();
+    } catch (...) {
+        sepet.cancel();
+        throw;
+    }
+    araToplam += sepet.money(u"UrunSatisTutari"_qs);
+    toplamiGoster(araToplam);
+}
+
+void TFormUrunSatis::seriNumarasiKeyDown()
+{
+    const QString barcode = seriNumarasi->text();
+    if (barcode.isEmpty())
+        return;
+    const auto urun = urunByBarcode(barcode);
+    if (urun)
+        sepeteEkle(*urun);
+    else
+        showMessage(notRegistered);
+    seriNumarasi->setFocus();
+    seriNumarasi->clear();
+}
+
+void TFormUrunSatis::seriNumarasiEnter()
+{
+    m_db.tableUrunler.setFiltered(false);
+}
+
+void TFormUrunSatis::hizliClick(int n)
+{
+    const QString barcode = QString::number(100 + n);
+    const auto urun = urunByBarcode(barcode);
+    if (urun) {
+        sepeteEkle(*urun);
+    } else {
+        showMessage(QStringLiteral("Hızlı Satış %1 için önce Barkod numarası \"%2\" olan, bir stok eklemelisiniz.")
+                        .arg(n)
+                        .arg(barcode));
+    }
+    seriNumarasi->setFocus();
+    seriNumarasi->clear();
+}
+
+void TFormUrunSatis::urunAdiChange(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    Dataset& urunler = m_db.tableUrunler;
+    urunler.setFiltered(false);
+    urunler.setFilter(u"([UrunAdi]="_qs + quoted(nameBeforeParenthesis(text)) + u") and ([UrunAciklamasi]="_qs
+                      + quoted(descriptionInParentheses(text)) + u")"_qs);
+    urunler.setFiltered(true);
+}
+
+void TFormUrunSatis::urunAdiEnter()
+{
+    urunAdiChange(urunAdi->currentText());
+}
+
+// The line comes from the product the name filter stands on; a name that matches no product
+// adds nothing, since the sale would later be written against no product.
+void TFormUrunSatis::urunAdiKeyDown()
+{
+    const QString text = urunAdi->currentText();
+    if (text.isEmpty())
+        return;
+    urunAdiChange(text);
+    Dataset& urunler = m_db.tableUrunler;
+    if (urunler.isEmpty()) {
+        showMessage(notRegistered);
+        return;
+    }
+    sepeteEkle(Urun{urunler.number(u"UrunNo"_qs), urunler.text(u"UrunAdi"_qs),
+                    urunler.money(u"BirimSatisFiyati"_qs), urunler.money(u"BirimAlisFiyati"_qs)});
+}
+
+void TFormUrunSatis::comboMusteriAdiChange(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    Dataset& musteriler = m_db.tableMusteriler;
+    musteriler.setFiltered(false);
+    musteriler.setFilter(u"[AdiSoyadi]="_qs + quoted(nameBeforeParenthesis(text)));
+    musteriler.setFiltered(true);
+}
+
+void TFormUrunSatis::comboMusteriAdiKeyDown()
+{
+    focusNextChild();
+}
+
+// ---- the basket
+
+// Runs before every save of a line, and at once when the grid writes a quantity or a price.
+// By difference, so that running it twice on the same line changes nothing.
+void TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost()
+{
+    Dataset& sepet = tableGeciciSatilanUrunler;
+    const Money eski = sepet.money(u"UrunSatisTutari"_qs);
+    const Money yeni = sepet.money(u"BirimSatisFiyati"_qs).times(sepet.number(u"BirimAdedi"_qs));
+    araToplam -= eski;
+    sepet.setValue(u"UrunSatisTutari"_qs, QVariant::fromValue(yeni));
+    araToplam += yeni;
+    toplamiGoster(araToplam);
+}
+
+void TFormUrunSatis::gridiEtkinlestir()
+{
+    DBGrid1->setEnabled(!tableGeciciSatilanUrunler.isEmpty());
+}
+
+void TFormUrunSatis::DBGrid1Enter()
+{
+    dsGeciciSatilanUrunler->setReadOnly(tableGeciciSatilanUrunler.isEmpty());
+}
+
+// Leaving the grid saves the current line once more, so that its amount is recomputed.
+void TFormUrunSatis::DBGrid1Exit()
+{
+    if (tableGeciciSatilanUrunler.isEmpty())
+        return;
+    tableGeciciSatilanUrunler.edit();
+    DBGrid1->postPending();
+}
+
+void TFormUrunSatis::silClick()
+{
+    Dataset& sepet = tableGeciciSatilanUrunler;
+    if (!sepet.isEmpty()) {
+        araToplam -= sepet.money(u"UrunSatisTutari"_qs);
+        toplamiGoster(araToplam);
+        sepet.remove();
+    }
+    seriNumarasi->setFocus();
+}
+
+void TFormUrunSatis::ButtonSilClick()
+{
+    sepetiTemizle(true);
+}
+
+void TFormUrunSatis::sepetiTemizle(bool focusBarcode)
+{
+    Dataset& sepet = tableGeciciSatilanUrunler;
+    sepet.cancel();
+    Transaction transaction(m_db.baglanti);
+    sepet.first();
+    while (!sepet.isEmpty())
+        sepet.remove();
+    transaction.commit();
+    for (QComboBox* combo : {comboMusteriAdi, urunAdi}) {
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentIndex(-1);
+        combo->clearEditText();
+    }
+    cbnakitOdeme->setChecked(true);
+    araToplam = Money();
+    indirim->clear();
+    toplamiGoster(araToplam);
+    gridiEtkinlestir();
+    if (focusBarcode)
+        seriNumarasi->setFocus();
+}
+
+void TFormUrunSatis::toplamiGoster(Money amount)
+{
+    labelToplamTutar->setText(amount.toCurrency());
+}
+
+// ---- the discount
+
+// Exactly the keys the discount takes: digits and backspace, and a comma when the field is
+// not empty and holds none yet. Paste is refused too, since it would bring in any text.
+bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint())
+        return false;
+    const QChar c = typed.at(0);
+    const bool digit = typed.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool comma = typed == QLatin1String(",");
+    const QString text = indirim->text();
+    if (comma)
+        return text.isEmpty() || text.contains(QLatin1Char(','));
+    return !digit;
+}
+
+void TFormUrunSatis::indirimChange(const QString& text)
+{
+    if (text.isEmpty()) {
+        toplamiGoster(araToplam);
+        return;
+    }
+    const auto discount = Money::parse(text);
+    toplamiGoster(discount ? araToplam - *discount : araToplam);
+}
+
+// ---- completing and closing
+
+void TFormUrunSatis::satisiGerceklestirClick() {}
+
+void TFormUrunSatis::Button3Click()
+{
+    if (askYesNo(u"POS Ekranını Kapatmak İstediğinizden Emin misiniz ?"_qs, u"Dukkano"_qs))
+        close();
+}
+
+void TFormUrunSatis::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableUrunler, &m_db.tableSatislar, &m_db.tableSatilanUrunler})
+        shared->setFiltered(false);
+    acikFormVar = false;
+    sepetiTemizle(false);
+    event->accept();
+}
+
+// ---- keys
+
+void TFormUrunSatis::seriNumarasiColour(bool focused)
+{
+    QPalette colours = seriNumarasi->palette();
+    colours.setColor(QPalette::Base, focused ? palette().color(QPalette::Highlight) : QColor(Qt::red));
+    colours.setColor(QPalette::Text, focused ? palette().color(QPalette::HighlightedText) : QColor(Qt::white));
+    seriNumarasi->setPalette(colours);
+}
+
+bool TFormUrunSatis::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn && type != QEvent::FocusOut)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    auto* key = dynamic_cast<QKeyEvent*>(event);
+
+    if (type == QEvent::KeyRelease) {
+        // Esc closes the main window's active child window; the sale window is not one.
+        if (key->key() != Qt::Key_Escape || key->isAutoRepeat())
+            return false;
+        if (m_mdiArea && m_mdiArea->currentSubWindow())
+            m_mdiArea->currentSubWindow()->close();
+        return true;
+    }
+    if (watched == seriNumarasi) {
+        if (type == QEvent::FocusIn) {
+            seriNumarasiColour(true);
+            seriNumarasiEnter();
+        } else if (type == QEvent::FocusOut) {
+            seriNumarasiColour(false);
+        } else if (isEnter(key)) {
+            seriNumarasiKeyDown();
+            return true;
+        }
+        return false;
+    }
+    if (watched == urunAdi || watched == urunAdi->lineEdit()) {
+        if (type == QEvent::FocusIn && watched == urunAdi) {
+            urunAdiEnter();
+        } else if (type == QEvent::KeyPress && isEnter(key)) {
+            urunAdiKeyDown();
+            return true;
+        }
+        return false;
+    }
+    if ((watched == comboMusteriAdi || watched == comboMusteriAdi->lineEdit()) && type == QEvent::KeyPress
+        && isEnter(key)) {
+        comboMusteriAdiKeyDown();
+        return true;
+    }
+    if (watched == indirim && type == QEvent::KeyPress)
+        return indirimKeyPress(key);
+    return false;
+}
+
+} // namespace dukkano

@@ -1,0 +1,118 @@
+// The sale window `TFormUrunSatis`: the counter screen with the basket, barcode and name entry,
+// the customer, the discount and the 36 quick-sale buttons.
+#pragma once
+
+#include "Dataset.h"
+#include "Money.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QFont;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QPushButton;
+class QTabWidget;
+
+namespace dukkano {
+
+class DataGrid;
+class DatasetModel;
+class Veritabani;
+
+class TFormUrunSatis : public QWidget {
+    Q_OBJECT
+public:
+    // The database and the main window's MDI area must outlive the window.
+    TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* parent = nullptr);
+    ~TFormUrunSatis() override;
+
+    // The running total of the basket before any discount; always the sum of its line amounts.
+    Money araToplam;
+
+    Dataset tableGeciciSatilanUrunler;
+    Dataset ADOTable1;
+
+    QLabel* Label1;
+    QLineEdit* seriNumarasi;
+    QLabel* Label3;
+    QComboBox* urunAdi;
+    QLabel* Label2;
+    QComboBox* comboMusteriAdi;
+    QLabel* labelToplamTutar;
+    DataGrid* DBGrid1;
+    DatasetModel* dsGeciciSatilanUrunler;
+    QLabel* Label4;
+    QLineEdit* indirim;
+    QPushButton* satisiGerceklestir;
+    QPushButton* SatisTamam;
+    QPushButton* sil;
+    QPushButton* ButtonSil;
+    QPushButton* Button3;
+    QCheckBox* cbnakitOdeme;
+    QTabWidget* sayfaNurev;
+    QWidget* TabSheet2;
+    std::array<QPushButton*, 36> hizli{};  // hizli[0] is `hizli1`
+
+    void seriNumarasiKeyDown();
+    void seriNumarasiEnter();
+    void urunAdiChange(const QString& text);
+    void urunAdiEnter();
+    void urunAdiKeyDown();
+    void comboMusteriAdiChange(const QString& text);
+    void comboMusteriAdiKeyDown();
+    void tableGeciciSatilanUrunlerBeforePost();
+    void DBGrid1Enter();
+    void DBGrid1Exit();
+    void silClick();
+    void ButtonSilClick();
+    void indirimChange(const QString& text);
+    bool indirimKeyPress(QKeyEvent* event);  // true: the key is dropped
+    void Button3Click();
+    void satisiGerceklestirClick();
+    void hizliClick(int n);  // the quick-sale button N, 1 to 36
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Urun {
+        qint64 urunNo = 0;
+        QString urunAdi;
+        Money satisFiyati;
+        std::optional<Money> alisFiyati;  // only for a line chosen by name
+    };
+
+    void buildControls();
+    QComboBox* newNameList(const QString& name);
+    QFont largeFont(int pointSize) const;
+    void buildBasketGrid();
+    void buildQuickSalePage();
+    void layOut();
+    void FormCreate();
+    void captionQuickSaleButtons();
+    void fillProductNames();
+    void fillCustomerNames();
+    void sizeQuickSalePage();
+
+    std::optional<Urun> urunByBarcode(const QString& barcode);
+    void sepeteEkle(const Urun& urun);
+    void sepetiTemizle(bool focusBarcode);
+    void gridiEtkinlestir();
+    void toplamiGoster(Money amount);
+    void seriNumarasiColour(bool focused);
+
+    Veritabani& m_db;
+    QMdiArea* m_mdiArea;
+};
+
+} // namespace dukkano
