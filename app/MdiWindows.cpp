@@ -1,0 +1,44 @@
+// What the main window's commands open. Each returns the window it opened, or nullptr while that
+// window is not built yet: its command keeps its guard but opens nothing and checks no item.
+#include "Mdiunit.h"
+
+#include "UnitUrunSatis.h"
+
+namespace dukkano {
+
+QWidget* TMdiForm::openUrunSatis()
+{
+    // A frameless on-top window of its own, not a child in the frame, yet owned by the main
+    // window so that it goes when the program ends.
+    auto* window = new TFormUrunSatis(m_db, m_mdiArea, this);
+    connect(window, &TFormUrunSatis::closed, this, [this] { MenuUrunSatis->setChecked(false); });
+    showMaximizedOnScreen(window);
+    window->activateWindow();  // the cashier scans into it at once
+    return window;
+}
+
+QWidget* TMdiForm::openUrunKayit() { return nullptr; }
+QWidget* TMdiForm::openUreticiKayit() { return nullptr; }
+QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
+QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
+QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
+QWidget* TMdiForm::openUrunBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openTumSatislar() { return nullptr; }
+QWidget* TMdiForm::openAylikOdemeler() { return nullptr; }
+QWidget* TMdiForm::openMusteriBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openSatisAyrintilari() { return nullptr; }
+QWidget* TMdiForm::openKategoriKayit() { return nullptr; }
+QWidget* TMdiForm::openKategoriBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openFiyatDegisiklikleri() { return nullptr; }
+QWidget* TMdiForm::openMasraflarGiderler() { return nullptr; }
+QWidget* TMdiForm::openBarkodum() { return nullptr; }
+QWidget* TMdiForm::openSatisRaporuS() { return nullptr; }
+QWidget* TMdiForm::openUreticiBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openMusteriBorclari() { return nullptr; }
+QWidget* TMdiForm::openSifreGirisi() { return nullptr; }
+QWidget* TMdiForm::openSifreDegisimi() { return nullptr; }
+QWidget* TMdiForm::previewMusteriler() { return nullptr; }
+QWidget* TMdiForm::previewUrunler() { return nullptr; }
+QWidget* TMdiForm::designBarkod() { return nullptr; }
+
+} // namespace dukkano
