@@ -3,6 +3,10 @@
 #include "Mdiunit.h"
 
 #include "UnitUrunSatis.h"
+#include "WorkWindow.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace dukkano {
 
@@ -14,6 +18,17 @@ QWidget* TMdiForm::openUrunSatis()
     connect(window, &TFormUrunSatis::closed, this, [this] { MenuUrunSatis->setChecked(false); });
     showMaximizedOnScreen(window);
     window->activateWindow();  // the cashier scans into it at once
+    return window;
+}
+
+QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
+{
+    QMdiSubWindow* frame = m_mdiArea->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    if (item)
+        connect(window, &WorkWindow::closed, item, [item] { item->setChecked(false); });
+    frame->showMaximized();
+    window->setFocus();
     return window;
 }
 

@@ -17,6 +17,8 @@ class QToolButton;
 
 namespace dukkano {
 
+class WorkWindow;
+
 class Veritabani;
 
 // Shows a window maximised, covering the screen's work area even where no window manager
@@ -119,6 +121,9 @@ private:
 
     void FormCreate();
     void FormClose();
+
+    // Shows a work window maximised in the frame; its closing un-checks the item.
+    QWidget* openChild(WorkWindow* window, QAction* item);
 
     // What the commands open (MdiWindows.cpp); nullptr while a window is not built yet.
     QWidget* openUrunKayit();
