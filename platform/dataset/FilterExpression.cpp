@@ -263,6 +263,11 @@ QVariant storedValue(const FieldInfo& field, const QVariant& value)
     return fromNumber(field, value);
 }
 
+QString filterLiteral(QString value)
+{
+    return QLatin1Char('\'') + value.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
 FilterExpression FilterExpression::parse(const QString& text, const TableInfo& table)
 {
     FilterExpression e;

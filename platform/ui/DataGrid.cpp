@@ -116,6 +116,14 @@ bool DataGrid::postPending()
     return true;
 }
 
+bool DataGrid::finishEditing()
+{
+    if (QWidget* editor = indexWidget(currentIndex()))
+        commitData(editor);
+    dropUntouchedRow();
+    return postPending();
+}
+
 void DataGrid::removeCurrentRow(const QString& question, const QString& caption)
 {
     Dataset* data = dataset();

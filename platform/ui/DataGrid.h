@@ -23,8 +23,15 @@ public:
 
     // Stores the pending row; a refused row is reported and stays pending. False when refused.
     bool postPending();
+    // What a window does with the grid's row before it closes, wherever the focus is: an open
+    // cell editor is committed, an untouched new row dropped and the pending row stored.
+    bool finishEditing();
+    // The grid's own confirmation before Ctrl+Del deletes a row.
+    static inline const QString deleteQuestion = QStringLiteral("Delete record?");
+
     // Asks the question and, on Yes, deletes the current row.
-    void removeCurrentRow(const QString& question, const QString& caption);
+    void removeCurrentRow(const QString& question = deleteQuestion,
+                          const QString& caption = QStringLiteral("Dukkano"));
 
 signals:
     void entered();          // the focus came into the grid from another control of the window

@@ -46,6 +46,9 @@ void WorkWindow::closeEvent(QCloseEvent* event)
         emit closed();
     }
     event->accept();
+    // Closing the window alone would leave its empty frame in the main window.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
 }
 
 } // namespace dukkano

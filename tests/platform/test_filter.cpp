@@ -112,6 +112,18 @@ private slots:
         QVERIFY(shop.db().baglanti.hasTable(u"Urunler"_qs));
     }
 
+    void literalsKeepQuotes()
+    {
+        TempShop shop;
+        fill(shop.db().baglanti);
+        Dataset& t = shop.db().tableUrunler;
+        t.reopen();
+        QCOMPARE(filterLiteral(u"O'Neil Kahve"_qs), u"'O''Neil Kahve'"_qs);
+        t.setFilter(u"[UrunAdi]="_qs + filterLiteral(u"O'Neil Kahve"_qs));
+        t.setFiltered(true);
+        QCOMPARE(t.number(u"UrunNo"_qs), 2);
+    }
+
     void changingTextOfAnActiveFilterRefilters()
     {
         TempShop shop;
