@@ -87,13 +87,6 @@ int roundHalfEven(long long numerator, long long denominator)
     return int(quotient);
 }
 
-// A value inside a filter literal: single quotes doubled.
-QString quoted(const QString& value)
-{
-    QString text = value;
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
-
 // "Ad (Açıklama)": the name is what comes before the blank before the first "(", the
 // description what lies between that "(" and the last character.
 QString nameBeforeParenthesis(const QString& entry)
@@ -248,6 +241,7 @@ void TFormUrunSatis::buildControls()
     labelToplamTutar->setMinimumWidth(320);
 
     connect(satisiGerceklestir, &QPushButton::clicked, this, &TFormUrunSatis::satisiGerceklestirClick);
+    connect(SatisTamam, &QPushButton::clicked, this, [this] { SatisTamamClick(); });
     connect(sil, &QPushButton::clicked, this, &TFormUrunSatis::silClick);
     connect(ButtonSil, &QPushButton::clicked, this, &TFormUrunSatis::ButtonSilClick);
     connect(Button3, &QPushButton::clicked, this, &TFormUrunSatis::Button3Click);
@@ -511,8 +505,8 @@ void TFormUrunSatis::urunAdiChange(const QString& text)
         return;
     Dataset& urunler = m_db.tableUrunler;
     urunler.setFiltered(false);
-    urunler.setFilter(u"([UrunAdi]="_qs + quoted(nameBeforeParenthesis(text)) + u") and ([UrunAciklamasi]="_qs
-                      + quoted(descriptionInParentheses(text)) + u")"_qs);
+    urunler.setFilter(u"([UrunAdi]="_qs + filterLiteral(nameBeforeParenthesis(text)) + u") and ([UrunAciklamasi]="_qs
+                      + filterLiteral(descriptionInParentheses(text)) + u")"_qs);
     urunler.setFiltered(true);
 }
 
@@ -544,8 +538,21 @@ void TFormUrunSatis::comboMusteriAdiChange(const QString& text)
         return;
     Dataset& musteriler = m_db.tableMusteriler;
     musteriler.setFiltered(false);
-    musteriler.setFilter(u"[AdiSoyadi]="_qs + quoted(nameBeforeParenthesis(text)));
+    musteriler.setFilter(u"[AdiSoyadi]="_qs + filterLiteral(nameBeforeParenthesis(text)));
     musteriler.setFiltered(true);
+}
+
+// The name filter holds every namesake; the customer charged is the one whose list entry,
+// father's name included, is the text chosen. False when no stored customer reads so.
+bool TFormUrunSatis::musteriyiSec(const QString& entry)
+{
+    comboMusteriAdiChange(entry);
+    Dataset& musteriler = m_db.tableMusteriler;
+    for (musteriler.first(); !musteriler.eof(); musteriler.next()) {
+        if (listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs)) == entry)
+            return true;
+    }
+    return false;
 }
 
 void TFormUrunSatis::comboMusteriAdiKeyDown()
@@ -661,9 +668,7 @@ void TFormUrunSatis::indirimChange(const QString& text)
     toplamiGoster(discount ? araToplam - *discount : araToplam);
 }
 
-// ---- completing and closing
-
-void TFormUrunSatis::satisiGerceklestirClick() {}
+// ---- closing
 
 void TFormUrunSatis::Button3Click()
 {

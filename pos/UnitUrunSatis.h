@@ -5,6 +5,7 @@
 #include "Dataset.h"
 #include "Money.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -23,6 +24,7 @@ namespace dukkano {
 
 class DataGrid;
 class DatasetModel;
+class TFormDialog;
 class Veritabani;
 
 class TFormUrunSatis : public QWidget {
@@ -75,7 +77,21 @@ public:
     bool indirimKeyPress(QKeyEvent* event);  // true: the key is dropped
     void Button3Click();
     void satisiGerceklestirClick();
+    // The writing step: stores the basket as a sale and clears it. A refusal or a failure is
+    // shown, nothing is stored and the basket stays; false then.
+    bool SatisTamamClick();
     void hizliClick(int n);  // the quick-sale button N, 1 to 36
+
+    // Stores a line still being edited, then checks that the basket can be written as a sale
+    // (not empty, a readable discount, a listed customer or none). A refusal is shown, the
+    // field at fault gets the focus, and false is returned.
+    bool satisYazilabilir();
+    // The writing step without its message: empty when the sale was stored and the basket
+    // cleared, else why nothing was stored. Expects satisYazilabilir() to have agreed.
+    QString satisiYaz();
+
+    // The receipt question of the last "TAMAMLA"; hidden once answered.
+    QPointer<TFormDialog> FormDialog;
 
 signals:
     void closed();
@@ -102,6 +118,9 @@ private:
     void captionQuickSaleButtons();
     void fillProductNames();
     void fillCustomerNames();
+    bool musteriyiSec(const QString& entry);
+    std::optional<Money> indirimTutari() const;
+    void ozetiGoster(TFormDialog& soru);
     void sizeQuickSalePage();
 
     std::optional<Urun> urunByBarcode(const QString& barcode);

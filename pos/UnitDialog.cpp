@@ -1,0 +1,266 @@
+// The receipt question: prints the receipt of the basket on the chosen printer and then has the
+// sale window write the sale, or writes it without a receipt, or goes back to the basket.
+#include "UnitDialog.h"
+
+#include "DataError.h"
+#include "Dialogs.h"
+#include "Printers.h"
+#include "Receipt.h"
+#include "SettingsKey.h"
+#include "TurkishText.h"
+#include "UnitUrunSatis.h"
+#include "Veritabani.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRegion>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace dukkano {
+namespace {
+
+const QString ayarAnahtari = QStringLiteral("Software\\NUREV\\Dukkano1_5");
+const QString fisYazicisi = QStringLiteral("FisYazicisi");
+
+// A printer list that is filled afresh each time it opens.
+class PrinterList : public QComboBox {
+public:
+    PrinterList(QWidget* parent, std::function<void()> dropDown)
+        : QComboBox(parent), m_dropDown(std::move(dropDown)) {}
+
+    void showPopup() override
+    {
+        m_dropDown();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_dropDown;
+};
+
+// A rounded rectangle from (2, 2) to (width - 2, height - 2) with 50 x 50 corner ellipses.
+QRegion roundedRegion(QSize size)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(2, 2, size.width() - 4, size.height() - 4), 25, 25);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
+// Printer names may carry English or Turkish letters: "PRINTER" is "printer", "FİŞ" is "fiş".
+bool sameIgnoringCase(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0 || turkishLower(a) == turkishLower(b);
+}
+
+QFont boldFont(const QFont& base, int pointSize)
+{
+    QFont font = base;
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TFormDialog::TFormDialog(Veritabani& db, TFormUrunSatis& satis)
+    : QWidget(&satis, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_db(db)
+    , m_satis(satis)
+{
+    setObjectName(u"FormDialog"_qs);
+    setWindowTitle(u"Dukkano"_qs);
+    buildControls();
+    FormCreate();
+}
+
+void TFormDialog::buildControls()
+{
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, palette().color(QPalette::Highlight).darker(170));
+    setPalette(dark);
+    setAutoFillBackground(true);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(u"Panel1"_qs);
+    Panel1->setStyleSheet(u"QFrame#Panel1 { background-color: #f4f6f8; border-radius: 24px; }"_qs);
+
+    Label1 = new QLabel(u"Müşteri Adı :"_qs, Panel1);
+    Label3 = new QLabel(u"Toplam Tutar :"_qs, Panel1);
+    Label4 = new QLabel(u"İndirim :"_qs, Panel1);
+    for (QLabel* label : {Label1, Label3, Label4})
+        label->setFont(boldFont(font(), 12));
+    Label6 = new QLabel(u"Yazıcı :"_qs, Panel1);
+    ComboBox1 = new PrinterList(Panel1, [this] { ComboBox1DropDown(); });
+    ComboBox1->setObjectName(u"ComboBox1"_qs);
+    ComboBox1->setMinimumContentsLength(28);
+    Label5 = new QLabel(u"Yazdırmak ister misiniz?"_qs, Panel1);
+    Label5->setFont(boldFont(font(), 14));
+    Label5->setAlignment(Qt::AlignCenter);
+
+    BitBtn3 = newButton(u"EVET"_qs, u"#2e7d32"_qs);
+    BitBtn1 = newButton(u"HAYIR"_qs, u"#1565c0"_qs);
+    BitBtn2 = newButton(u"KAPAT"_qs, u"#616161"_qs);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFormDialog::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFormDialog::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TFormDialog::BitBtn2Click);
+
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(Label3);
+    totals->addStretch(1);
+    totals->addWidget(Label4);
+    auto* printer = new QHBoxLayout;
+    printer->addWidget(Label6);
+    printer->addWidget(ComboBox1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    for (QPushButton* button : {BitBtn3, BitBtn1, BitBtn2})
+        buttons->addWidget(button);
+
+    auto* inside = new QVBoxLayout(Panel1);
+    inside->setContentsMargins(32, 28, 32, 28);
+    inside->setSpacing(14);
+    inside->addWidget(Label1);
+    inside->addLayout(totals);
+    inside->addLayout(printer);
+    inside->addWidget(Label5);
+    inside->addLayout(buttons);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(14, 14, 14, 14);
+    whole->addWidget(Panel1);
+    setMinimumWidth(560);
+
+    for (QWidget* rounded : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(BitBtn3),
+                             static_cast<QWidget*>(BitBtn1), static_cast<QWidget*>(BitBtn2)})
+        rounded->installEventFilter(this);
+}
+
+QPushButton* TFormDialog::newButton(const QString& caption, const QString& colour)
+{
+    auto* button = new QPushButton(caption, Panel1);
+    button->setFont(boldFont(font(), 13));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setMinimumSize(140, 56);
+    button->setStyleSheet(u"QPushButton { background-color: %1; color: white; border: none; border-radius: 25px; }"
+                          "QPushButton:hover { background-color: %2; }"
+                          "QPushButton:focus { border: 3px solid #ffd54f; }"_qs
+                              .arg(colour, QColor(colour).lighter(125).name()));
+    return button;
+}
+
+// The panel and the buttons keep their rounded corners at any size.
+bool TFormDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        auto* widget = static_cast<QWidget*>(watched);
+        widget->setMask(roundedRegion(widget->size()));
+    }
+    return false;
+}
+
+// Centred on the screen at the size its summary needs.
+void TFormDialog::showEvent(QShowEvent* event)
+{
+    adjustSize();
+    if (QScreen* shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+    QWidget::showEvent(event);
+}
+
+// ---- creation
+
+void TFormDialog::FormCreate()
+{
+    const QString hatirlanan = SettingsKey(ayarAnahtari).value(fisYazicisi);
+    yaziciListesiniDoldur();
+    if (hatirlanan.isEmpty()) {
+        ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+        return;
+    }
+    ComboBox1->setCurrentIndex(-1);
+    for (int i = 0; i < ComboBox1->count(); ++i) {
+        if (sameIgnoringCase(ComboBox1->itemText(i), hatirlanan)) {
+            ComboBox1->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void TFormDialog::yaziciListesiniDoldur()
+{
+    ComboBox1->clear();
+    ComboBox1->addItems(report::printers().names());
+}
+
+void TFormDialog::ComboBox1DropDown()
+{
+    yaziciListesiniDoldur();
+    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+}
+
+// ---- the answers
+
+// Printing comes first: when it fails nothing is written and the question stays, so that
+// "HAYIR" can still complete the sale without a receipt.
+void TFormDialog::BitBtn3Click()
+{
+    if (!m_satis.satisYazilabilir())
+        return;
+    const QString yazici = ComboBox1->currentText();
+    const report::PrintResult baski = fisiYazdir(yazici);
+    if (!baski.ok) {
+        showMessage(baski.message
+                    + u"\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız."_qs);
+        return;
+    }
+    SettingsKey(ayarAnahtari).setValue(fisYazicisi, yazici);
+    const QString hata = m_satis.satisiYaz();
+    if (!hata.isEmpty()) {
+        showMessage(u"Fiş yazdırıldı, ancak satış kaydedilmedi.\n"_qs + hata);
+        return;
+    }
+    soruyuKapat();
+}
+
+// The receipt prepared afresh from the basket, printed without a dialog.
+report::PrintResult TFormDialog::fisiYazdir(const QString& yazici)
+{
+    // The engine would say there is no printer at all, though the list shows some.
+    if (yazici.isEmpty() && ComboBox1->count() > 0 && report::printers().defaultName().isEmpty())
+        return report::PrintResult::failure(
+            u"Yazdırılamadı: listeden bir yazıcı seçilmedi ve bilgisayarın varsayılan yazıcısı yok."_qs);
+    try {
+        return report::printReport(report::prepareReceipt(m_satis.tableGeciciSatilanUrunler, m_db.tableUreticiler),
+                                   yazici);
+    } catch (const DataError& error) {
+        return report::PrintResult::failure(u"Fiş hazırlanamadı: "_qs + error.message());
+    }
+}
+
+void TFormDialog::BitBtn1Click()
+{
+    if (m_satis.SatisTamamClick())
+        soruyuKapat();
+}
+
+void TFormDialog::BitBtn2Click()
+{
+    soruyuKapat();
+}
+
+// The counter goes on where the scanner types: the sale window takes the keys again.
+void TFormDialog::soruyuKapat()
+{
+    hide();
+    m_satis.raise();
+    m_satis.activateWindow();
+}
+
+} // namespace dukkano

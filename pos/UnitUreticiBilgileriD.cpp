@@ -1,0 +1,106 @@
+// The receipt header list: the rows of Ureticiler sorted by name, edited, added and deleted in
+// the grid; a pending edit is kept on closing.
+#include "UnitUreticiBilgileriD.h"
+
+#include "DataGrid.h"
+#include "Veritabani.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dukkano {
+
+TformUreticiBilgileriD::TformUreticiBilgileriD(Veritabani& db, QWidget* parent)
+    : WorkWindow(parent)
+    , dSetMusteriler(db.baglanti, u"select * from Ureticiler ORDER BY UreticiAdi"_qs)
+    , m_db(db)
+{
+    setObjectName(u"formUreticiBilgileriD"_qs);
+    setWindowTitle(u"Fiş Ayar"_qs);
+    dSetMusteriler.open();
+
+    Label1 = new QLabel(u"FİŞ İÇİN AYAR"_qs, this);
+    QFont heading = Label1->font();
+    heading.setPointSize(16);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignCenter);
+    buildGrid();
+    kapat = new QPushButton(u"Kapat"_qs, this);
+    kapat->setObjectName(u"kapat"_qs);
+    kapat->setMinimumSize(120, 36);
+    connect(kapat, &QPushButton::clicked, this, &TformUreticiBilgileriD::kapatClick);
+    layOut();
+    // The main window focuses a child window as it opens it; the keys go to the grid.
+    setFocusProxy(DBGrid1);
+    DBGrid1->setFocus();
+}
+
+// The grid goes before the query it shows, which dies with the members.
+TformUreticiBilgileriD::~TformUreticiBilgileriD()
+{
+    delete DBGrid1;
+    delete dsMusteriler;
+}
+
+void TformUreticiBilgileriD::buildGrid()
+{
+    const Qt::Alignment centred = Qt::AlignCenter;
+    dsMusteriler = new DatasetModel(dSetMusteriler,
+                                    {
+                                        GridColumn(u"UreticiAdi"_qs, u"Mağaza Adı"_qs, centred),
+                                        GridColumn(u"KisiAdi"_qs, u"Kişi Adı"_qs, centred),
+                                        GridColumn(u"Adres"_qs, u"Adres"_qs),
+                                        GridColumn(u"TelefonNumarasi"_qs, u"Telefon No"_qs, centred),
+                                        GridColumn(u"InternetAdresi"_qs, u"İnternet Adresi"_qs, centred),
+                                        GridColumn(u"EpostaAdresi"_qs, u"E-Posta Adresi"_qs, centred),
+                                    },
+                                    this);
+    DBGrid1 = new DataGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setDatasetModel(dsMusteriler);
+    DBGrid1->setInsertAllowed(true);
+    for (int column : {0, 1, 3, 4, 5})
+        DBGrid1->setColumnWidth(column, 180);
+    DBGrid1->setColumnWidth(2, 320);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, &TformUreticiBilgileriD::satiriSil);
+}
+
+void TformUreticiBilgileriD::layOut()
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(kapat);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(Label1);
+    whole->addWidget(DBGrid1, 1);
+    whole->addLayout(buttons);
+}
+
+// Ctrl+Del in the grid: the row goes after the user confirms.
+void TformUreticiBilgileriD::satiriSil()
+{
+    DBGrid1->removeCurrentRow();
+}
+
+void TformUreticiBilgileriD::kapatClick()
+{
+    close();
+}
+
+void TformUreticiBilgileriD::FormClose()
+{
+    // An edit the grid still holds is stored; a refused one was reported and is dropped.
+    if (!DBGrid1->finishEditing())
+        dSetMusteriler.cancel();
+    m_db.filtreleriKapat();
+    // Receipts and reports print from the shared object, which sees our writes only when reopened.
+    m_db.tableUreticiler.reopen();
+}
+
+} // namespace dukkano

@@ -1,0 +1,253 @@
+// The receipt header entry window: the shop's details typed into edits and appended to
+// Ureticiler, with a check for a name already stored whenever the user moves on from the name.
+#include "UnitUreticiKayit.h"
+
+#include "DataError.h"
+#include "DataGrid.h"
+#include "Dialogs.h"
+#include "Veritabani.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dukkano {
+
+TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
+{
+    setObjectName(u"formUreticiKayit"_qs);
+    setWindowTitle(u"Fiş Ayar"_qs);
+
+    Label1 = new QLabel(u"Fiş için Ayarlar"_qs, this);
+    QFont heading = Label1->font();
+    heading.setPointSize(16);
+    heading.setBold(true);
+    Label1->setFont(heading);
+
+    // Created in the order the Tab key visits them.
+    ureticiAdi = newEdit(u"ureticiAdi"_qs, u"Mağaza Adı :"_qs);
+    kisiAdi = newEdit(u"kisiAdi"_qs, u"Kişi Adı :"_qs);
+    adres = newEdit(u"adres"_qs, u"Adres :"_qs);
+    telefonNo = newEdit(u"telefonNo"_qs, u"Telefon No :"_qs);
+    internetAdresi = newEdit(u"internetAdresi"_qs, u"İnternet Adresi :"_qs);
+    ePosta = newEdit(u"ePosta"_qs, u"E-Posta"_qs);
+    notlar = newEdit(u"notlar"_qs, u"Notlar"_qs);
+    kisiUnvani = newHiddenEdit(u"kisiUnvani"_qs);
+    sehir = newHiddenEdit(u"sehir"_qs);
+    postaKodu = newHiddenEdit(u"postaKodu"_qs);
+    ulke = newHiddenEdit(u"ulke"_qs);
+    faxNo = newHiddenEdit(u"faxNo"_qs);
+
+    kaydet = new QPushButton(u"Kaydet"_qs, this);
+    kaydet->setObjectName(u"kaydet"_qs);
+    Temizle = new QPushButton(u"Temizle"_qs, this);
+    Temizle->setObjectName(u"Temizle"_qs);
+    Kapat = new QPushButton(u"Kapat"_qs, this);
+    Kapat->setObjectName(u"Kapat"_qs);
+    for (QPushButton* button : {kaydet, Temizle, Kapat})
+        button->setMinimumSize(110, 34);
+    connect(kaydet, &QPushButton::clicked, this, &TformUreticiKayit::kaydetClick);
+    connect(Temizle, &QPushButton::clicked, this, &TformUreticiKayit::TemizleClick);
+    connect(Kapat, &QPushButton::clicked, this, &TformUreticiKayit::KapatClick);
+    buildGrid();
+
+    m_alanlar = {
+        {u"UreticiAdi"_qs, ureticiAdi},
+        {u"KisiAdi"_qs, kisiAdi},
+        {u"KisiUnvani"_qs, kisiUnvani},
+        {u"Adres"_qs, adres},
+        {u"Sehir"_qs, sehir},
+        {u"PostaKodu"_qs, postaKodu},
+        {u"Ulke"_qs, ulke},
+        {u"TelefonNumarasi"_qs, telefonNo},
+        {u"FaksNumarasi"_qs, faxNo},
+        {u"InternetAdresi"_qs, internetAdresi},
+        {u"EpostaAdresi"_qs, ePosta},
+        {u"Notlar"_qs, notlar},
+    };
+    m_kontrolNoktalari = {kisiAdi, kisiUnvani, adres, sehir, postaKodu, ulke,
+                          telefonNo, faxNo, internetAdresi, ePosta, notlar, kaydet};
+    for (const Alan& alan : m_alanlar)
+        alan.edit->installEventFilter(this);
+    kaydet->installEventFilter(this);
+    layOut();
+    // The main window focuses a child window as it opens it; typing starts in the name.
+    setFocusProxy(ureticiAdi);
+    ureticiAdi->setFocus();
+}
+
+// The grid goes before its model; the shared object it shows outlives the window.
+TformUreticiKayit::~TformUreticiKayit()
+{
+    delete DBGrid1;
+    delete dsUreticiler;
+}
+
+// ---- building the window
+
+QLineEdit* TformUreticiKayit::newEdit(const QString& name, const QString& label)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    m_gorunenler.push_back({caption, edit});
+    return edit;
+}
+
+QLineEdit* TformUreticiKayit::newHiddenEdit(const QString& name)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setEnabled(false);
+    edit->hide();
+    return edit;
+}
+
+void TformUreticiKayit::buildGrid()
+{
+    dsUreticiler = new DatasetModel(m_db.tableUreticiler,
+                                    {
+                                        GridColumn(u"UreticiAdi"_qs, u"Mağaza Adı"_qs),
+                                        GridColumn(u"KisiAdi"_qs, u"Kişi Adı"_qs),
+                                        GridColumn(u"Adres"_qs, u"Adres"_qs),
+                                        GridColumn(u"TelefonNumarasi"_qs, u"Telefon No"_qs),
+                                        GridColumn(u"InternetAdresi"_qs, u"İnternet Adresi"_qs),
+                                        GridColumn(u"EpostaAdresi"_qs, u"E-Posta Adresi"_qs),
+                                        GridColumn(u"Notlar"_qs, u"Notlar"_qs),
+                                    },
+                                    this);
+    DBGrid1 = new DataGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setDatasetModel(dsUreticiler);
+    const int widths[] = {170, 150, 240, 130, 150, 170};
+    for (int column = 0; column < 6; ++column)
+        DBGrid1->setColumnWidth(column, widths[column]);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+}
+
+void TformUreticiKayit::layOut()
+{
+    auto* form = new QGridLayout;
+    for (int row = 0; row < m_gorunenler.size(); ++row) {
+        m_gorunenler[row].label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        form->addWidget(m_gorunenler[row].label, row, 0);
+        form->addWidget(m_gorunenler[row].edit, row, 1);
+    }
+    form->setColumnMinimumWidth(1, 420);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(kaydet);
+    buttons->addWidget(Temizle);
+    buttons->addWidget(Kapat);
+    buttons->addStretch(1);
+    form->addLayout(buttons, int(m_gorunenler.size()), 1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addStretch(1);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(Label1);
+    whole->addLayout(top);
+    whole->addWidget(DBGrid1, 1);
+}
+
+// ---- handlers
+
+void TformUreticiKayit::kaydetClick()
+{
+    if (ureticiAdi->text().isEmpty()) {
+        showMessage(u"Lütfen Mağaza Adını Giriniz."_qs);
+        ureticiAdi->setFocus();
+        return;
+    }
+    // A click enters the button too; its check runs here, so that a stored name is never
+    // saved twice and the user sees one message.
+    if (kayitliMagazaKontrolu())
+        return;
+    if (!yeniMagazaEkle())
+        return;
+    showMessage(u"Yeni Mağaza Kaydedeildi."_qs);
+    TemizleClick();
+}
+
+// Appends the row with the twelve fields in their order; a refused text is reported and
+// nothing is written, nor left pending on the shared object.
+bool TformUreticiKayit::yeniMagazaEkle()
+{
+    Dataset& ureticiler = m_db.tableUreticiler;
+    try {
+        ureticiler.append();
+        for (const Alan& alan : m_alanlar)
+            ureticiler.setValue(alan.field, alan.edit->text());
+        ureticiler.post();
+    } catch (const DataError& error) {
+        ureticiler.cancel();
+        showMessage(error.message());
+        return false;
+    }
+    return true;
+}
+
+void TformUreticiKayit::TemizleClick()
+{
+    for (const Alan& alan : m_alanlar)
+        alan.edit->clear();
+    ureticiAdi->setFocus();
+}
+
+void TformUreticiKayit::KapatClick()
+{
+    close();
+}
+
+bool TformUreticiKayit::kayitliMagazaKontrolu()
+{
+    const QString ad = ureticiAdi->text();
+    if (ad.isEmpty())
+        return false;
+    const auto kayitli = m_db.tableUreticiler.lookup(u"UreticiAdi"_qs, ad, {u"UreticiAdi"_qs});
+    if (!kayitli)
+        return false;
+    showMessage(u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_qs + kayitli->value(u"UreticiAdi"_qs).toString());
+    TemizleClick();
+    return true;
+}
+
+bool TformUreticiKayit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && m_kontrolNoktalari.contains(watched)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Focus given back after a message box or a menu is no moving on; a click on "Kaydet"
+        // is checked by its click.
+        const bool movedOn = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+                             && !(watched == kaydet && reason == Qt::MouseFocusReason);
+        if (movedOn)
+            kayitliMagazaKontrolu();
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(watched)) {
+            focusNextChild();  // Enter moves on to the next field, as Tab does
+            return true;
+        }
+    }
+    return WorkWindow::eventFilter(watched, event);
+}
+
+void TformUreticiKayit::FormClose()
+{
+    // A grid edit still pending on the shared object is stored; a refused one was reported
+    // and is dropped, so that the object is left ready for its next user.
+    if (!DBGrid1->finishEditing())
+        m_db.tableUreticiler.cancel();
+    m_db.filtreleriKapat();
+}
+
+} // namespace dukkano

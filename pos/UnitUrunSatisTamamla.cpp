@@ -1,0 +1,113 @@
+// Completing a sale from the sale window: "TAMAMLA" checks the basket and opens the receipt
+// question with a summary; the writing step stores the sale in one transaction.
+#include "UnitDialog.h"
+#include "UnitUrunSatis.h"
+
+#include "DataError.h"
+#include "DataGrid.h"
+#include "Dialogs.h"
+#include "SatisKaydi.h"
+#include "Veritabani.h"
+
+#include <QAbstractItemDelegate>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace dukkano {
+
+bool TFormUrunSatis::satisYazilabilir()
+{
+    // A quantity or price typed into the grid and not yet stored belongs to the sale, and its
+    // amount must be in the total before the total is used. The question is answered in another
+    // window, so the grid's editor may still be open then.
+    const QModelIndex cell = DBGrid1->currentIndex();
+    if (QWidget* editor = DBGrid1->indexWidget(cell)) {
+        QAbstractItemDelegate* delegate = DBGrid1->itemDelegateForIndex(cell);
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    if (!DBGrid1->postPending())
+        return false;
+    if (araToplam.isZero()) {
+        showMessage(u"Satılacak Ürünler Listesi Boş."_qs);
+        seriNumarasi->setFocus();
+        return false;
+    }
+    if (!indirim->text().isEmpty() && (!indirimTutari() || *indirimTutari() < Money())) {
+        showMessage(u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_qs);
+        indirim->setFocus();
+        return false;
+    }
+    const QString musteri = comboMusteriAdi->currentText();
+    if (!musteri.isEmpty() && (comboMusteriAdi->findText(musteri) < 0 || !musteriyiSec(musteri))) {
+        showMessage(u"\"%1\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi listeden seçiniz; "
+                    "nakit satış için Müşteri Adı alanını boş bırakınız."_qs.arg(musteri));
+        comboMusteriAdi->setFocus();
+        return false;
+    }
+    return true;
+}
+
+std::optional<Money> TFormUrunSatis::indirimTutari() const
+{
+    if (indirim->text().isEmpty())
+        return std::nullopt;
+    return Money::parse(indirim->text());
+}
+
+void TFormUrunSatis::satisiGerceklestirClick()
+{
+    if (!satisYazilabilir())
+        return;
+    // One question at a time: a second one would write the same basket twice.
+    if (FormDialog && FormDialog->isVisible()) {
+        ozetiGoster(*FormDialog);
+        FormDialog->raise();
+        FormDialog->activateWindow();
+        return;
+    }
+    delete FormDialog;  // the previous question, answered and hidden
+    FormDialog = new TFormDialog(m_db, *this);
+    ozetiGoster(*FormDialog);
+    FormDialog->show();
+    FormDialog->raise();
+    FormDialog->activateWindow();
+}
+
+void TFormUrunSatis::ozetiGoster(TFormDialog& soru)
+{
+    const QString musteri = comboMusteriAdi->currentText();
+    const QString indirimYazisi = indirimTutari() ? indirimTutari()->toCurrency() : u"0 TL"_qs;
+    soru.Label1->setText(musteri.isEmpty()
+                             ? u"Ödeme Türü : NAKİT "_qs
+                             : u"Müşteri Adı : "_qs + musteri + u" , "_qs + u"    Ödeme Türü : BORÇ "_qs);
+    soru.Label3->setText(u"Toplam Tutar : "_qs + labelToplamTutar->text());
+    soru.Label4->setText(u"İndirim : "_qs + indirimYazisi);
+}
+
+bool TFormUrunSatis::SatisTamamClick()
+{
+    if (!satisYazilabilir())
+        return false;
+    const QString hata = satisiYaz();
+    if (!hata.isEmpty()) {
+        showMessage(hata);
+        return false;
+    }
+    return true;
+}
+
+QString TFormUrunSatis::satisiYaz()
+{
+    const TamamlananSatis satis{araToplam, indirimTutari(), !comboMusteriAdi->currentText().isEmpty()};
+    try {
+        satisiKaydet(m_db, tableGeciciSatilanUrunler, satis);
+    } catch (const DataError& error) {
+        return u"Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_qs + error.message();
+    }
+    sepetiTemizle(true);
+    return QString();
+}
+
+} // namespace dukkano

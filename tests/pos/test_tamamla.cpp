@@ -1,0 +1,726 @@
+// Completing a sale: "TAMAMLA" and its summary, the receipt question with its printer choice,
+// printing the receipt, and the writing step behind "EVET" and "HAYIR".
+#include "Clock.h"
+#include "DataGrid.h"
+#include "ProgramState.h"
+#include "Screen.h"
+#include "SettingsKey.h"
+#include "TestPrinters.h"
+#include "TestSupport.h"
+#include "UnitDialog.h"
+#include "UnitUrunSatis.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <optional>
+
+using namespace dukkano;
+using namespace dukkano::test;
+
+namespace {
+
+const QString emptyBasket = QStringLiteral("Satılacak Ürünler Listesi Boş.");
+const QString withoutReceipt =
+    QStringLiteral("\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız.");
+
+QString settingsKey() { return QStringLiteral("Software\\NUREV\\Dukkano1_5"); }
+QString rememberedPrinter() { return SettingsKey(settingsKey()).value(QStringLiteral("FisYazicisi")); }
+void rememberPrinter(const QString& name) { SettingsKey(settingsKey()).setValue(QStringLiteral("FisYazicisi"), name); }
+
+QVariant scalar(Veritabani& db, const QString& sql)
+{
+    Statement& st = db.baglanti.prepare(sql);
+    st.step();
+    const QVariant value = st.column(0);
+    st.reset();
+    return value;
+}
+
+qint64 count(Veritabani& db, const char* table)
+{
+    return scalar(db, QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toLongLong();
+}
+
+QString storedMoney(Veritabani& db, const QString& sql)
+{
+    return Money::fromUnits(scalar(db, sql).toLongLong()).toEditText();
+}
+
+QStringList comboItems(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QStringList textsOf(const report::PreparedPage& page, const QString& objectName)
+{
+    QStringList texts;
+    for (const report::PreparedText* t : page.textsOf(objectName))
+        texts << t->text;
+    return texts;
+}
+
+// Test printers whose system may have no default printer.
+class PrintersWithoutDefault : public TestPrinters {
+public:
+    PrintersWithoutDefault(QStringList names, QString folder, bool hasDefault)
+        : TestPrinters(std::move(names), std::move(folder)), m_hasDefault(hasDefault) {}
+    QString defaultName() override { return m_hasDefault ? TestPrinters::defaultName() : QString(); }
+
+private:
+    bool m_hasDefault;
+};
+
+// A shop with two products and three customers, and a sale window over it.
+struct Counter {
+    TempShop shop;
+    ScriptedDialogs dialogs;
+    QPointer<TFormUrunSatis> form;
+    qint64 cay = 0;
+    qint64 sut = 0;
+
+    Counter()
+    {
+        cay = shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("3"));
+        sut = shop.addProduct(QStringLiteral("Süt"), QStringLiteral("102"), lira("4,5"));
+        shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
+        shop.addCustomer(QStringLiteral("Ayşe Kaya"), QStringLiteral("Mehmet"));
+        shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Osman"));
+    }
+
+    ~Counter()
+    {
+        delete form.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        acikFormVar = false;
+    }
+
+    Veritabani& db() { return shop.db(); }
+
+    bool open()
+    {
+        db().tableUrunler.reopen();
+        db().tableMusteriler.reopen();
+        form = new TFormUrunSatis(db(), nullptr);
+        form->show();
+        QApplication::setActiveWindow(form);
+        return QTest::qWaitForWindowActive(form);
+    }
+
+    void scan(const QString& barcode)
+    {
+        form->seriNumarasi->setFocus();
+        typeText(form->seriNumarasi, barcode);
+        QTest::keyClick(form->seriNumarasi, Qt::Key_Return);
+    }
+
+    // Types a new quantity into the first line's "Miktar" cell; the editor stays open.
+    bool typeQuantity(const QString& quantity)
+    {
+        DataGrid* grid = form->DBGrid1;
+        grid->setFocus();
+        const QModelIndex cell = grid->model()->index(0, 2);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!editor)
+            return false;
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        typeText(editor, quantity);
+        return true;
+    }
+
+    // 2 x 3,00 and 1 x 4,50: 10,50 before any discount.
+    bool fillBasket()
+    {
+        scan(QStringLiteral("101"));
+        scan(QStringLiteral("102"));
+        if (!typeQuantity(QStringLiteral("2")))
+            return false;
+        form->seriNumarasi->setFocus();  // leaving the grid stores the line
+        return form->araToplam == lira("10,5");
+    }
+
+    void setCustomer(const QString& text) { form->comboMusteriAdi->setEditText(text); }
+    void setDiscount(const QString& text) { form->indirim->setText(text); }
+
+    void tamamla() { QTest::mouseClick(form->satisiGerceklestir, Qt::LeftButton); }
+    TFormDialog* question() const { return form->FormDialog.data(); }
+    bool asking() const { return question() && question()->isVisible(); }
+    void evet() { QTest::mouseClick(question()->BitBtn3, Qt::LeftButton); }
+    void hayir() { QTest::mouseClick(question()->BitBtn1, Qt::LeftButton); }
+    void kapat() { QTest::mouseClick(question()->BitBtn2, Qt::LeftButton); }
+
+    int basketLines() { return int(count(db(), "GeciciSatilanUrunler")); }
+    QString total() const { return form->labelToplamTutar->text(); }
+};
+
+} // namespace
+
+class TestTamamla : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Screen::setWidth(1366);
+        Clock::set(QDateTime(QDate(2026, 12, 9), QTime(14, 30, 5)));
+        setCurrencyText(QStringLiteral("TL "));
+    }
+
+    void cleanup()
+    {
+        Screen::setWidth(0);
+        Clock::set(QDateTime());
+    }
+
+    void summary_data()
+    {
+        QTest::addColumn<QString>("customer");
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<bool>("scanAfterDiscount");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("label3");
+        QTest::addColumn<QString>("label4");
+
+        QTest::newRow("cash, no discount") << "" << "" << false << "Ödeme Türü : NAKİT "
+                                           << "Toplam Tutar : 10,50 TL" << "İndirim : 0 TL";
+        QTest::newRow("cash, discount 5") << "" << "5" << false << "Ödeme Türü : NAKİT "
+                                          << "Toplam Tutar : 5,50 TL" << "İndirim : 5,00 TL";
+        QTest::newRow("on account, discount 1,5")
+            << "Ali Veli (Hasan)" << "1,5" << false
+            << "Müşteri Adı : Ali Veli (Hasan) ,     Ödeme Türü : BORÇ " << "Toplam Tutar : 9,00 TL"
+            << "İndirim : 1,50 TL";
+        QTest::newRow("on account, discount of a thousand")
+            << "Ayşe Kaya (Mehmet)" << "1000" << false
+            << "Müşteri Adı : Ayşe Kaya (Mehmet) ,     Ödeme Türü : BORÇ " << "Toplam Tutar : -989,50 TL"
+            << "İndirim : 1.000,00 TL";
+        // The total line repeats the display, which shows the running total after a line change.
+        QTest::newRow("a line scanned after the discount") << "" << "1" << true << "Ödeme Türü : NAKİT "
+                                                           << "Toplam Tutar : 13,50 TL" << "İndirim : 1,00 TL";
+    }
+
+    void summary()
+    {
+        QFETCH(QString, customer);
+        QFETCH(QString, discount);
+        QFETCH(bool, scanAfterDiscount);
+        Counter c;
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.setCustomer(customer);
+        c.setDiscount(discount);
+        if (scanAfterDiscount)
+            c.scan(QStringLiteral("101"));
+
+        c.tamamla();
+
+        QVERIFY(c.asking());
+        TFormDialog* q = c.question();
+        QTEST(q->Label1->text(), "label1");
+        QTEST(q->Label3->text(), "label3");
+        QTEST(q->Label4->text(), "label4");
+        QCOMPARE(q->parentWidget(), c.form.data());
+        QVERIFY(!q->isModal());
+        QCOMPARE(c.dialogs.shown, QStringList());
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+    }
+
+    void emptyBasketIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("barcodes");
+        QTest::addColumn<bool>("clear");
+
+        QTest::newRow("nothing scanned") << QStringList() << false;
+        QTest::newRow("every line at price 0") << QStringList{"900", "900"} << false;
+        QTest::newRow("cleared with Tümünü Temizle") << QStringList{"101", "102"} << true;
+    }
+
+    void emptyBasketIsRefused()
+    {
+        QFETCH(QStringList, barcodes);
+        QFETCH(bool, clear);
+        Counter c;
+        c.shop.addProduct(QStringLiteral("Poşet"), QStringLiteral("900"), Money());
+        QVERIFY(c.open());
+        for (const QString& barcode : barcodes)
+            c.scan(barcode);
+        if (clear)
+            QTest::mouseClick(c.form->ButtonSil, Qt::LeftButton);
+        c.form->indirim->setFocus();
+
+        c.tamamla();
+
+        QCOMPARE(c.dialogs.shown, QStringList{emptyBasket});
+        QCOMPARE(c.question(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+    }
+
+    // KAPAT goes back to the basket as it was; the sale can be completed afterwards.
+    void closingTheQuestionWritesNothing()
+    {
+        Counter c;
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.setCustomer(QStringLiteral("Ayşe Kaya (Mehmet)"));
+        c.setDiscount(QStringLiteral("2"));
+        c.tamamla();
+        QPointer<TFormDialog> first = c.question();
+
+        c.kapat();
+
+        QVERIFY(first);
+        QVERIFY(first->isHidden());
+        QCOMPARE(QApplication::activeWindow(), c.form.data());
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.basketLines(), 2);
+        QCOMPARE(c.form->araToplam, lira("10,5"));
+        QCOMPARE(c.form->indirim->text(), QStringLiteral("2"));
+        QCOMPARE(c.form->comboMusteriAdi->currentText(), QStringLiteral("Ayşe Kaya (Mehmet)"));
+        QCOMPARE(c.dialogs.shown, QStringList());
+
+        c.tamamla();
+        QVERIFY(c.asking());
+        QVERIFY(!first);  // an answered question makes way for the new one
+        c.hayir();
+        QCOMPARE(count(c.db(), "Satislar"), 1);
+        QCOMPARE(storedMoney(c.db(), QStringLiteral("SELECT ToplamTutar FROM Satislar")), QStringLiteral("8,5"));
+    }
+
+    void writingTheSale_data()
+    {
+        QTest::addColumn<QString>("customer");
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<bool>("editorOpen");
+        QTest::addColumn<qint64>("musteriNo");
+        QTest::addColumn<QString>("toplamTutar");
+        QTest::addColumn<QString>("kazanc");
+
+        QTest::newRow("cash, no discount") << "" << "" << false << qint64(0) << "10,5" << "0";
+        QTest::newRow("cash, discount 1,5") << "" << "1,5" << false << qint64(0) << "9" << "1,5";
+        QTest::newRow("on account, discount 1,5")
+            << "Ayşe Kaya (Mehmet)" << "1,5" << false << qint64(2) << "9" << "1,5";
+        // Namesakes used to charge the first "Ali Veli" whoever was chosen.
+        QTest::newRow("on account, the chosen one of two namesakes")
+            << "Ali Veli (Osman)" << "" << false << qint64(3) << "10,5" << "0";
+        QTest::newRow("discount rounded to kuruş in Kazanc only")
+            << "" << "1,255" << false << qint64(0) << "9,245" << "1,26";
+        // A quantity typed while the question waits belongs to the sale, even with its editor open.
+        QTest::newRow("quantity still in the grid's editor") << "" << "" << true << qint64(0) << "10,5" << "0";
+    }
+
+    void writingTheSale()
+    {
+        QFETCH(QString, customer);
+        QFETCH(QString, discount);
+        QFETCH(bool, editorOpen);
+        QFETCH(qint64, musteriNo);
+        Counter c;
+        QVERIFY(c.open());
+        c.scan(QStringLiteral("101"));
+        c.scan(QStringLiteral("102"));
+        if (!editorOpen)
+            QVERIFY(c.typeQuantity(QStringLiteral("2")));
+        c.setCustomer(customer);
+        c.setDiscount(discount);
+        const qint64 saleNo = c.db().sonrakiSatisNo();
+
+        c.tamamla();
+        QVERIFY(c.asking());
+        if (editorOpen) {
+            // Back in the sale window while the question waits; HAYIR is clicked with the
+            // grid's editor still open.
+            QApplication::setActiveWindow(c.form);
+            QVERIFY(c.typeQuantity(QStringLiteral("2")));
+        }
+        c.hayir();
+
+        Veritabani& db = c.db();
+        QCOMPARE(c.dialogs.shown, QStringList());
+        QVERIFY(!c.asking());
+        QCOMPARE(count(db, "Satislar"), 1);
+        QCOMPARE(scalar(db, u"SELECT SatisNo FROM Satislar"_qs).toLongLong(), saleNo);
+        QCOMPARE(scalar(db, u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), musteriNo);
+        QCOMPARE(scalar(db, u"SELECT SatisTarihi FROM Satislar"_qs).toString(), u"2026-12-09"_qs);
+        QTEST(storedMoney(db, u"SELECT ToplamTutar FROM Satislar"_qs), "toplamTutar");
+        QTEST(storedMoney(db, u"SELECT Kazanc FROM Satislar"_qs), "kazanc");
+
+        QCOMPARE(count(db, "SatilanUrunler"), 2);
+        QCOMPARE(scalar(db, u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_qs.arg(saleNo)).toInt(), 2);
+        QCOMPARE(storedMoney(db, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.cay)),
+                 u"6"_qs);
+        QCOMPARE(storedMoney(db, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.sut)),
+                 u"4,5"_qs);
+        QCOMPARE(scalar(db, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.cay)).toInt(), 18);
+        QCOMPARE(scalar(db, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.sut)).toInt(), 19);
+
+        // On account the debt grows by the total before the discount; nobody else's changes.
+        for (qint64 no = 1; no <= 3; ++no) {
+            const QString debt = storedMoney(
+                db, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs.arg(no));
+            QCOMPARE(debt, no == musteriNo ? u"10,5"_qs : u"0"_qs);
+        }
+        QCOMPARE(count(db, "Musteriler"), 3);
+
+        QCOMPARE(c.basketLines(), 0);
+        QCOMPARE(c.total(), u"0,00 TL"_qs);
+        QCOMPARE(c.form->araToplam, Money());
+        QCOMPARE(c.form->indirim->text(), QString());
+        QCOMPARE(c.form->comboMusteriAdi->currentText(), QString());
+        QCOMPARE(QApplication::activeWindow(), c.form.data());
+        QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
+    }
+
+    void printingTheReceipt_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("printedOn");
+
+        QTest::newRow("first receipt: the first printer") << "" << "Fiş Yazıcısı";
+        QTest::newRow("the remembered printer, in another case") << "lazer" << "Lazer";
+        // Nothing selected: the empty name means the system's default printer.
+        QTest::newRow("remembered printer gone: the default") << "Eski Yazıcı" << "";
+    }
+
+    void printingTheReceipt()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(QString, printedOn);
+        Counter c;
+        TestPrinters printers({u"Fiş Yazıcısı"_qs, u"Lazer"_qs}, c.shop.folder());
+        rememberPrinter(remembered);
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.setDiscount(u"1,5"_qs);
+        c.tamamla();
+
+        c.evet();
+
+        QCOMPARE(c.dialogs.shown, QStringList());
+        QCOMPARE(printers.jobs.size(), size_t(1));
+        const TestPrinters::Job& job = printers.jobs[0];
+        QCOMPARE(job.printer, printedOn);
+        QVERIFY(QFile::exists(job.pdf));
+        QCOMPARE(rememberedPrinter(), printedOn);
+        QVERIFY(!c.asking());
+        QCOMPARE(count(c.db(), "Satislar"), 1);
+        QCOMPARE(c.basketLines(), 0);
+
+        // The receipt shows the basket as it was, under the number the sale got, and the total
+        // before the discount.
+        const report::PreparedPage& page = job.report.pages.at(0);
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs), (QStringList{u"Çay"_qs, u"Süt"_qs}));
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs), (QStringList{u"2"_qs, u"1"_qs}));
+        QCOMPARE(textsOf(page, u"MemoToplamTutar"_qs), QStringList{u"10,50"_qs});
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_qs),
+                 QStringList{scalar(c.db(), u"SELECT SatisNo FROM Satislar"_qs).toString()});
+    }
+
+    void failedPrintWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("installedAtPrint");
+        QTest::addColumn<bool>("hasDefault");
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("message");
+
+        const QStringList two{u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        QTest::newRow("the printer fails") << two << two << true << "" << "Kağıt bitti." << "Kağıt bitti.";
+        QTest::newRow("no printer installed") << QStringList() << QStringList() << false << "" << ""
+                                              << "Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok.";
+        QTest::newRow("printer removed since the question opened")
+            << two << QStringList{u"Lazer"_qs} << true << "" << ""
+            << "Yazdırılamadı: \"Fiş Yazıcısı\" adlı yazıcı bulunamadı.";
+        QTest::newRow("none selected and no default printer")
+            << two << two << false << "Eski" << ""
+            << "Yazdırılamadı: listeden bir yazıcı seçilmedi ve bilgisayarın varsayılan yazıcısı yok.";
+    }
+
+    void failedPrintWritesNothing()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, installedAtPrint);
+        QFETCH(bool, hasDefault);
+        QFETCH(QString, remembered);
+        QFETCH(QString, failure);
+        QFETCH(QString, message);
+        Counter c;
+        PrintersWithoutDefault printers(installed, c.shop.folder(), hasDefault);
+        printers.failure = failure;
+        rememberPrinter(remembered);
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.setCustomer(u"Ayşe Kaya (Mehmet)"_qs);
+        c.tamamla();
+        std::optional<TestPrinters> changed;
+        if (installedAtPrint != installed)
+            changed.emplace(installedAtPrint, c.shop.folder());
+
+        c.evet();
+
+        QCOMPARE(c.dialogs.shown, QStringList{message + withoutReceipt});
+        QVERIFY(c.asking());
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(count(c.db(), "SatilanUrunler"), 0);
+        QCOMPARE(c.basketLines(), 2);
+        QCOMPARE(rememberedPrinter(), remembered);
+        const size_t jobs = printers.jobs.size() + (changed ? changed->jobs.size() : 0);
+        QCOMPARE(jobs, size_t(hasDefault || installed.isEmpty() ? 1 : 0));
+
+        c.hayir();
+
+        QVERIFY(!c.asking());
+        QCOMPARE(count(c.db(), "Satislar"), 1);
+        QCOMPARE(storedMoney(c.db(), u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = 2"_qs), u"10,5"_qs);
+        QCOMPARE(printers.jobs.size() + (changed ? changed->jobs.size() : 0), jobs);
+    }
+
+    // The receipt is out but the database refused the sale: say so, keep the basket, and let
+    // HAYIR store it without printing twice.
+    void writeFailsAfterThePrint()
+    {
+        Counter c;
+        TestPrinters printers({u"Fiş Yazıcısı"_qs}, c.shop.folder());
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.db().baglanti.exec(u"CREATE TRIGGER bozuk BEFORE INSERT ON SatilanUrunler "
+                             "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_qs);
+        c.tamamla();
+
+        c.evet();
+
+        QCOMPARE(printers.jobs.size(), size_t(1));
+        QCOMPARE(c.dialogs.shown.size(), 1);
+        QVERIFY2(c.dialogs.last().startsWith(u"Fiş yazdırıldı, ancak satış kaydedilmedi.\n"
+                                             "Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_qs),
+                 qPrintable(c.dialogs.last()));
+        QVERIFY2(c.dialogs.last().contains(u"disk dolu"_qs), qPrintable(c.dialogs.last()));
+        QVERIFY(c.asking());
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.basketLines(), 2);
+        QCOMPARE(c.form->araToplam, lira("10,5"));
+
+        c.db().baglanti.exec(u"DROP TRIGGER bozuk"_qs);
+        c.hayir();
+        QVERIFY(!c.asking());
+        QCOMPARE(count(c.db(), "SatilanUrunler"), 2);
+        QCOMPARE(printers.jobs.size(), size_t(1));
+    }
+
+    void printerChoice_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QStringList>("installedAtDropDown");  // empty: the list is not opened
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("selected");
+
+        const QStringList two{u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        QTest::newRow("nothing remembered: the first") << two << "" << QStringList() << two << 0;
+        QTest::newRow("remembered: that one") << two << "Lazer" << QStringList() << two << 1;
+        QTest::newRow("remembered in another case") << two << "FİŞ YAZICISI" << QStringList() << two << 0;
+        QTest::newRow("remembered but not installed: none") << two << "Eski" << QStringList() << two << -1;
+        QTest::newRow("no printer installed") << QStringList() << "" << QStringList() << QStringList() << -1;
+        const QStringList three{u"PDF"_qs, u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        QTest::newRow("opening the list refills it and takes the first")
+            << two << "Lazer" << three << three << 0;
+    }
+
+    void printerChoice()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, remembered);
+        QFETCH(QStringList, installedAtDropDown);
+        QFETCH(int, selected);
+        Counter c;
+        TestPrinters printers(installed, c.shop.folder());
+        rememberPrinter(remembered);
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.tamamla();
+        QComboBox* list = c.question()->ComboBox1;
+        std::optional<TestPrinters> later;
+        if (!installedAtDropDown.isEmpty()) {
+            later.emplace(installedAtDropDown, c.shop.folder());
+            list->showPopup();
+            list->hidePopup();
+        }
+
+        QTEST(comboItems(list), "items");
+        QCOMPARE(list->currentIndex(), selected);
+        QCOMPARE(list->currentText(), selected < 0 ? QString() : list->itemText(selected));
+        QVERIFY(!list->isEditable());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("customer");
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+
+        const QString discountRefused =
+            u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_qs;
+        const auto notListed = [](const char* text) {
+            return u"\"%1\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi listeden seçiniz; "
+                   "nakit satış için Müşteri Adı alanını boş bırakınız."_qs.arg(QString::fromUtf8(text));
+        };
+        QTest::newRow("a customer not in the list") << "Veli Can" << "" << notListed("Veli Can") << "comboMusteriAdi";
+        QTest::newRow("a listed name without the father's name")
+            << "Ali Veli" << "" << notListed("Ali Veli") << "comboMusteriAdi";
+        QTest::newRow("a blank for a customer") << " " << "" << notListed(" ") << "comboMusteriAdi";
+        QTest::newRow("a discount too large to be an amount")
+            << "" << "99999999999999999" << discountRefused << "indirim";
+        QTest::newRow("a lone comma") << "" << "," << discountRefused << "indirim";
+    }
+
+    // Refused at TAMAMLA: no question, nothing written, no customer created.
+    void refusals()
+    {
+        QFETCH(QString, customer);
+        QFETCH(QString, discount);
+        QFETCH(QString, focus);
+        Counter c;
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.setCustomer(customer);
+        c.setDiscount(discount);
+
+        c.tamamla();
+
+        QCOMPARE(c.dialogs.shown.size(), 1);
+        QTEST(c.dialogs.last(), "message");
+        QCOMPARE(c.question(), nullptr);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(count(c.db(), "Musteriler"), 3);
+        QCOMPARE(c.basketLines(), 2);
+    }
+
+    void changesWhileAsking_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<QString>("message");
+
+        const QString notListed = u"\"Kimse\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi "
+                                  "listeden seçiniz; nakit satış için Müşteri Adı alanını boş bırakınız."_qs;
+        QTest::newRow("basket cleared, HAYIR") << "clear" << false << emptyBasket;
+        QTest::newRow("basket cleared, EVET prints nothing") << "clear" << true << emptyBasket;
+        QTest::newRow("unlisted customer typed, HAYIR") << "customer" << false << notListed;
+        QTest::newRow("unlisted customer typed, EVET prints nothing") << "customer" << true << notListed;
+    }
+
+    // The sale window stays usable while the question is open; the answer checks the basket
+    // as it is then, before anything is printed or written.
+    void changesWhileAsking()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, print);
+        Counter c;
+        TestPrinters printers({u"Fiş Yazıcısı"_qs}, c.shop.folder());
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.tamamla();
+        if (change == u"clear"_qs)
+            QTest::mouseClick(c.form->ButtonSil, Qt::LeftButton);
+        else
+            c.setCustomer(u"Kimse"_qs);
+
+        print ? c.evet() : c.hayir();
+
+        QTEST(c.dialogs.shown.join(u"|"_qs), "message");
+        QCOMPARE(printers.jobs.size(), size_t(0));
+        QVERIFY(c.asking());
+        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(count(c.db(), "SatilanUrunler"), 0);
+    }
+
+    // A second TAMAMLA brings the open question forward with the summary brought up to date.
+    void oneQuestionAtATime()
+    {
+        Counter c;
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.tamamla();
+        QPointer<TFormDialog> first = c.question();
+        c.scan(u"102"_qs);
+
+        c.tamamla();
+
+        QCOMPARE(c.question(), first.data());
+        QCOMPARE(c.form->findChildren<TFormDialog*>().size(), 1);
+        QVERIFY(c.asking());
+        QCOMPARE(first->Label3->text(), u"Toplam Tutar : 15,00 TL"_qs);
+        c.hayir();
+        QCOMPARE(count(c.db(), "Satislar"), 1);
+        QCOMPARE(count(c.db(), "SatilanUrunler"), 3);
+
+        c.scan(u"101"_qs);
+        c.tamamla();
+        QVERIFY(c.asking());
+        QCOMPARE(c.form->findChildren<TFormDialog*>().size(), 1);
+    }
+
+    void questionWindow()
+    {
+        Counter c;
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        c.tamamla();
+        TFormDialog* q = c.question();
+        QVERIFY(QTest::qWaitForWindowExposed(q));
+
+        QVERIFY(q->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(q->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(q->Label6->text(), u"Yazıcı :"_qs);
+        QCOMPARE(q->Label5->text(), u"Yazdırmak ister misiniz?"_qs);
+        const QList<QPushButton*> buttons{q->BitBtn3, q->BitBtn1, q->BitBtn2};
+        QCOMPARE(q->BitBtn3->text(), u"EVET"_qs);
+        QCOMPARE(q->BitBtn1->text(), u"HAYIR"_qs);
+        QCOMPARE(q->BitBtn2->text(), u"KAPAT"_qs);
+        for (int i = 0; i < buttons.size(); ++i) {
+            QPushButton* b = buttons[i];
+            QVERIFY(b->font().bold());
+            QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
+            if (i > 0)
+                QVERIFY(buttons[i - 1]->geometry().right() < b->geometry().left());
+            QCOMPARE(b->geometry().top(), buttons[0]->geometry().top());
+        }
+        // Label4 stands to the right of Label3; the buttons below everything else.
+        QVERIFY(q->Label4->geometry().left() > q->Label3->geometry().right());
+        QVERIFY(q->Label5->geometry().bottom() < q->BitBtn3->geometry().top());
+
+        // Rounded corners: the corner is cut off, the middle and the edges' midpoints are not.
+        for (QWidget* w : {static_cast<QWidget*>(q->Panel1), static_cast<QWidget*>(q->BitBtn3)}) {
+            const QRegion mask = w->mask();
+            QVERIFY(!mask.contains(QPoint(3, 3)));
+            QVERIFY(!mask.contains(QPoint(w->width() - 4, w->height() - 4)));
+            QVERIFY(mask.contains(w->rect().center()));
+            QVERIFY(mask.contains(QPoint(w->width() / 2, 3)));
+            QVERIFY(!mask.contains(QPoint(w->width() / 2, 1)));
+        }
+
+        const QPoint screenCentre = q->screen()->availableGeometry().center();
+        QVERIFY((q->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+
+        QPointer<TFormDialog> guard = q;
+        delete c.form.data();
+        QVERIFY(!guard);  // destroyed with the sale window
+    }
+};
+
+QTEST_MAIN(TestTamamla)
+#include "test_tamamla.moc"
