@@ -1,0 +1,173 @@
+// The group list window: its own query on `Kategoriler`, the prefix search, the grid that
+// edits and deletes in place, and the reopening of the shared `tableKategoriler` on close.
+#include "UnitKategoriBilgileriD.h"
+
+#include "DataGrid.h"
+#include "DatasetModel.h"
+#include "Veritabani.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace dukkano {
+namespace {
+
+const QString tumGruplar = u"select * from Kategoriler ORDER BY KategoriAdi"_qs;
+// The typed text is bound, never pasted in: a quote is just a character, % and _ stay wildcards.
+const QString adiIleBaslayanlar = u"select * from Kategoriler WHERE KategoriAdi LIKE :arama ORDER BY KategoriAdi"_qs;
+
+} // namespace
+
+TformKategoriBilgileriD::TformKategoriBilgileriD(Veritabani& db, QWidget* parent)
+    : WorkWindow(parent), dSetMusteriler(db.baglanti, tumGruplar), m_db(db)
+{
+    setObjectName(u"formKategoriBilgileriD"_qs);
+    setWindowTitle(u"GRUP Bilgileri"_qs);
+    buildControls();
+    connect(&dSetMusteriler, &Dataset::afterScroll, this, &TformKategoriBilgileriD::dSetMusterilerAfterScroll);
+    dSetMusteriler.open();
+    // Whoever gives the window the focus gives it to the search field.
+    setFocusProxy(musteriAdi);
+}
+
+// The grid goes before the query it shows, which dies with the members.
+TformKategoriBilgileriD::~TformKategoriBilgileriD()
+{
+    delete DBGrid1;
+    delete dsMusteriler;
+}
+
+void TformKategoriBilgileriD::buildControls()
+{
+    Label1 = new QLabel(u"Grup Adı :"_qs, this);
+    musteriAdi = new QLineEdit(this);
+    musteriAdi->setObjectName(u"musteriAdi"_qs);
+    musteriAdi->setMinimumWidth(300);
+    buildGrid();
+    temizle = new QPushButton(u"Temizle"_qs, this);
+    kapat = new QPushButton(u"Kapat"_qs, this);
+    sil = new QPushButton(u"Sil"_qs, this);
+    temizle->setObjectName(u"temizle"_qs);
+    kapat->setObjectName(u"kapat"_qs);
+    sil->setObjectName(u"sil"_qs);
+    sil->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
+    for (QPushButton* button : {temizle, kapat, sil}) {
+        button->setAutoDefault(true);
+        button->setMinimumWidth(90);
+    }
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(Label1);
+    search->addWidget(musteriAdi);
+    search->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sil);
+    buttons->addStretch(1);
+    buttons->addWidget(temizle);
+    buttons->addWidget(kapat);
+
+    auto* whole = new QGridLayout(this);
+    whole->setContentsMargins(30, 20, 30, 20);
+    whole->addLayout(search, 0, 0);
+    whole->addWidget(DBGrid1, 1, 0);
+    whole->addLayout(buttons, 2, 0);
+    whole->setColumnMinimumWidth(0, 560);
+    whole->setColumnStretch(1, 1);
+    whole->setRowStretch(1, 1);
+
+    connect(musteriAdi, &QLineEdit::textChanged, this, &TformKategoriBilgileriD::musteriAdiChange);
+    musteriAdi->installEventFilter(this);
+    connect(temizle, &QPushButton::clicked, this, &TformKategoriBilgileriD::temizleClick);
+    connect(kapat, &QPushButton::clicked, this, &TformKategoriBilgileriD::kapatClick);
+}
+
+void TformKategoriBilgileriD::buildGrid()
+{
+    GridColumn numara(u"KategoriNo"_qs, u"Grup No"_qs, Qt::AlignCenter);
+    numara.readOnly = true;
+    GridColumn ad(u"KategoriAdi"_qs, u"Grup Adı"_qs);
+    GridColumn oran(u"KategoriKDVorani"_qs, u"Grup KDV Oranı"_qs, Qt::AlignCenter);
+    oran.entry = GridEntry::Number;  // a rate like 18,5 is typed here
+    dsMusteriler = new DatasetModel(dSetMusteriler, {numara, ad, oran}, this);
+    DBGrid1 = new DataGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setDatasetModel(dsMusteriler);
+    DBGrid1->setInsertAllowed(true);
+    DBGrid1->setColumnWidth(0, 80);
+    DBGrid1->setColumnWidth(1, 300);
+    DBGrid1->setColumnWidth(2, 120);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, &TformKategoriBilgileriD::DBGrid1DeleteRequested);
+}
+
+void TformKategoriBilgileriD::musteriAdiEnter()
+{
+    musteriAdi->selectAll();
+    // A click places the caret after the focus came in; select again once it has.
+    QTimer::singleShot(0, musteriAdi, &QLineEdit::selectAll);
+}
+
+// Only what the user types searches; the text set to follow the grid does not.
+void TformKategoriBilgileriD::musteriAdiChange(const QString& text)
+{
+    if (!musteriAdi->hasFocus())
+        return;
+    dSetMusteriler.close();
+    if (text.isEmpty()) {
+        dSetMusteriler.setSql(tumGruplar);
+    } else {
+        dSetMusteriler.setSql(adiIleBaslayanlar);
+        dSetMusteriler.bindValue(u"arama"_qs, text + u'%');
+    }
+    dSetMusteriler.open();
+    // Whoever gives the window the focus gives it to the search field.
+    setFocusProxy(musteriAdi);
+}
+
+void TformKategoriBilgileriD::dSetMusterilerAfterScroll()
+{
+    if (!musteriAdi->hasFocus())
+        musteriAdi->setText(dSetMusteriler.text(u"KategoriAdi"_qs));
+}
+
+void TformKategoriBilgileriD::DBGrid1DeleteRequested()
+{
+    DBGrid1->removeCurrentRow();
+}
+
+void TformKategoriBilgileriD::temizleClick()
+{
+    musteriAdi->setFocus();
+    musteriAdi->clear();
+}
+
+void TformKategoriBilgileriD::kapatClick()
+{
+    close();
+}
+
+void TformKategoriBilgileriD::FormClose()
+{
+    m_db.filtreleriKapat();
+    // A cell still being typed is stored; a row the grid refuses is reported and dropped.
+    if (!DBGrid1->finishEditing())
+        dSetMusteriler.cancel();
+    m_db.tableKategoriler.close();
+    m_db.tableKategoriler.open();
+}
+
+bool TformKategoriBilgileriD::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == musteriAdi && event->type() == QEvent::FocusIn)
+        musteriAdiEnter();
+    return false;
+}
+
+} // namespace dukkano

@@ -1,0 +1,210 @@
+// The group entry window: name and whole-number VAT rate, the duplicate check as the focus
+// leaves the name, the save through the shared `tableKategoriler`.
+#include "UnitKategoriKayit.h"
+
+#include "Dialogs.h"
+#include "KeyFilters.h"
+#include "Veritabani.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dukkano {
+namespace {
+
+// The typed name as a LIKE pattern that matches only itself.
+QString literalPattern(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    text.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    text.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return text;
+}
+
+} // namespace
+
+TformKategoriKayit::TformKategoriKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
+{
+    setObjectName(u"formKategoriKayit"_qs);
+    setWindowTitle(u"GRUP Kayit"_qs);
+    buildControls();
+    grupSorgulandi = false;
+    // Whoever gives the window the focus gives it to the name.
+    setFocusProxy(kategoriAdi);
+    kategoriAdi->setFocus();
+}
+
+void TformKategoriKayit::buildControls()
+{
+    Label1 = new QLabel(u"Yeni Grup Kayıt Formu"_qs, this);
+    QFont heading = Label1->font();
+    heading.setPointSize(18);
+    heading.setBold(true);
+    Label1->setFont(heading);
+
+    Label2 = new QLabel(u"Grup Adı :"_qs, this);
+    kategoriAdi = new QLineEdit(this);
+    kategoriAdi->setObjectName(u"kategoriAdi"_qs);
+    Label3 = new QLabel(u"Grup KDV Oranı :"_qs, this);
+    kategoriKDVorani = new QLineEdit(this);
+    kategoriKDVorani->setObjectName(u"kategoriKDVorani"_qs);
+    kategoriKDVorani->setMaximumWidth(80);
+    installDigitsOnlyFilter(kategoriKDVorani);
+    Label4 = new QLabel(u"%"_qs, this);
+
+    kaydet = new QPushButton(u"Kaydet"_qs, this);
+    Temizle = new QPushButton(u"Temizle"_qs, this);
+    Kapat = new QPushButton(u"Kapat"_qs, this);
+    kaydet->setObjectName(u"kaydet"_qs);
+    Temizle->setObjectName(u"Temizle"_qs);
+    Kapat->setObjectName(u"Kapat"_qs);
+    for (QPushButton* button : {kaydet, Temizle, Kapat}) {
+        button->setAutoDefault(true);  // Enter presses the focused button
+        button->setMinimumWidth(90);
+    }
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label2, 0, 0, Qt::AlignRight);
+    fields->addWidget(kategoriAdi, 0, 1, 1, 2);
+    fields->addWidget(Label3, 1, 0, Qt::AlignRight);
+    fields->addWidget(kategoriKDVorani, 1, 1);
+    fields->addWidget(Label4, 1, 2);
+    fields->setColumnMinimumWidth(1, 80);
+    fields->setColumnStretch(2, 1);
+    kategoriAdi->setMinimumWidth(300);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {kaydet, Temizle, Kapat})
+        buttons->addWidget(button);
+
+    auto* form = new QVBoxLayout;
+    form->addWidget(Label1);
+    form->addSpacing(16);
+    form->addLayout(fields);
+    form->addSpacing(12);
+    form->addLayout(buttons);
+
+    auto* whole = new QGridLayout(this);
+    whole->setContentsMargins(40, 30, 40, 30);
+    whole->addLayout(form, 0, 0);
+    whole->setRowStretch(1, 1);
+    whole->setColumnStretch(1, 1);
+
+    connect(kategoriAdi, &QLineEdit::textChanged, this, &TformKategoriKayit::kategoriAdiChange);
+    connect(kaydet, &QPushButton::clicked, this, &TformKategoriKayit::kaydetClick);
+    connect(Temizle, &QPushButton::clicked, this, &TformKategoriKayit::TemizleClick);
+    connect(Kapat, &QPushButton::clicked, this, &TformKategoriKayit::KapatClick);
+    for (QWidget* watched : {static_cast<QWidget*>(kategoriAdi), static_cast<QWidget*>(kategoriKDVorani),
+                             static_cast<QWidget*>(kaydet)})
+        watched->installEventFilter(this);
+}
+
+void TformKategoriKayit::kategoriAdiChange()
+{
+    grupSorgulandi = false;
+}
+
+// Runs as the focus enters the VAT field or "Kaydet": a name already stored (whatever its
+// letter case) is refused before anything is typed after it.
+void TformKategoriKayit::kategoriKDVoraniEnter()
+{
+    const QString ad = kategoriAdi->text();
+    if (grupSorgulandi || ad.isEmpty())
+        return;
+    const auto kayitli = kayitliGrupAdi(ad);
+    grupSorgulandi = true;
+    if (kayitli) {
+        showMessage(u"Bu Grup Zaten Kayıtlı. Grup Adı : "_qs + *kayitli);
+        TemizleClick();
+    }
+}
+
+std::optional<QString> TformKategoriKayit::kayitliGrupAdi(const QString& ad)
+{
+    Dataset ayniAd(m_db.baglanti,
+                   u"select KategoriNo, KategoriAdi from Kategoriler WHERE KategoriAdi LIKE :ad ESCAPE '\\' "
+                   "ORDER BY KategoriNo"_qs);
+    ayniAd.bindValue(u"ad"_qs, literalPattern(ad));
+    ayniAd.open();
+    if (ayniAd.isEmpty())
+        return std::nullopt;
+    return ayniAd.text(u"KategoriAdi"_qs);
+}
+
+void TformKategoriKayit::kaydetClick()
+{
+    // A mouse click gives the button the focus without the check (see eventFilter); it runs here.
+    if (!grupSorgulandi && !kategoriAdi->text().isEmpty()) {
+        kategoriKDVoraniEnter();
+        if (kategoriAdi->text().isEmpty())
+            return;
+    }
+    if (kategoriAdi->text().isEmpty()) {
+        showMessage(u"Lütfen Grup Adını Giriniz."_qs);
+        kategoriAdi->setFocus();
+        return;
+    }
+    if (kategoriKDVorani->text().isEmpty()) {
+        showMessage(u"Lütfen Grup KDV Oranını Giriniz."_qs);
+        kategoriKDVorani->setFocus();
+        return;
+    }
+    Dataset& kategoriler = m_db.tableKategoriler;
+    kategoriler.append();
+    try {
+        kategoriler.setValue(u"KategoriAdi"_qs, kategoriAdi->text());
+        kategoriler.setValue(u"KategoriKDVorani"_qs, kategoriKDVorani->text());
+        kategoriler.post();
+    } catch (...) {
+        kategoriler.cancel();
+        throw;
+    }
+    showMessage(u"Yeni Grup Kaydedildi."_qs);
+    TemizleClick();
+}
+
+void TformKategoriKayit::TemizleClick()
+{
+    kategoriAdi->clear();
+    kategoriKDVorani->clear();
+    kategoriAdi->setFocus();
+    grupSorgulandi = false;
+}
+
+void TformKategoriKayit::KapatClick()
+{
+    close();
+}
+
+void TformKategoriKayit::FormClose()
+{
+    m_db.filtreleriKapat();
+}
+
+bool TformKategoriKayit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // A message box in the middle of a mouse press would leave the button half pressed;
+        // for a click the check waits for kaydetClick.
+        const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        if (watched == kategoriKDVorani || (watched == kaydet && !byMouse))
+            kategoriKDVoraniEnter();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && (watched == kategoriAdi || watched == kategoriKDVorani)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace dukkano

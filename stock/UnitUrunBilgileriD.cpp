@@ -1,0 +1,639 @@
+// The stock list window: its own query on `Urunler` narrowed by a name search (its SELECT) and a
+// barcode or group filter, grid editing, stock additions, deletion, and the workbook export.
+#include "UnitUrunBilgileriD.h"
+
+#include "Clock.h"
+#include "DataGrid.h"
+#include "DatasetModel.h"
+#include "Dialogs.h"
+#include "Money.h"
+#include "SpreadsheetFiles.h"
+#include "TurkishText.h"
+#include "Veritabani.h"
+#include "WideScreen.h"
+#include "Workbook.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QResizeEvent>
+#include <algorithm>
+#include <variant>
+
+namespace dukkano {
+namespace {
+
+const QString tumUrunler = u"select * from  Urunler ORDER BY UrunAdi"_qs;
+// The typed text is bound, never pasted in: a quote is just a character, % and _ stay wildcards.
+const QString adiIleBaslayanlar = u"select * from Urunler WHERE UrunAdi LIKE :arama ORDER BY UrunAdi"_qs;
+const QString degisiklikBasligi = u"Ürün Bilgileri Değişikliği"_qs;
+const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_qs;
+
+// Design geometry: the grid starts under the search line and ends this far above the bottom,
+// where the buttons stand.
+constexpr int gridTop = 50;
+constexpr int bottomArea = 96;
+constexpr int designHeight = 700;
+
+// A number of units to add, read the Turkish way ("1.000" is a thousand, "-3" takes three away),
+// or the refusal to show. The stock holds whole units only.
+std::variant<qint64, QString> eklenecekAdet(const QString& text)
+{
+    const auto value = Money::parse(text.trimmed());
+    if (!value)
+        return QStringLiteral("\"%1\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız "
+                              "(örneğin 5 ya da -3).").arg(text);
+    static const QRegularExpression nonZeroDecimal(QStringLiteral(",.*[1-9]"));
+    if (value->units() % Money::unitsPerLira != 0 || nonZeroDecimal.match(text).hasMatch())
+        return QStringLiteral("Stok adedi tam sayı olarak tutulur; \"%1\" gibi kesirli bir adet eklenemez. "
+                              "Lütfen tam sayı yazınız.").arg(text);
+    return value->units() / Money::unitsPerLira;
+}
+
+// Whether the field is where the window's typing goes, also while a message box is up.
+bool isFocusField(QWidget* field)
+{
+    return field->window()->focusWidget() == field;
+}
+
+// A little barcode to decorate the window.
+QPixmap barcodePicture(const QSize& size)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const int widths[] = {2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1, 2, 1, 3, 2, 1, 1, 2, 3, 1};
+    int x = 4;
+    bool bar = true;
+    for (int i = 0; x < size.width() - 4; i = (i + 1) % int(std::size(widths))) {
+        const int w = widths[i] * 2;
+        if (bar)
+            painter.fillRect(x, 3, w, size.height() - 6, Qt::black);
+        x += w;
+        bar = !bar;
+    }
+    return picture;
+}
+
+} // namespace
+
+TformUrunBilgileriD::TformUrunBilgileriD(Veritabani& db, QWidget* parent)
+    : WorkWindow(parent), dSetUrunler(db.baglanti, tumUrunler), m_db(db)
+{
+    setObjectName(u"formUrunBilgileriD"_qs);
+    setWindowTitle(u"Stok Ekle ve Listele"_qs);
+    dSetUrunler.open();
+    buildControls();
+    connect(&dSetUrunler, &Dataset::beforePost, this, &TformUrunBilgileriD::dSetUrunlerBeforePost);
+    connect(&dSetUrunler, &Dataset::afterScroll, this, &TformUrunBilgileriD::dSetUrunlerAfterScroll);
+    // Connected after the grid's own: the grid stores its row before the barcode field resets the list.
+    connect(qApp, &QApplication::focusChanged, this, &TformUrunBilgileriD::focusMoved);
+    FormCreate();
+}
+
+// The grid goes before the query it shows, which dies with the members; the focus leaving the
+// dying controls is nothing to handle.
+TformUrunBilgileriD::~TformUrunBilgileriD()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &TformUrunBilgileriD::focusMoved);
+    delete DBGrid1;
+    delete dsUrunler;
+}
+
+// ---- building the window
+
+// Controls are created in the order the Tab key visits them.
+void TformUrunBilgileriD::buildControls()
+{
+    QFont large = font();
+    large.setPointSize(12);
+    large.setBold(true);
+
+    Label1 = new QLabel(u"BARKOD"_qs, this);
+    Label1->setFont(large);
+    seriNumarasi = new QLineEdit(this);
+    seriNumarasi->setObjectName(u"seriNumarasi"_qs);
+    seriNumarasi->setFont(large);
+    seriNumarasiColour(false);
+    setFocusProxy(seriNumarasi);
+
+    Label2 = new QLabel(u"Stok Adı :"_qs, this);
+    urunAdi = new QLineEdit(this);
+    urunAdi->setObjectName(u"urunAdi"_qs);
+    Label3 = new QLabel(u"Grup :"_qs, this);
+    ComboKategoriler = new QComboBox(this);
+    ComboKategoriler->setObjectName(u"ComboKategoriler"_qs);
+    ComboKategoriler->setMaxVisibleItems(20);
+    temizle = new QPushButton(u"Temizle"_qs, this);
+
+    buildGrid();
+
+    GroupBox1 = new QGroupBox(u"Stok Adedi Ekle"_qs, this);
+    Label6 = new QLabel(u"Bu Üründen "_qs, GroupBox1);
+    birimMiktari = new QLineEdit(GroupBox1);
+    birimMiktari->setObjectName(u"birimMiktari"_qs);
+    birimMiktari->installEventFilter(this);
+    Label7 = new QLabel(u"adet"_qs, GroupBox1);
+    ekle = new QPushButton(u"Ekle"_qs, GroupBox1);
+
+    BitBtn1 = new QPushButton(u"Ürünü Sil"_qs, this);
+    Image1 = new QLabel(this);
+    Image1->setPixmap(barcodePicture(QSize(64, 34)));
+    BitBtn2 = new QPushButton(u"BARKOD Bas"_qs, this);
+    Label10 = new QLabel(u"NOT: Seçili olan ürünün barkodu basılır."_qs, this);
+    Label11 = new QLabel(u"Birden fazla ürün seçebilirsiniz."_qs, this);
+    BitBtnExcel = new QPushButton(u"Excel "_qs, this);
+    excelIlerleme = new QProgressBar(this);
+    excelIlerleme->hide();
+    kapat = new QPushButton(u"Kapat"_qs, this);
+
+    buildHiddenControls();
+    placeControls();
+
+    connect(seriNumarasi, &QLineEdit::returnPressed, this, &TformUrunBilgileriD::seriNumarasiKeyDown);
+    // Only the user's typing counts: the list itself writes the current barcode and name here.
+    connect(seriNumarasi, &QLineEdit::textEdited, this, &TformUrunBilgileriD::seriNumarasiChange);
+    connect(urunAdi, &QLineEdit::textEdited, this, &TformUrunBilgileriD::urunAdiChange);
+    // A choice made by the user; the window's own resets of the choice take no effect.
+    connect(ComboKategoriler, &QComboBox::activated, this, &TformUrunBilgileriD::ComboKategorilerChange);
+    connect(temizle, &QPushButton::clicked, this, &TformUrunBilgileriD::temizleClick);
+    connect(ekle, &QPushButton::clicked, this, &TformUrunBilgileriD::ekleClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtn2Click);
+    connect(BitBtnExcel, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtnExcelClick);
+    connect(kapat, &QPushButton::clicked, this, &WorkWindow::close);
+}
+
+void TformUrunBilgileriD::buildGrid()
+{
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment centred = Qt::AlignCenter;
+    const auto column = [](const QString& field, const QString& title, Qt::Alignment alignment) {
+        return GridColumn(field, title, alignment);
+    };
+    const auto price = [](const QString& field, const QString& title, Qt::Alignment alignment) {
+        GridColumn c(field, title, alignment);
+        c.moneyDisplay = true;
+        c.entry = GridEntry::Number;
+        return c;
+    };
+    GridColumn stokNo = column(u"UrunNo"_qs, u"Stok No"_qs, right);
+    stokNo.readOnly = true;
+    GridColumn grupNo = column(u"KategoriNo"_qs, u"Grup No"_qs, right);
+    grupNo.readOnly = true;
+    dsUrunler = new DatasetModel(dSetUrunler, {
+        stokNo,
+        column(u"UrunAdi"_qs, u"Stok Adı"_qs, left),
+        column(u"UrunAciklamasi"_qs, u"Ürün Açıklaması"_qs, left),
+        grupNo,
+        column(u"UreticiNo"_qs, u"Üretici No"_qs, right),
+        column(u"SeriNumarasi"_qs, u"Barkod No"_qs, left),
+        column(u"GrupAdi"_qs, u"Grup Adı"_qs, left),
+        column(u"StoktakiBirimMiktari"_qs, u"Stok Adedi"_qs, centred),
+        price(u"BirimAlisFiyati"_qs, u"Birim Alış Fiyatı"_qs, right),
+        price(u"BirimSatisFiyati"_qs, u"Birim Satış Fiyatı"_qs, right),
+        price(u"BarkodFiyat2"_qs, u"Birim 2. Fiyat"_qs, centred),
+    }, this);
+
+    DBGrid1 = new DataGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setDatasetModel(dsUrunler);
+    DBGrid1->setInsertAllowed(true);
+    // Several rows may be chosen for labels: click, Ctrl+click, Shift+click.
+    DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->verticalHeader()->hide();
+    for (const int hidden : {2, 3, 4})
+        DBGrid1->setColumnHidden(hidden, true);
+    const int widths[] = {64, 250, 0, 0, 0, 130, 120, 80, 115, 115, 105};
+    for (int c = 0; c < int(std::size(widths)); ++c) {
+        if (widths[c] > 0)
+            DBGrid1->setColumnWidth(c, widths[c]);
+    }
+    connect(DBGrid1, &DataGrid::deleteRequested, this,
+            [this] { DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi); });
+}
+
+// Kept from the window's first design; the user never sees or reaches them.
+void TformUrunBilgileriD::buildHiddenControls()
+{
+    Label9 = new QLabel(u"0,00 TL"_qs, this);
+    ComboUreticiler = new QComboBox(this);
+    Label4 = new QLabel(u"Kategori No :"_qs, this);
+    kategoriNo = new QComboBox(this);
+    Label5 = new QLabel(u"Üretici No :"_qs, this);
+    ureticiNo = new QComboBox(this);
+    buttonSatisFiyatiHesabi = new QPushButton(u"Satış Fiyatı Hesabı"_qs, this);
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Label9, ComboUreticiler, Label4, kategoriNo, Label5,
+                                                           ureticiNo, buttonSatisFiyatiHesabi}) {
+        hidden->setFocusPolicy(Qt::NoFocus);
+        hidden->hide();
+    }
+}
+
+// Fixed places, as the wide-screen shift expects; only the grid's height and the line under it
+// follow the window's height.
+void TformUrunBilgileriD::placeControls()
+{
+    const auto labelAt = [](QLabel* label, int x, int y, int height) {
+        label->setGeometry(x, y, label->sizeHint().width(), height);
+        return x + label->width();
+    };
+    const int lineHeight = 30;
+    int x = labelAt(Label1, 10, 10, lineHeight) + 6;
+    seriNumarasi->setGeometry(x, 10, 200, lineHeight);
+    x = labelAt(Label2, x + 200 + 16, 10, lineHeight) + 6;
+    urunAdi->setGeometry(x, 10, 280, lineHeight);
+    x = labelAt(Label3, x + 280 + 16, 10, lineHeight) + 6;
+    ComboKategoriler->setGeometry(x, 10, 180, lineHeight);
+    temizle->setGeometry(x + 180 + 12, 10, 90, lineHeight);
+
+    const int gridWidth = 1000;
+    DBGrid1->setGeometry(10, gridTop, gridWidth, designHeight - gridTop - bottomArea);
+
+    const int y = designHeight - bottomArea + 8;
+    GroupBox1->setGeometry(10, y, 330, 80);
+    int inBox = labelAt(Label6, 12, 32, 28) + 4;
+    birimMiktari->setGeometry(inBox, 32, 80, 28);
+    inBox = labelAt(Label7, inBox + 86, 32, 28) + 12;
+    ekle->setGeometry(inBox, 30, 90, 32);
+
+    BitBtn1->setGeometry(355, y + 8, 110, 36);
+    BitBtn2->setGeometry(475, y + 8, 120, 36);
+    Image1->setGeometry(605, y + 9, 64, 34);
+    Label10->setGeometry(355, y + 50, Label10->sizeHint().width(), 18);
+    Label11->setGeometry(355, y + 68, Label11->sizeHint().width(), 18);
+    kapat->setGeometry(10 + gridWidth - 90, y + 8, 90, 36);
+    BitBtnExcel->setGeometry(kapat->x() - 100, y + 8, 90, 36);
+    excelIlerleme->setGeometry(BitBtnExcel->x(), y + 52, 190, 16);
+
+    Label9->setGeometry(700, y + 50, 100, 18);
+    Label4->setGeometry(700, y, 90, 22);
+    kategoriNo->setGeometry(790, y, 100, 22);
+    Label5->setGeometry(700, y + 24, 90, 22);
+    ureticiNo->setGeometry(790, y + 24, 100, 22);
+    ComboUreticiler->setGeometry(700, y + 48, 190, 22);
+    buttonSatisFiyatiHesabi->setGeometry(700, y + 72, 190, 22);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{GroupBox1, BitBtn1, BitBtn2, Image1, Label10, Label11,
+                                                      BitBtnExcel, excelIlerleme, kapat, Label9, Label4,
+                                                      kategoriNo, Label5, ureticiNo, ComboUreticiler,
+                                                      buttonSatisFiyatiHesabi})
+        m_bottomRow.push_back({w, designHeight - w->y()});
+    resize(gridWidth + 20, designHeight);
+}
+
+void TformUrunBilgileriD::resizeEvent(QResizeEvent* event)
+{
+    WorkWindow::resizeEvent(event);
+    const int h = std::max(height(), gridTop + bottomArea + 100);
+    DBGrid1->resize(DBGrid1->width(), h - gridTop - bottomArea);
+    for (const auto& [widget, fromBottom] : m_bottomRow)
+        widget->move(widget->x(), h - fromBottom);
+}
+
+bool TformUrunBilgileriD::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click puts the whole quantity under the cursor, ready to be typed over.
+    if (watched == birimMiktari && event->type() == QEvent::MouseButtonRelease)
+        birimMiktari->selectAll();
+    return WorkWindow::eventFilter(watched, event);
+}
+
+// ---- creation
+
+void TformUrunBilgileriD::FormCreate()
+{
+    setCurrencyText(u"TL "_qs);
+    listeHazir = false;
+    m_db.tableKategoriler.setFiltered(false);
+    fillGroupChoice();
+    fillHiddenChoices();
+    listeHazir = true;
+    dSetUrunlerAfterScroll();
+    shiftForWideScreen({DBGrid1, BitBtn1, BitBtn2, BitBtnExcel, buttonSatisFiyatiHesabi, ComboKategoriler,
+                        ComboUreticiler, GroupBox1, Image1, kapat, kategoriNo, Label1, Label10, Label11, Label2,
+                        Label3, Label4, Label5, seriNumarasi, temizle, urunAdi},
+                       false);
+    // The progress bar stays under the export button it belongs to.
+    excelIlerleme->move(BitBtnExcel->x(), excelIlerleme->y());
+}
+
+// An empty first item, then every group's name in Turkish order.
+void TformUrunBilgileriD::fillGroupChoice()
+{
+    Dataset& gruplar = m_db.tableKategoriler;
+    QStringList names;
+    for (gruplar.first(); !gruplar.eof(); gruplar.next())
+        names << gruplar.text(u"KategoriAdi"_qs);
+    std::stable_sort(names.begin(), names.end(), TurkishLess());
+    ComboKategoriler->clear();
+    ComboKategoriler->addItem(QString());
+    ComboKategoriler->addItems(names);
+}
+
+void TformUrunBilgileriD::fillHiddenChoices()
+{
+    Dataset& ureticiler = m_db.tableUreticiler;
+    ComboUreticiler->addItem(QString());
+    ComboUreticiler->addItem(u" ÜRETİCİ YOK"_qs);
+    for (ureticiler.first(); !ureticiler.eof(); ureticiler.next()) {
+        ComboUreticiler->addItem(ureticiler.text(u"UreticiAdi"_qs));
+        ureticiNo->addItem(ureticiler.text(u"UreticiAdi"_qs), ureticiler.number(u"UreticiNo"_qs));
+    }
+    Dataset& gruplar = m_db.tableKategoriler;
+    for (gruplar.first(); !gruplar.eof(); gruplar.next())
+        kategoriNo->addItem(gruplar.text(u"KategoriAdi"_qs), gruplar.number(u"KategoriNo"_qs));
+}
+
+// ---- the list
+
+void TformUrunBilgileriD::dSetUrunlerBeforePost()
+{
+    if (dSetUrunler.isNull(u"UreticiNo"_qs))
+        dSetUrunler.setValue(u"UreticiNo"_qs, 0);
+}
+
+void TformUrunBilgileriD::dSetUrunlerAfterScroll()
+{
+    if (!listeHazir || dSetUrunler.isEmpty())
+        return;
+    if (!isFocusField(seriNumarasi))
+        seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_qs));
+    if (!isFocusField(urunAdi))
+        urunAdi->setText(dSetUrunler.text(u"UrunAdi"_qs));
+    showHiddenChoicesFor(dSetUrunler.number(u"KategoriNo"_qs), dSetUrunler.number(u"UreticiNo"_qs));
+}
+
+// The hidden choices follow the current product, and the shared group and producer tables are
+// left on its group and producer.
+void TformUrunBilgileriD::showHiddenChoicesFor(qint64 grupNo, qint64 uretici)
+{
+    kategoriNo->setCurrentIndex(kategoriNo->findData(grupNo));
+    ureticiNo->setCurrentIndex(ureticiNo->findData(uretici));
+    Dataset& gruplar = m_db.tableKategoriler;
+    gruplar.setFilter(u"[KategoriNo]="_qs + filterLiteral(QString::number(grupNo)));
+    gruplar.setFiltered(true);
+    Dataset& ureticiler = m_db.tableUreticiler;
+    ureticiler.setFilter(u"[UreticiNo]="_qs + filterLiteral(QString::number(uretici)));
+    ureticiler.setFiltered(true);
+}
+
+// Reloading or refiltering the list drops an unstored row, so the grid stores it first.
+void TformUrunBilgileriD::storePendingRow()
+{
+    DBGrid1->finishEditing();
+}
+
+QVector<qint64> TformUrunBilgileriD::seciliUrunler() const
+{
+    QModelIndexList rows = DBGrid1->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QVector<qint64> urunler;
+    for (const QModelIndex& row : rows) {
+        const QVariant urunNo = dsUrunler->data(dsUrunler->index(row.row(), 0), DatasetModel::RawValueRole);
+        if (!urunNo.isNull())
+            urunler << urunNo.toLongLong();
+    }
+    return urunler;
+}
+
+// ---- barcode search
+
+// Another window taking or giving back the focus (a message box) is no entering or leaving.
+void TformUrunBilgileriD::focusMoved(QWidget* from, QWidget* to)
+{
+    const bool withinWindow = from && to && from->window() == to->window();
+    if (to == seriNumarasi) {
+        seriNumarasiColour(true);
+        if (withinWindow)
+            seriNumarasiEnter();
+    } else if (from == seriNumarasi && withinWindow) {
+        seriNumarasiExit();
+    }
+}
+
+void TformUrunBilgileriD::seriNumarasiColour(bool focused)
+{
+    QPalette colours = seriNumarasi->palette();
+    colours.setColor(QPalette::Base, focused ? QColor(Qt::green) : QColor(Qt::red));
+    colours.setColor(QPalette::Text, focused ? QColor(Qt::black) : QColor(Qt::white));
+    seriNumarasi->setPalette(colours);
+}
+
+// A fresh start for a scan: every product, no group, no name.
+void TformUrunBilgileriD::seriNumarasiEnter()
+{
+    storePendingRow();
+    seriNumarasi->clear();
+    seriNumarasiChange(QString());
+    ComboKategoriler->setCurrentIndex(0);
+    urunAdi->clear();
+    urunAdiChange(QString());
+    seriNumarasiColour(true);
+}
+
+void TformUrunBilgileriD::seriNumarasiKeyDown()
+{
+    const QString barkod = seriNumarasi->text();
+    if (barkod.isEmpty())
+        return;
+    showOnlyBarcode(barkod);
+    if (dSetUrunler.isEmpty()) {
+        showMessage(u"Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı."_qs);
+        dSetUrunler.setFiltered(false);
+    }
+}
+
+void TformUrunBilgileriD::showOnlyBarcode(const QString& barkod)
+{
+    storePendingRow();
+    dSetUrunler.setFiltered(false);
+    dSetUrunler.setFilter(u"[SeriNumarasi]="_qs + filterLiteral(barkod));
+    dSetUrunler.setFiltered(true);
+}
+
+void TformUrunBilgileriD::seriNumarasiChange(const QString& text)
+{
+    if (!text.isEmpty())
+        return;
+    storePendingRow();
+    dSetUrunler.setFiltered(false);
+}
+
+void TformUrunBilgileriD::seriNumarasiExit()
+{
+    seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_qs));
+    seriNumarasiColour(false);
+}
+
+// ---- name search and group choice
+
+// The names that begin with the text, in Turkish order and case; the barcode or group filter
+// in force still applies. An empty text lists every product, a nameless one too.
+void TformUrunBilgileriD::urunAdiChange(const QString& text)
+{
+    storePendingRow();
+    if (text.isEmpty()) {
+        dSetUrunler.setSql(tumUrunler);
+    } else {
+        dSetUrunler.setSql(adiIleBaslayanlar);
+        dSetUrunler.bindValue(u"arama"_qs, text + QLatin1Char('%'));
+    }
+    dSetUrunler.open();
+}
+
+void TformUrunBilgileriD::ComboKategorilerChange()
+{
+    storePendingRow();
+    const bool grupSecildi = ComboKategoriler->currentIndex() > 0;
+    Dataset& gruplar = m_db.tableKategoriler;
+    gruplar.setFiltered(false);
+    gruplar.setFilter(u"[KategoriAdi]="_qs + filterLiteral(ComboKategoriler->currentText()));
+    gruplar.setFiltered(true);
+    // Read before the list moves: its scrolling points the shared groups at the current product.
+    const qint64 grupNo = gruplar.number(u"KategoriNo"_qs);
+    dSetUrunler.setFiltered(false);
+    if (grupSecildi) {
+        dSetUrunler.setFilter(u"[KategoriNo]="_qs + filterLiteral(QString::number(grupNo)));
+        dSetUrunler.setFiltered(true);
+    }
+}
+
+void TformUrunBilgileriD::temizleClick()
+{
+    ComboKategoriler->setCurrentIndex(0);
+    ComboKategorilerChange();
+    birimMiktari->clear();
+    urunAdi->clear();
+    // Entering the barcode field resets the rest; already there, it is reset in place.
+    if (seriNumarasi->hasFocus())
+        seriNumarasiEnter();
+    else
+        seriNumarasi->setFocus();
+}
+
+// ---- stock, deletion, labels
+
+void TformUrunBilgileriD::ekleClick()
+{
+    const QString metin = birimMiktari->text();
+    if (metin.trimmed().isEmpty())
+        return;
+    const auto adet = eklenecekAdet(metin);
+    if (const QString* refusal = std::get_if<QString>(&adet)) {
+        showMessage(*refusal);
+        return;
+    }
+    const qint64 eklenecek = std::get<qint64>(adet);
+    if (eklenecek == 0)
+        return;
+    if (dSetUrunler.isEmpty()) {
+        showMessage(u"Stok adedi eklenecek bir ürün seçili değil."_qs);
+        return;
+    }
+    if (!dialogs().question(u"Bu Ürüne "_qs + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_qs,
+                            degisiklikBasligi, QuestionButtons::YesNo))
+        return;
+    dSetUrunler.edit();
+    dSetUrunler.setValue(u"StoktakiBirimMiktari"_qs, dSetUrunler.number(u"StoktakiBirimMiktari"_qs) + eklenecek);
+    DBGrid1->postPending();
+}
+
+void TformUrunBilgileriD::BitBtn1Click()
+{
+    DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi);
+    urunAdi->setFocus();
+}
+
+// The labels of the products in seciliUrunler() are printed here once the label report exists.
+void TformUrunBilgileriD::BitBtn2Click() {}
+
+// ---- export
+
+void TformUrunBilgileriD::BitBtnExcelClick()
+{
+    if (dSetUrunler.isEmpty()) {
+        showMessage(u"Lütfen Önce Ürün Ekleyiniz."_qs);
+        return;
+    }
+    const QString path = spreadsheet::newWorkbookPath(u"Dukkano-Stok"_qs, Clock::today());
+    if (!writeStockWorkbook(path))
+        return;
+    if (!spreadsheet::openWithDesktop(path))
+        showMessage(u"Stok listesi Excel dosyasına yazıldı, ancak onu açacak bir hesap tablosu programı "
+                    u"bulunamadı.\nDosya: "_qs + QDir::toNativeSeparators(path));
+}
+
+// Every product of the shop, in stock-number order, whatever the list shows.
+bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
+{
+    Dataset& urunler = m_db.tableUrunler;
+    // Reopened without a filter: a filter left by a label print must not shrink the export, and
+    // the edits made in this window's grid must be in it.
+    urunler.close();
+    urunler.setFiltered(false);
+    urunler.open();
+
+    spreadsheet::Workbook kitap(path);
+    kitap.writeText(0, 0, u"Dukkano"_qs);
+    const QStringList basliklar = {u"Ürün No"_qs, u"Ürün Adı"_qs, u"Barkod"_qs, u"Grup Adı"_qs,
+                                   u"Stok Birim Miktarı"_qs, u"Birim Alış Fiyatı"_qs, u"Birim Satış Fiyatı"_qs};
+    for (int c = 0; c < basliklar.size(); ++c)
+        kitap.writeText(1, c, basliklar[c]);
+
+    const auto sayi = [&](int row, int column, const QString& field) {
+        if (!urunler.isNull(field))
+            kitap.writeNumber(row, column, double(urunler.number(field)));
+    };
+    const auto tutar = [&](int row, int column, const QString& field) {
+        if (!urunler.isNull(field))
+            kitap.writeNumber(row, column, urunler.money(field).toDouble(), spreadsheet::NumberStyle::TwoDecimals);
+    };
+    constexpr int progressStep = 250;
+    excelIlerleme->setRange(0, urunler.recordCount());
+    excelIlerleme->setValue(0);
+    excelIlerleme->show();
+    int satir = 2;
+    for (urunler.first(); !urunler.eof(); urunler.next(), ++satir) {
+        sayi(satir, 0, u"UrunNo"_qs);
+        kitap.writeText(satir, 1, urunler.text(u"UrunAdi"_qs));
+        kitap.writeText(satir, 2, urunler.text(u"SeriNumarasi"_qs));
+        kitap.writeText(satir, 3, urunler.text(u"GrupAdi"_qs));
+        sayi(satir, 4, u"StoktakiBirimMiktari"_qs);
+        tutar(satir, 5, u"BirimAlisFiyati"_qs);
+        tutar(satir, 6, u"BirimSatisFiyati"_qs);
+        if ((satir - 1) % progressStep == 0)
+            excelIlerleme->setValue(satir - 1);
+    }
+    excelIlerleme->hide();
+    if (!kitap.save()) {
+        showMessage(kitap.error());
+        return false;
+    }
+    return true;
+}
+
+// ---- closing
+
+void TformUrunBilgileriD::FormClose()
+{
+    m_db.filtreleriKapat();
+    // A cell still being edited is stored with its row; a new row nobody typed into is dropped.
+    DBGrid1->finishEditing();
+    m_db.tableUrunler.close();
+    m_db.tableUrunler.open();
+}
+
+} // namespace dukkano

@@ -1,0 +1,491 @@
+// The stock entry window: the barcode look-up that decides between a new product and a return,
+// the return to stock, the save of a new product and the window's keys and colours.
+#include "UnitUrunKayit.h"
+
+#include "Dialogs.h"
+#include "KeyFilters.h"
+#include "TurkishText.h"
+#include "Veritabani.h"
+#include "WideScreen.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace dukkano {
+namespace {
+
+const QString gecersizIade = u"Geçersiz Birim Miktarı Girişi. İşlem İptal Edildi."_qs;
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// An optional sign followed by digits; anything else is no whole number.
+std::optional<qint64> wholeNumber(const QString& text)
+{
+    static const QRegularExpression shape(u"^[+-]?[0-9]+$"_qs);
+    const QString trimmed = text.trimmed();
+    if (!shape.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = trimmed.toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+// The picture beside the form: a barcode.
+QPixmap barcodePicture()
+{
+    QPixmap picture(128, 96);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const int widths[] = {2, 1, 3, 1, 1, 2, 1, 3, 2, 1, 1, 2, 3, 1, 2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1, 2};
+    int x = 10;
+    for (int i = 0; i < int(std::size(widths)); ++i) {
+        const int w = widths[i] * 2;
+        if (i % 2 == 0)
+            painter.drawRect(x, 10, w, 62);
+        x += w;
+    }
+    painter.setPen(Qt::black);
+    QFont digits = painter.font();
+    digits.setPointSize(9);
+    painter.setFont(digits);
+    painter.drawText(QRect(0, 74, 128, 18), Qt::AlignCenter, u"8 690000 100001"_qs);
+    return picture;
+}
+
+} // namespace
+
+TFormUrunKayit::TFormUrunKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
+{
+    setObjectName(u"FormUrunKayit"_qs);
+    setWindowTitle(u"Stok Ekle ve İade"_qs);
+    buildControls();
+    placeControls();
+    FormCreate();
+    // Whoever gives the window the focus gives it to the barcode, where the scanner types.
+    setFocusProxy(seriNumarasi);
+    seriNumarasi->setFocus();
+}
+
+// ---- building the window
+
+// Created in tab order: barcode, name, description, group number, group choice, producer
+// number, producer choice, expiry date, stock quantity, calculator, prices, buttons.
+void TFormUrunKayit::buildControls()
+{
+    const auto label = [this](const QString& text) { return new QLabel(text, this); };
+    const auto edit = [this](const QString& name) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(name);
+        return field;
+    };
+
+    Label2 = label(u"Stok Ekle ve İade"_qs);
+    QFont heading = Label2->font();
+    heading.setPointSize(20);
+    heading.setBold(true);
+    Label2->setFont(heading);
+    Image1 = label(QString());
+    Image1->setPixmap(barcodePicture());
+
+    Label1 = label(u"BARKOD*"_qs);
+    QFont large = Label1->font();
+    large.setPointSize(18);
+    large.setBold(true);
+    Label1->setFont(large);
+    seriNumarasi = edit(u"seriNumarasi"_qs);
+    seriNumarasi->setFont(large);
+    Label3 = label(u"Stok Adı* :"_qs);
+    urunAdi = edit(u"urunAdi"_qs);
+    Label8 = label(u"Ürün Açıklaması :"_qs);
+    UrunAciklamasi = edit(u"UrunAciklamasi"_qs);
+    KategoriNo = edit(u"KategoriNo"_qs);
+    Label4 = label(u"Grup* :"_qs);
+    ComboKategoriler = new QComboBox(this);
+    ComboKategoriler->setObjectName(u"ComboKategoriler"_qs);
+    ComboKategoriler->setMaxVisibleItems(20);
+    Label9 = label(u"Üretici No :"_qs);
+    ureticiNo = edit(u"ureticiNo"_qs);
+    ComboUreticiler = new QComboBox(this);
+    ComboUreticiler->setObjectName(u"ComboUreticiler"_qs);
+    Label10 = label(u"Son Kullanma Tarihi :"_qs);
+    sonKullanmaTarihi = edit(u"sonKullanmaTarihi"_qs);
+    Label5 = label(u"Stoktaki Miktarı* :"_qs);
+    stoktakiBirimMiktari = edit(u"stoktakiBirimMiktari"_qs);
+    installNumberEntryFilter(stoktakiBirimMiktari);
+    buttonSatisFiyatiHesabi = new QPushButton(u"Alış - Satış Fiyatı"_qs, this);
+    Label6 = label(u"Birim Alış Fiyatı* :"_qs);
+    birimAlisFiyati = edit(u"birimAlisFiyati"_qs);
+    Label7 = label(u"Birim Satış Fiyatı* :"_qs);
+    birimSatisFiyati = edit(u"birimSatisFiyati"_qs);
+    kaydet = new QPushButton(u"Kaydet"_qs, this);
+    Temizle = new QPushButton(u"Temizle"_qs, this);
+    Button3 = new QPushButton(u"Kapat"_qs, this);
+    buttonSatisFiyatiHesabi->setObjectName(u"buttonSatisFiyatiHesabi"_qs);
+    kaydet->setObjectName(u"kaydet"_qs);
+    Temizle->setObjectName(u"Temizle"_qs);
+    Button3->setObjectName(u"Button3"_qs);
+    for (QPushButton* button : {kaydet, Temizle, Button3})
+        button->setAutoDefault(true);  // Enter presses the focused button
+
+    // Kept on the window for the fields they stand for, never shown.
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Label8, UrunAciklamasi, KategoriNo, Label9, ureticiNo,
+                                                           ComboUreticiler, Label10, sonKullanmaTarihi,
+                                                           buttonSatisFiyatiHesabi})
+        hidden->hide();
+
+    connect(seriNumarasi, &QLineEdit::textChanged, this, &TFormUrunKayit::seriNumarasiChange);
+    connect(ComboKategoriler, &QComboBox::activated, this, &TFormUrunKayit::ComboKategorilerChange);
+    connect(kaydet, &QPushButton::clicked, this, &TFormUrunKayit::kaydetClick);
+    connect(Temizle, &QPushButton::clicked, this, &TFormUrunKayit::TemizleClick);
+    connect(Button3, &QPushButton::clicked, this, &TFormUrunKayit::Button3Click);
+    connect(buttonSatisFiyatiHesabi, &QPushButton::clicked, this, &TFormUrunKayit::buttonSatisFiyatiHesabiClick);
+    for (QWidget* watched : std::initializer_list<QWidget*>{seriNumarasi, urunAdi, UrunAciklamasi, KategoriNo,
+                                                            ComboKategoriler, ureticiNo, ComboUreticiler,
+                                                            sonKullanmaTarihi, stoktakiBirimMiktari,
+                                                            birimAlisFiyati, birimSatisFiyati})
+        watched->installEventFilter(this);
+}
+
+// The layout as designed for a screen 1152 pixels wide; wider screens shift it (FormCreate).
+void TFormUrunKayit::placeControls()
+{
+    constexpr int labelX = 210, labelWidth = 150, fieldX = 370, rowHeight = 26;
+    const auto row = [&](QLabel* caption, QWidget* field, int y, int fieldWidth) {
+        caption->setGeometry(labelX, y, labelWidth, rowHeight);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->setGeometry(fieldX, y, fieldWidth, rowHeight);
+    };
+    Label2->setGeometry(40, 24, 600, 40);
+    Image1->setGeometry(48, 90, 128, 96);
+    Label1->setGeometry(labelX, 90, labelWidth, 42);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    seriNumarasi->setGeometry(fieldX, 90, 320, 42);
+    row(Label3, urunAdi, 150, 320);
+    row(Label4, ComboKategoriler, 186, 320);
+    row(Label5, stoktakiBirimMiktari, 222, 130);
+    row(Label6, birimAlisFiyati, 258, 130);
+    row(Label7, birimSatisFiyati, 294, 130);
+    buttonSatisFiyatiHesabi->setGeometry(fieldX + 140, 258, 180, rowHeight);
+    kaydet->setGeometry(fieldX, 348, 100, 32);
+    Temizle->setGeometry(fieldX + 110, 348, 100, 32);
+    Button3->setGeometry(fieldX + 220, 348, 100, 32);
+}
+
+// ---- creation and closing
+
+void TFormUrunKayit::FormCreate()
+{
+    fillGroups();
+    fillProducers();
+    barkodSorgulandi = false;
+    shiftForWideScreen({Label2, Image1, Label1, seriNumarasi, Label3, urunAdi, Label4, ComboKategoriler, Label5,
+                        stoktakiBirimMiktari, Label6, birimAlisFiyati, Label7, birimSatisFiyati, kaydet, Temizle,
+                        Button3, buttonSatisFiyatiHesabi},
+                       true);
+    seriNumarasiColour(false);
+}
+
+// In the table's own order, unsorted: item i is record number i + 1 of `tableKategoriler`.
+void TFormUrunKayit::fillGroups()
+{
+    Dataset& kategoriler = m_db.tableKategoriler;
+    for (kategoriler.first(); !kategoriler.eof(); kategoriler.next())
+        ComboKategoriler->addItem(kategoriler.text(u"KategoriAdi"_qs));
+    ComboKategoriler->setCurrentIndex(-1);
+}
+
+void TFormUrunKayit::fillProducers()
+{
+    Dataset& ureticiler = m_db.tableUreticiler;
+    QStringList adlar{QString()};
+    for (ureticiler.first(); !ureticiler.eof(); ureticiler.next())
+        adlar << ureticiler.text(u"UreticiAdi"_qs);
+    std::stable_sort(adlar.begin(), adlar.end(), TurkishLess());
+    ComboUreticiler->addItems(adlar);
+    ComboUreticiler->setCurrentIndex(-1);
+}
+
+void TFormUrunKayit::FormClose()
+{
+    m_db.filtreleriKapat();
+}
+
+void TFormUrunKayit::Button3Click()
+{
+    close();
+}
+
+// ---- the barcode
+
+bool TFormUrunKayit::barkodSorguBekliyor() const
+{
+    return !seriNumarasi->text().isEmpty() && !barkodSorgulandi;
+}
+
+void TFormUrunKayit::seriNumarasiKeyDown(int key)
+{
+    if (!isEnter(key))
+        return;
+    if (seriNumarasi->text().isEmpty()) {
+        urunAdi->setFocus();
+        return;
+    }
+    if (!barkodSorgulandi)
+        barkoduSorgula();
+}
+
+// A new barcode leads to the name field; a known one is a return to stock. True for a return.
+bool TFormUrunKayit::barkoduSorgula()
+{
+    const QString barkod = seriNumarasi->text();
+    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barkod, {u"UrunAdi"_qs});
+    barkodSorgulandi = true;
+    if (!urun) {
+        urunAdi->setFocus();
+        return false;
+    }
+    iadeAl(barkod);
+    TemizleClick();
+    return true;
+}
+
+void TFormUrunKayit::iadeAl(const QString& barkod)
+{
+    const auto cevap = dialogs().input(u"İade Al"_qs, u"İade alınacak Birim Miktarını Giriniz :"_qs, QString());
+    const auto adet = wholeNumber(cevap.value_or(QString()));
+    if (!adet) {
+        showMessage(gecersizIade);
+        return;
+    }
+    Dataset& urunler = m_db.tableUrunler;
+    urunler.setFilter(u"[SeriNumarasi]="_qs + filterLiteral(barkod));
+    urunler.setFiltered(true);
+    if (urunler.isEmpty()) {  // gone since the look-up: nothing to raise, and nothing to append
+        urunler.setFiltered(false);
+        showMessage(u"Bu Ürün Kayıtlı Değil."_qs);
+        return;
+    }
+    const QString stok = u"StoktakiBirimMiktari"_qs;
+    try {
+        urunler.edit();
+        urunler.setValue(stok, urunler.number(stok) + *adet);
+        urunler.post();
+    } catch (...) {
+        urunler.cancel();
+        urunler.setFiltered(false);
+        throw;
+    }
+    const QString urunAdiText = urunler.text(u"UrunAdi"_qs);
+    urunler.setFiltered(false);
+    showMessage(urunAdiText + u" Stoğa Ait "_qs + QString::number(*adet) + u" Adet İade Alındı."_qs);
+}
+
+void TFormUrunKayit::seriNumarasiChange()
+{
+    barkodSorgulandi = false;
+}
+
+void TFormUrunKayit::seriNumarasiEnter()
+{
+    seriNumarasiColour(true);
+}
+
+void TFormUrunKayit::seriNumarasiExit()
+{
+    seriNumarasiColour(false);
+}
+
+void TFormUrunKayit::seriNumarasiColour(bool focused)
+{
+    QPalette colours = seriNumarasi->palette();
+    colours.setColor(QPalette::Base, focused ? QColor(Qt::darkGreen) : QColor(Qt::red));
+    colours.setColor(QPalette::Text, QColor(Qt::yellow));
+    seriNumarasi->setPalette(colours);
+}
+
+// ---- the other fields
+
+// The focus came into another field: a barcode typed but not looked up is looked up now.
+void TFormUrunKayit::UrunAdiEnter()
+{
+    if (barkodSorguBekliyor())
+        seriNumarasiKeyDown(Qt::Key_Return);
+}
+
+void TFormUrunKayit::urunAdiKeyDown()
+{
+    focusNextChild();
+}
+
+// By position: item i is record number i + 1 of `tableKategoriler`.
+void TFormUrunKayit::ComboKategorilerChange(int index)
+{
+    if (index < 0)
+        return;
+    Dataset& kategoriler = m_db.tableKategoriler;
+    kategoriler.setRecNo(index + 1);
+    KategoriNo->setText(QString::number(kategoriler.number(u"KategoriNo"_qs)));
+}
+
+void TFormUrunKayit::buttonSatisFiyatiHesabiClick()
+{
+    if (ComboKategoriler->currentIndex() < 0)
+        uyar(u"Lütfen Önce Ürün Kategorisini Seçin."_qs, ComboKategoriler);
+}
+
+// ---- saving and clearing
+
+void TFormUrunKayit::uyar(const QString& message, QWidget* field)
+{
+    showMessage(message);
+    field->setFocus();
+}
+
+void TFormUrunKayit::kaydetClick()
+{
+    // Going straight to "Kaydet" from a new barcode skips the look-up that entering another
+    // field runs; without it a known barcode would be registered a second time.
+    if (barkodSorguBekliyor() && barkoduSorgula())
+        return;
+    if (!KategoriNo->text().isEmpty())
+        ComboKategorilerChange(ComboKategoriler->currentIndex());
+    if (seriNumarasi->text().size() < 3) {
+        uyar(u"Lütfen Geçerli Bir BARKOD No Giriniz. En az üç basamaklı olmalı, Örn. ( 100 )"_qs, seriNumarasi);
+        seriNumarasi->selectAll();
+        return;
+    }
+    if (urunAdi->text().isEmpty())
+        return uyar(u"Lütfen Stok Adını Giriniz."_qs, urunAdi);
+    if (KategoriNo->text().isEmpty())
+        return uyar(u"Lütfen Bir Kategori Seçiniz."_qs, ComboKategoriler);
+    if (stoktakiBirimMiktari->text().isEmpty())
+        return uyar(u"Lütfen Stok Miktarını Giriniz."_qs, stoktakiBirimMiktari);
+    if (birimAlisFiyati->text().isEmpty())
+        return uyar(u"Lütfen Alış Fiyatını Giriniz."_qs, birimAlisFiyati);
+    if (birimSatisFiyati->text().isEmpty())
+        return uyar(u"Lütfen Satış Fiyatını Giriniz."_qs, birimSatisFiyati);
+    if (!ComboKategoriler->currentText().isEmpty()
+        && !m_db.tableKategoriler.lookup(u"KategoriNo"_qs, KategoriNo->text(), {u"KategoriAdi"_qs}))
+        return uyar(u"Lütfen Geçerli Bir Kategori No Giriniz."_qs, ComboKategoriler);
+    const auto sayilar = sayilariOku();
+    if (!sayilar)
+        return;
+    yeniStokYaz(*sayilar);
+    showMessage(u"Yeni Stok Kaydedildi."_qs);
+    TemizleClick();
+}
+
+// The quantity and the prices as numbers, each refused by name before anything is written.
+std::optional<TFormUrunKayit::Sayilar> TFormUrunKayit::sayilariOku()
+{
+    const auto refuse = [this](const QString& message, QLineEdit* field) {
+        uyar(message, field);
+        field->selectAll();
+        return std::nullopt;
+    };
+    const auto miktar = Money::parse(stoktakiBirimMiktari->text());
+    if (!miktar)
+        return refuse(u"Stoktaki Miktarı bir sayı olmalıdır (Örn. 12). Kayıt yapılmadı."_qs, stoktakiBirimMiktari);
+    if (miktar->units() % Money::unitsPerLira != 0)
+        return refuse(u"Stoktaki Miktarı tam sayı olmalıdır; stok adedi kesirli olamaz (Örn. 5). Kayıt yapılmadı."_qs,
+                      stoktakiBirimMiktari);
+    const auto alis = Money::parse(birimAlisFiyati->text());
+    if (!alis)
+        return refuse(u"Birim Alış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_qs, birimAlisFiyati);
+    const auto satis = Money::parse(birimSatisFiyati->text());
+    if (!satis)
+        return refuse(u"Birim Satış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_qs, birimSatisFiyati);
+    return Sayilar{miktar->units() / Money::unitsPerLira, *alis, *satis};
+}
+
+// One new row, its fields set in this order; a field refused by the data layer leaves no row.
+void TFormUrunKayit::yeniStokYaz(const Sayilar& sayilar)
+{
+    Dataset& urunler = m_db.tableUrunler;
+    urunler.append();
+    try {
+        urunler.setValue(u"SeriNumarasi"_qs, seriNumarasi->text());
+        urunler.setValue(u"UrunAdi"_qs, urunAdi->text());
+        urunler.setValue(u"UrunAciklamasi"_qs, UrunAciklamasi->text());
+        urunler.setValue(u"KategoriNo"_qs, KategoriNo->text());
+        urunler.setValue(u"GrupAdi"_qs, ComboKategoriler->currentText());
+        urunler.setValue(u"UreticiNo"_qs, ureticiNo->text().isEmpty() ? u"0"_qs : ureticiNo->text());
+        urunler.setValue(u"SonKullanmaTarihi"_qs, sonKullanmaTarihi->text());
+        urunler.setValue(u"StoktakiBirimMiktari"_qs, sayilar.miktar);
+        urunler.setValue(u"BirimAlisFiyati"_qs, sayilar.alisFiyati);
+        urunler.setValue(u"BirimSatisFiyati"_qs, sayilar.satisFiyati);
+        urunler.setValue(u"BarkodFiyat2"_qs, sayilar.satisFiyati);
+        urunler.post();
+    } catch (...) {
+        urunler.cancel();
+        throw;
+    }
+}
+
+void TFormUrunKayit::TemizleClick()
+{
+    for (QLineEdit* field : {urunAdi, UrunAciklamasi, KategoriNo, ureticiNo, sonKullanmaTarihi,
+                             stoktakiBirimMiktari, birimAlisFiyati, birimSatisFiyati})
+        field->clear();
+    ComboKategoriler->setCurrentIndex(-1);
+    ComboUreticiler->setCurrentIndex(-1);
+    seriNumarasi->setFocus();
+    seriNumarasi->clear();
+    barkodSorgulandi = false;
+}
+
+// ---- keys and focus
+
+bool TFormUrunKayit::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_swallowPress = nullptr;
+        if (watched == seriNumarasi) {
+            seriNumarasiEnter();
+        } else if (barkodSorguBekliyor()) {
+            UrunAdiEnter();
+            const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            m_swallowPress = byMouse && !widget->hasFocus() ? widget : nullptr;
+        }
+        return false;
+    case QEvent::FocusOut:
+        if (watched == seriNumarasi)
+            seriNumarasiExit();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (watched != m_swallowPress)
+            return false;
+        m_swallowPress = nullptr;
+        return true;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == seriNumarasi) {
+            seriNumarasiKeyDown(key);
+            return isEnter(key);
+        }
+        if (isEnter(key)) {
+            urunAdiKeyDown();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace dukkano

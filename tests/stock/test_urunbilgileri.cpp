@@ -1,0 +1,929 @@
+// The stock list window: barcode, name and group searches and how they combine, the reset,
+// stock additions, deletion, grid editing, what closing stores and reopens, the selection kept
+// for labels, the wide-screen shift and the workbook export read back from the file.
+#include "Application.h"
+#include "Clock.h"
+#include "DataGrid.h"
+#include "DatasetModel.h"
+#include "ProgramState.h"
+#include "Screen.h"
+#include "SpreadsheetFiles.h"
+#include "TestSupport.h"
+#include "UnitUrunBilgileriD.h"
+#include "XlsxFile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dukkano;
+using namespace dukkano::test;
+
+namespace {
+
+// Grid columns of the window, hidden ones included.
+enum Column { StokNo, StokAdi, Aciklama, GrupNo, UreticiNo, Barkod, GrupAdi, StokAdedi, Alis, Satis, Fiyat2 };
+
+const QString degisiklikBasligi = QStringLiteral("Ürün Bilgileri Değişikliği");
+const QString silmeSorusu = QStringLiteral("Seçili Kaydı Silmek İstediğinizden Emin misiniz ?");
+const QString bulunamadi = QStringLiteral("Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı.");
+
+// A shop with the stock list open over it, exports going to a folder of the test and the
+// desktop's spreadsheet program replaced by a recorder. The window goes before the shop.
+struct StockList {
+    TempShop shop;
+    ScriptedDialogs dialogs;
+    QPointer<TformUrunBilgileriD> form;
+    QTemporaryDir exports;
+    QStringList opened;
+    bool spreadsheetProgram = true;
+
+    StockList()
+    {
+        Clock::set(QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+        Screen::setWidth(1024);
+        spreadsheet::setExportFolder(exports.path());
+        spreadsheet::setDesktopOpener([this](const QString& path) {
+            opened << path;
+            return spreadsheetProgram;
+        });
+    }
+
+    ~StockList()
+    {
+        delete form.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        acikFormVar = false;
+        spreadsheet::setDesktopOpener(nullptr);
+        spreadsheet::setExportFolder(QString());
+        Screen::setWidth(0);
+        Clock::set(QDateTime());
+    }
+
+    Veritabani& db() { return shop.db(); }
+
+    qint64 addGroup(const QString& name)
+    {
+        Statement& st = db().baglanti.prepare(
+            QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 0)"));
+        st.bind(1, name);
+        st.step();
+        return db().baglanti.lastInsertId();
+    }
+
+    qint64 addProduct(const QString& name, const QString& barcode, qint64 stock = 10, qint64 group = 1,
+                      const QString& groupName = QString())
+    {
+        const qint64 no = shop.addProduct(name, barcode, lira("12,5"), lira("10"), stock);
+        Statement& st = db().baglanti.prepare(QStringLiteral("UPDATE Urunler SET KategoriNo = ?, GrupAdi = ? WHERE UrunNo = ?"));
+        st.bind(1, group);
+        st.bind(2, groupName);
+        st.bind(3, no);
+        st.step();
+        return no;
+    }
+
+    // The shared objects see what the test wrote, as after a start of the program.
+    bool open()
+    {
+        db().tableUrunler.reopen();
+        db().tableKategoriler.reopen();
+        db().tableUreticiler.reopen();
+        form = new TformUrunBilgileriD(db());
+        form->show();
+        QApplication::setActiveWindow(form);
+        return QTest::qWaitForWindowActive(form);
+    }
+
+    QStringList names() const
+    {
+        QStringList shown;
+        const DatasetModel* model = form->dsUrunler;
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->index(row, StokAdi).data().toString();
+        return shown;
+    }
+
+    // Entering the barcode field from another field of the window.
+    void enterBarcodeField()
+    {
+        form->urunAdi->setFocus();
+        form->seriNumarasi->setFocus();
+    }
+
+    void scan(const QString& barcode)
+    {
+        enterBarcodeField();
+        typeText(form->seriNumarasi, barcode);
+        QTest::keyClick(form->seriNumarasi, Qt::Key_Return);
+    }
+
+    // Types over the name field, which shows the current product's name.
+    void typeName(const QString& text)
+    {
+        form->urunAdi->setFocus();
+        form->urunAdi->selectAll();
+        typeText(form->urunAdi, text);
+    }
+
+    void chooseGroup(const QString& name)
+    {
+        QComboBox* combo = form->ComboKategoriler;
+        const int index = combo->findText(name);
+        QVERIFY(index >= 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void selectRow(int row)
+    {
+        form->DBGrid1->setCurrentIndex(form->dsUrunler->index(row, StokAdi));
+    }
+
+    // Opens the grid's editor on a cell and types over its text, leaving the editor open.
+    QLineEdit* typeIntoCell(int row, int column, const QString& text)
+    {
+        DataGrid* grid = form->DBGrid1;
+        grid->setFocus();
+        const QModelIndex cell = grid->model()->index(row, column);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!editor)
+            return nullptr;
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        typeText(editor, text);
+        return editor;
+    }
+
+    QVariant stored(qint64 urunNo, const QString& field)
+    {
+        Statement& st = db().baglanti.prepare(QStringLiteral("SELECT %1 FROM Urunler WHERE UrunNo = ?").arg(field));
+        st.bind(1, urunNo);
+        const QVariant value = st.step() ? st.column(0) : QVariant();
+        st.reset();
+        return value;
+    }
+
+    qint64 productCount()
+    {
+        Statement& st = db().baglanti.prepare(QStringLiteral("SELECT count(*) FROM Urunler"));
+        st.step();
+        const qint64 n = st.columnInt(0);
+        st.reset();
+        return n;
+    }
+};
+
+// Names chosen to test Turkish order and case: ç after c, ı before i, I = upper ı, İ = upper i.
+void addTurkishShop(StockList& s)
+{
+    const qint64 temizlik = s.addGroup(QStringLiteral("Temizlik"));
+    const qint64 gida = s.addGroup(QStringLiteral("Gıda"));
+    const qint64 icecek = s.addGroup(QStringLiteral("İçecek"));
+    s.addProduct(QStringLiteral("Zeytin"), QStringLiteral("101"), 10, gida, QStringLiteral("Gıda"));
+    s.addProduct(QStringLiteral("çay"), QStringLiteral("102"), 10, gida, QStringLiteral("Gıda"));
+    s.addProduct(QStringLiteral("Irmak Sabunu"), QStringLiteral("103"), 10, temizlik, QStringLiteral("Temizlik"));
+    s.addProduct(QStringLiteral("Çikolata"), QStringLiteral("222"), 10, gida, QStringLiteral("Gıda"));
+    s.addProduct(QStringLiteral("ıhlamur"), QStringLiteral("104"), 10, icecek, QStringLiteral("İçecek"));
+    s.addProduct(QStringLiteral("İncir"), QStringLiteral("12'3"), 10, gida, QStringLiteral("Gıda"));
+    s.addProduct(QStringLiteral("Armut"), QStringLiteral("105"), 10, temizlik, QStringLiteral("Temizlik"));
+    s.addProduct(QStringLiteral("Ali'nin Çayı"), QStringLiteral("106"), 10, icecek, QStringLiteral("İçecek"));
+}
+
+const QStringList allNames = {QStringLiteral("Ali'nin Çayı"), QStringLiteral("Armut"), QStringLiteral("çay"),
+                              QStringLiteral("Çikolata"), QStringLiteral("ıhlamur"), QStringLiteral("Irmak Sabunu"),
+                              QStringLiteral("İncir"), QStringLiteral("Zeytin")};
+
+} // namespace
+
+class TestUrunBilgileri : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithEveryProductInTurkishOrder()
+    {
+        StockList s;
+        addTurkishShop(s);
+        setCurrencyText(QStringLiteral("$ "));
+        QVERIFY(s.open());
+        TformUrunBilgileriD* f = s.form;
+
+        QCOMPARE(f->windowTitle(), QStringLiteral("Stok Ekle ve Listele"));
+        QVERIFY(acikFormVar);
+        QCOMPARE(currencyText(), QStringLiteral("TL "));
+        QCOMPARE(s.names(), allNames);
+        QCOMPARE(f->urunAdi->text(), QStringLiteral("Ali'nin Çayı"));
+        QCOMPARE(f->seriNumarasi->text(), QStringLiteral("106"));
+        QCOMPARE(f->dSetUrunler.sql(), QStringLiteral("select * from  Urunler ORDER BY UrunAdi"));
+
+        QStringList shownTitles;
+        for (int c = 0; c < f->dsUrunler->columnCount(); ++c) {
+            if (!f->DBGrid1->isColumnHidden(c))
+                shownTitles << f->dsUrunler->headerData(c, Qt::Horizontal).toString();
+        }
+        QCOMPARE(shownTitles, (QStringList{"Stok No", "Stok Adı", "Barkod No", "Grup Adı", "Stok Adedi",
+                                           "Birim Alış Fiyatı", "Birim Satış Fiyatı", "Birim 2. Fiyat"}));
+        QCOMPARE(f->dsUrunler->headerData(Aciklama, Qt::Horizontal).toString(), QStringLiteral("Ürün Açıklaması"));
+        QCOMPARE(f->dsUrunler->headerData(UreticiNo, Qt::Horizontal).toString(), QStringLiteral("Üretici No"));
+        const QModelIndex price = f->dsUrunler->index(0, Satis);
+        QCOMPARE(price.data().toString(), QStringLiteral("12,50 TL"));
+        QCOMPARE(f->dsUrunler->index(0, Fiyat2).data().toString(), QStringLiteral("12,50 TL"));
+        QCOMPARE(f->dsUrunler->index(0, Alis).data().toString(), QStringLiteral("10,00 TL"));
+        for (const int centred : {StokAdedi, Fiyat2})
+            QCOMPARE(f->dsUrunler->index(0, centred).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                     Qt::Alignment(Qt::AlignCenter));
+        QVERIFY(!(f->dsUrunler->flags(f->dsUrunler->index(0, StokNo)) & Qt::ItemIsEditable));
+        for (const int editable : {StokAdi, Barkod, GrupAdi, StokAdedi, Alis, Satis, Fiyat2})
+            QVERIFY(f->dsUrunler->flags(f->dsUrunler->index(0, editable)) & Qt::ItemIsEditable);
+
+        QCOMPARE(f->ComboKategoriler->count(), 4);
+        QCOMPARE(f->ComboKategoriler->itemText(0), QString());
+        QCOMPARE(f->ComboKategoriler->itemText(1), QStringLiteral("Gıda"));
+        QCOMPARE(f->ComboKategoriler->itemText(2), QStringLiteral("İçecek"));
+        QCOMPARE(f->ComboKategoriler->itemText(3), QStringLiteral("Temizlik"));
+
+        QCOMPARE(f->BitBtn2->text(), QStringLiteral("BARKOD Bas"));
+        QCOMPARE(f->Label10->text(), QStringLiteral("NOT: Seçili olan ürünün barkodu basılır."));
+        QCOMPARE(f->Label11->text(), QStringLiteral("Birden fazla ürün seçebilirsiniz."));
+        for (QWidget* hidden : std::initializer_list<QWidget*>{f->buttonSatisFiyatiHesabi, f->ComboUreticiler,
+                                                               f->kategoriNo, f->ureticiNo, f->Label9})
+            QVERIFY(!hidden->isVisible());
+        f->buttonSatisFiyatiHesabi->click();
+        QVERIFY(s.dialogs.shown.isEmpty());
+        QCOMPARE(s.names(), allNames);
+    }
+
+    void barcodeSearch_data()
+    {
+        QTest::addColumn<QString>("barcode");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("nameField");
+        QTest::addColumn<QStringList>("messages");
+
+        QTest::newRow("known barcode") << "222" << QStringList{"Çikolata"} << "Çikolata" << QStringList();
+        QTest::newRow("quote in the barcode") << "12'3" << QStringList{"İncir"} << "İncir" << QStringList();
+        QTest::newRow("unregistered barcode shows the whole list")
+            << "999" << allNames << "Ali'nin Çayı" << QStringList{bulunamadi};
+        QTest::newRow("Enter on an empty field does nothing") << "" << allNames << "Ali'nin Çayı" << QStringList();
+    }
+
+    void barcodeSearch()
+    {
+        QFETCH(QString, barcode);
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.scan(barcode);
+        QTEST(s.names(), "names");
+        QTEST(s.form->urunAdi->text(), "nameField");
+        QTEST(s.dialogs.shown, "messages");
+        QCOMPARE(s.form->seriNumarasi->text(), barcode);
+
+        // Leaving the field shows the current product's barcode again.
+        s.form->urunAdi->setFocus();
+        const QString current = s.form->dSetUrunler.text(QStringLiteral("SeriNumarasi"));
+        QCOMPARE(s.form->seriNumarasi->text(), current);
+        QCOMPARE(s.form->seriNumarasi->palette().color(QPalette::Base), QColor(Qt::red));
+    }
+
+    void emptyingTheBarcodeShowsEveryProduct()
+    {
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.scan(QStringLiteral("222"));
+        QCOMPARE(s.names(), QStringList{"Çikolata"});
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(s.form->seriNumarasi, Qt::Key_Backspace);
+        QCOMPARE(s.names(), allNames);
+    }
+
+    void enteringTheBarcodeFieldResetsTheSearches()
+    {
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.typeName(QStringLiteral("ç"));
+        s.chooseGroup(QStringLiteral("Gıda"));
+        QCOMPARE(s.names(), (QStringList{"çay", "Çikolata"}));
+
+        s.form->seriNumarasi->setFocus();
+        QCOMPARE(s.names(), allNames);
+        QCOMPARE(s.form->ComboKategoriler->currentIndex(), 0);
+        QCOMPARE(s.form->seriNumarasi->text(), QString());
+        QCOMPARE(s.form->urunAdi->text(), QStringLiteral("Ali'nin Çayı"));  // the current product
+        QCOMPARE(s.form->seriNumarasi->palette().color(QPalette::Base), QColor(Qt::green));
+        QVERIFY(s.dialogs.shown.isEmpty());
+    }
+
+    void nameSearch_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("names");
+
+        QTest::newRow("ç finds ç and Ç") << "ç" << QStringList{"çay", "Çikolata"};
+        QTest::newRow("Ç finds ç and Ç") << "Ç" << QStringList{"çay", "Çikolata"};
+        QTest::newRow("i finds İ, not I") << "i" << QStringList{"İncir"};
+        QTest::newRow("İ finds İ") << "İ" << QStringList{"İncir"};
+        QTest::newRow("ı finds ı and I") << "ı" << QStringList{"ıhlamur", "Irmak Sabunu"};
+        QTest::newRow("I finds ı and I") << "I" << QStringList{"ıhlamur", "Irmak Sabunu"};
+        QTest::newRow("two letters") << "çi" << QStringList{"Çikolata"};
+        QTest::newRow("the quote is a character") << "Ali'" << QStringList{"Ali'nin Çayı"};
+        QTest::newRow("nothing begins so") << "x" << QStringList();
+        QTest::newRow("% stays a wildcard") << "%" << allNames;
+        QTest::newRow("_ stays a wildcard") << "_a" << QStringList{"çay"};
+    }
+
+    void nameSearch()
+    {
+        QFETCH(QString, typed);
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.typeName(typed);
+        QTEST(s.names(), "names");
+        QCOMPARE(s.form->dSetUrunler.sql(),
+                 QStringLiteral("select * from Urunler WHERE UrunAdi LIKE :arama ORDER BY UrunAdi"));
+        QVERIFY(s.dialogs.shown.isEmpty());
+    }
+
+    void nameAndGroupCombine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("groups");  // chosen one after the other
+        QTest::addColumn<QStringList>("names");
+
+        QTest::newRow("group alone") << "" << QStringList{"Gıda"} << QStringList{"çay", "Çikolata", "İncir", "Zeytin"};
+        QTest::newRow("Ç within a group") << "Ç" << QStringList{"Gıda"} << QStringList{"çay", "Çikolata"};
+        QTest::newRow("ı within another group") << "ı" << QStringList{"İçecek"} << QStringList{"ıhlamur"};
+        QTest::newRow("no match in the group") << "ç" << QStringList{"İçecek"} << QStringList();
+        QTest::newRow("a later group replaces the earlier")
+            << "" << QStringList{"Gıda", "Temizlik"} << QStringList{"Armut", "Irmak Sabunu"};
+        QTest::newRow("empty item shows the name search again")
+            << "ç" << QStringList{"Gıda", ""} << QStringList{"çay", "Çikolata"};
+        QTest::newRow("empty item shows everything") << "" << QStringList{"İçecek", ""} << allNames;
+    }
+
+    void nameAndGroupCombine()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, groups);
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        for (const bool nameFirst : {true, false}) {
+            s.enterBarcodeField();
+            if (nameFirst)
+                s.typeName(typed);
+            for (const QString& group : groups)
+                s.chooseGroup(group);
+            if (!nameFirst)
+                s.typeName(typed);
+            QTEST(s.names(), "names");
+        }
+        QVERIFY(s.dialogs.shown.isEmpty());
+    }
+
+    void barcodeReplacesTheGroupFilter()
+    {
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.chooseGroup(QStringLiteral("Temizlik"));
+        QCOMPARE(s.names(), (QStringList{"Armut", "Irmak Sabunu"}));
+        s.scan(QStringLiteral("222"));
+        QCOMPARE(s.names(), QStringList{"Çikolata"});
+    }
+
+    void temizleResetsEverything()
+    {
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.typeName(QStringLiteral("ç"));
+        s.chooseGroup(QStringLiteral("Gıda"));
+        s.form->birimMiktari->setText(QStringLiteral("5"));
+        QTest::mouseClick(s.form->temizle, Qt::LeftButton);
+
+        QCOMPARE(s.names(), allNames);
+        QCOMPARE(s.form->ComboKategoriler->currentIndex(), 0);
+        QCOMPARE(s.form->birimMiktari->text(), QString());
+        QCOMPARE(s.form->seriNumarasi->text(), QString());
+        QVERIFY(s.form->seriNumarasi->hasFocus());
+        QCOMPARE(s.form->dSetUrunler.filtered(), false);
+
+        // Pressed again while the barcode field has the focus, it still resets.
+        s.form->seriNumarasi->setFocus();
+        s.typeName(QStringLiteral("Z"));
+        s.form->seriNumarasi->setFocus();
+        typeText(s.form->seriNumarasi, QStringLiteral("22"));
+        s.form->temizleClick();
+        QCOMPARE(s.names(), allNames);
+        QCOMPARE(s.form->seriNumarasi->text(), QString());
+    }
+
+    void listFollowsTheCurrentRow()
+    {
+        StockList s;
+        addTurkishShop(s);
+        QVERIFY(s.open());
+        s.form->DBGrid1->setFocus();
+        s.selectRow(3);
+        QCOMPARE(s.form->urunAdi->text(), QStringLiteral("Çikolata"));
+        QCOMPARE(s.form->seriNumarasi->text(), QStringLiteral("222"));
+        QCOMPARE(s.form->kategoriNo->currentText(), QStringLiteral("Gıda"));
+        QCOMPARE(s.db().tableKategoriler.text(QStringLiteral("KategoriAdi")), QStringLiteral("Gıda"));
+    }
+
+    void addingUnits_data()
+    {
+        QTest::addColumn<QStringList>("typed");     // one click of "Ekle" each
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<qint64>("stock");
+        QTest::addColumn<QStringList>("boxes");
+
+        const auto question = [](const QString& n) {
+            return QStringLiteral("Bu Ürüne %1 Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?").arg(n);
+        };
+        QTest::newRow("five twice") << QStringList{"5", "5"} << QList<bool>{true, true} << qint64(20)
+                                    << QStringList{question("5"), question("5")};
+        QTest::newRow("minus three") << QStringList{"-3"} << QList<bool>{true} << qint64(7) << QStringList{question("-3")};
+        QTest::newRow("answered no") << QStringList{"5"} << QList<bool>{false} << qint64(10) << QStringList{question("5")};
+        QTest::newRow("a thousand the Turkish way") << QStringList{"1.000"} << QList<bool>{true} << qint64(1010)
+                                                   << QStringList{question("1.000")};
+        QTest::newRow("whole number with a zero decimal") << QStringList{"3,0"} << QList<bool>{true} << qint64(13)
+                                                         << QStringList{question("3,0")};
+        QTest::newRow("fraction refused") << QStringList{"2,5"} << QList<bool>{} << qint64(10)
+            << QStringList{"Stok adedi tam sayı olarak tutulur; \"2,5\" gibi kesirli bir adet eklenemez. Lütfen tam sayı yazınız."};
+        QTest::newRow("tiny fraction refused") << QStringList{"2,00001"} << QList<bool>{} << qint64(10)
+            << QStringList{"Stok adedi tam sayı olarak tutulur; \"2,00001\" gibi kesirli bir adet eklenemez. Lütfen tam sayı yazınız."};
+        QTest::newRow("not a number refused") << QStringList{"abc"} << QList<bool>{} << qint64(10)
+            << QStringList{"\"abc\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız (örneğin 5 ya da -3)."};
+        QTest::newRow("empty asks nothing") << QStringList{""} << QList<bool>{} << qint64(10) << QStringList();
+        QTest::newRow("blank asks nothing") << QStringList{"  "} << QList<bool>{} << qint64(10) << QStringList();
+        QTest::newRow("zero asks nothing") << QStringList{"0"} << QList<bool>{} << qint64(10) << QStringList();
+        QTest::newRow("zero with decimals asks nothing") << QStringList{"0,00"} << QList<bool>{} << qint64(10) << QStringList();
+    }
+
+    void addingUnits()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QList<bool>, answers);
+        StockList s;
+        const qint64 other = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        const qint64 chosen = s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"), 10);
+        QVERIFY(s.open());
+        s.selectRow(1);
+        for (bool yes : answers)
+            s.dialogs.answerQuestion(yes);
+        for (const QString& text : typed) {
+            s.form->birimMiktari->setText(text);
+            QTest::mouseClick(s.form->ekle, Qt::LeftButton);
+            QCOMPARE(s.form->birimMiktari->text(), text);  // kept for the next click
+        }
+        QTEST(s.stored(chosen, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), "stock");
+        QCOMPARE(s.stored(other, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), qint64(10));
+        QTEST(s.dialogs.shown, "boxes");
+        for (int i = 0; i < answers.size(); ++i)
+            QCOMPARE(s.dialogs.captions[i], degisiklikBasligi);
+        QFETCH(qint64, stock);
+        QCOMPARE(s.form->dsUrunler->index(1, StokAdedi).data().toString(), QString::number(stock));
+    }
+
+    void clickSelectsTheWholeQuantity()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        QVERIFY(s.open());
+        s.form->birimMiktari->setText(QStringLiteral("125"));
+        QTest::mouseClick(s.form->birimMiktari, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(s.form->birimMiktari->selectedText(), QStringLiteral("125"));
+    }
+
+    void addingUnitsToAnEmptyListChangesNothing()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        QVERIFY(s.open());
+        s.typeName(QStringLiteral("x"));
+        s.form->birimMiktari->setText(QStringLiteral("5"));
+        s.form->ekleClick();
+        QCOMPARE(s.dialogs.shown, QStringList{"Stok adedi eklenecek bir ürün seçili değil."});
+        QCOMPARE(s.productCount(), qint64(1));
+    }
+
+    void deleting_data()
+    {
+        QTest::addColumn<bool>("gridKey");  // Ctrl+Del in the grid instead of "Ürünü Sil"
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("names");
+
+        QTest::newRow("button, no keeps the row") << false << false << QStringList{"Armut", "Elma", "Kiraz"};
+        QTest::newRow("button, yes deletes") << false << true << QStringList{"Armut", "Kiraz"};
+        QTest::newRow("grid key, no keeps the row") << true << false << QStringList{"Armut", "Elma", "Kiraz"};
+        QTest::newRow("grid key, yes deletes") << true << true << QStringList{"Armut", "Kiraz"};
+    }
+
+    void deleting()
+    {
+        QFETCH(bool, gridKey);
+        QFETCH(bool, yes);
+        StockList s;
+        s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
+        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        QVERIFY(s.open());
+        s.selectRow(1);
+        s.dialogs.answerQuestion(yes);
+        if (gridKey) {
+            s.form->DBGrid1->setFocus();
+            QTest::keyClick(s.form->DBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(s.form->BitBtn1, Qt::LeftButton);
+            QVERIFY(s.form->urunAdi->hasFocus());
+        }
+        QCOMPARE(s.dialogs.shown, QStringList{silmeSorusu});
+        QCOMPARE(s.dialogs.captions, QStringList{degisiklikBasligi});
+        QTEST(s.names(), "names");
+        s.db().tableUrunler.reopen();
+        QCOMPARE(s.db().tableUrunler.recordCount(), yes ? 2 : 3);
+    }
+
+    void deletingFromAnEmptyListAsksNothing()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        QVERIFY(s.open());
+        s.typeName(QStringLiteral("x"));
+        s.form->BitBtn1Click();
+        QVERIFY(s.dialogs.shown.isEmpty());
+        QVERIFY(s.form->urunAdi->hasFocus());
+        QCOMPARE(s.productCount(), qint64(1));
+    }
+
+    void gridEdits_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("name") << int(StokAdi) << "Ayva" << "UrunAdi" << QVariant("Ayva") << false;
+        QTest::newRow("barcode") << int(Barkod) << "0099" << "SeriNumarasi" << QVariant("0099") << false;
+        QTest::newRow("group name copy") << int(GrupAdi) << "Meyve" << "GrupAdi" << QVariant("Meyve") << false;
+        QTest::newRow("stock typed over") << int(StokAdedi) << "-4" << "StoktakiBirimMiktari" << QVariant(-4) << false;
+        QTest::newRow("sale price") << int(Satis) << "15,75" << "BirimSatisFiyati" << QVariant(157500) << false;
+        QTest::newRow("second price") << int(Fiyat2) << "9" << "BarkodFiyat2" << QVariant(90000) << false;
+        QTest::newRow("fraction of a unit refused") << int(StokAdedi) << "2,5" << "StoktakiBirimMiktari" << QVariant(10) << true;
+        QTest::newRow("words for stock refused") << int(StokAdedi) << "on" << "StoktakiBirimMiktari" << QVariant(10) << true;
+        QTest::newRow("name too long refused") << int(StokAdi) << QString(51, u'A') << "UrunAdi" << QVariant("Armut") << true;
+    }
+
+    void gridEdits()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, field);
+        QFETCH(bool, refused);
+        StockList s;
+        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"), 10);
+        QVERIFY(s.open());
+        QVERIFY(s.typeIntoCell(0, column, typed));
+        s.form->urunAdi->setFocus();  // leaving the grid stores the row
+        QTEST(s.stored(armut, field), "stored");
+        QCOMPARE(s.dialogs.shown.size(), refused ? 1 : 0);
+        QCOMPARE(s.stored(armut, QStringLiteral("UreticiNo")).toLongLong(), qint64(0));
+    }
+
+    // The barcode field reloads the list as the focus comes in; the grid's row must be stored first.
+    void editStoredBeforeTheListReloads_data()
+    {
+        QTest::addColumn<bool>("barcodeField");
+        QTest::newRow("into the barcode field") << true;
+        QTest::newRow("into the name field, typing") << false;
+    }
+
+    void editStoredBeforeTheListReloads()
+    {
+        QFETCH(bool, barcodeField);
+        StockList s;
+        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        QVERIFY(s.open());
+        QVERIFY(s.typeIntoCell(0, StokAdedi, QStringLiteral("33")));
+        if (barcodeField)
+            s.form->seriNumarasi->setFocus();
+        else
+            s.typeName(QStringLiteral("A"));
+        QCOMPARE(s.stored(armut, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), qint64(33));
+        QCOMPARE(s.form->dsUrunler->index(0, StokAdedi).data().toString(), QStringLiteral("33"));
+    }
+
+    void emptyProducerBecomesZero_data()
+    {
+        QTest::addColumn<bool>("newRow");
+        QTest::newRow("row inserted in the grid") << true;
+        QTest::newRow("old row without a producer") << false;
+    }
+
+    void emptyProducerBecomesZero()
+    {
+        QFETCH(bool, newRow);
+        StockList s;
+        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.db().baglanti.exec(QStringLiteral("UPDATE Urunler SET UreticiNo = NULL"));
+        QVERIFY(s.open());
+        s.form->DBGrid1->setFocus();
+        if (newRow) {
+            QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
+            QVERIFY(s.typeIntoCell(1, StokAdi, QStringLiteral("Yeni Ürün")));
+        } else {
+            QVERIFY(s.typeIntoCell(0, StokAdi, QStringLiteral("Ayva")));
+        }
+        s.form->urunAdi->setFocus();
+        const qint64 product = newRow ? s.db().baglanti.lastInsertId() : armut;
+        QCOMPARE(s.stored(product, QStringLiteral("UrunAdi")).toString(),
+                 newRow ? QStringLiteral("Yeni Ürün") : QStringLiteral("Ayva"));
+        QCOMPARE(s.stored(product, QStringLiteral("UreticiNo")), QVariant(qint64(0)));
+        QCOMPARE(s.productCount(), newRow ? qint64(2) : qint64(1));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<QStringList>("stored");
+
+        QTest::newRow("cell still being edited") << "edit" << QStringList{"Armut Yeni", "Elma"};
+        QTest::newRow("new row left empty is dropped") << "empty row" << QStringList{"Armut", "Elma"};
+        QTest::newRow("new row with a name is stored") << "new row" << QStringList{"Armut", "Elma", "Kiraz"};
+        QTest::newRow("nothing pending") << "" << QStringList{"Armut", "Elma"};
+    }
+
+    void closing()
+    {
+        QFETCH(QString, pending);
+        StockList s;
+        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
+        Dataset& urunler = s.db().tableUrunler;
+        QVERIFY(s.open());
+        QCOMPARE(urunler.text(QStringLiteral("UrunAdi")), QStringLiteral("Armut"));  // read before the edit
+        if (pending == u"edit") {
+            QVERIFY(s.typeIntoCell(0, StokAdi, QStringLiteral("Armut Yeni")));
+        } else if (pending != u"") {
+            s.form->DBGrid1->setFocus();
+            QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
+            if (pending == u"new row")
+                QVERIFY(s.typeIntoCell(2, StokAdi, QStringLiteral("Kiraz")));
+        }
+        urunler.setFilter(QStringLiteral("[UrunNo]='2'"));
+        urunler.setFiltered(true);
+        s.db().tableMusteriler.setFilter(QStringLiteral("[MusteriNo]='5'"));
+        s.db().tableMusteriler.setFiltered(true);
+
+        QVERIFY(s.form->close());
+        QVERIFY(!acikFormVar);
+        QStringList names;
+        Statement& st = s.db().baglanti.prepare(QStringLiteral("SELECT UrunAdi FROM Urunler ORDER BY UrunNo"));
+        while (st.step())
+            names << st.column(0).toString();
+        QTEST(names, "stored");
+        QVERIFY(!urunler.filtered());
+        QVERIFY(!s.db().tableMusteriler.filtered());
+        QVERIFY(urunler.isOpen());
+        QCOMPARE(urunler.recordCount(), int(names.size()));
+        QVERIFY(urunler.locate(QStringLiteral("UrunNo"), armut));
+        QCOMPARE(urunler.text(QStringLiteral("UrunAdi")), names.first());  // reopened: sees the edit
+        QVERIFY(s.dialogs.shown.isEmpty());
+    }
+
+    void kapatClosesTheWindowWithItsFrame()
+    {
+        TempShop shop;
+        ScriptedDialogs dialogs;
+        QMdiArea area;
+        area.show();
+        auto* form = new TformUrunBilgileriD(shop.db());
+        QPointer<QMdiSubWindow> frame = area.addSubWindow(form);
+        frame->show();
+        QSignalSpy closed(form, &WorkWindow::closed);
+        QTest::mouseClick(form->kapat, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(frame.isNull());
+        QVERIFY(!acikFormVar);
+    }
+
+    void selectedProductsForLabels()
+    {
+        StockList s;
+        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
+        const qint64 kiraz = s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
+        QVERIFY(s.open());
+        DataGrid* grid = s.form->DBGrid1;
+        const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+            const QRect cell = grid->visualRect(s.form->dsUrunler->index(row, StokAdi));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, cell.center());
+        };
+        click(2, Qt::NoModifier);
+        click(0, Qt::ControlModifier);
+        QCOMPARE(s.form->seciliUrunler(), (QVector<qint64>{armut, kiraz}));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(s.form->seciliUrunler().size(), 1);  // a keyboard move without Shift starts afresh
+        s.form->BitBtn2Click();
+        QVERIFY(s.dialogs.shown.isEmpty());
+    }
+
+    void wideScreenShift_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("right");
+
+        QTest::newRow("1152 wide: nothing moves") << 1152 << 0;
+        QTest::newRow("1280 wide") << 1280 << 154;
+        QTest::newRow("1920 wide") << 1920 << 230;
+    }
+
+    void wideScreenShift()
+    {
+        QFETCH(int, width);
+        QFETCH(int, right);
+        const auto positions = [](TformUrunBilgileriD* f) {
+            QVector<QPoint> at;
+            for (QWidget* w : std::initializer_list<QWidget*>{
+                     f->DBGrid1, f->BitBtn1, f->BitBtn2, f->BitBtnExcel, f->buttonSatisFiyatiHesabi,
+                     f->ComboKategoriler, f->ComboUreticiler, f->GroupBox1, f->Image1, f->kapat, f->kategoriNo,
+                     f->Label1, f->Label10, f->Label11, f->Label2, f->Label3, f->Label4, f->Label5,
+                     f->seriNumarasi, f->temizle, f->urunAdi})
+                at << w->pos();
+            return at;
+        };
+        TempShop shop;
+        ScriptedDialogs dialogs;
+        Screen::setWidth(1024);
+        auto* narrow = new TformUrunBilgileriD(shop.db());
+        const QVector<QPoint> before = positions(narrow);
+        const QPoint boxBefore = narrow->birimMiktari->pos();
+        delete narrow;
+        Screen::setWidth(width);
+        auto* wide = new TformUrunBilgileriD(shop.db());
+        const QVector<QPoint> after = positions(wide);
+        QCOMPARE(wide->birimMiktari->pos(), boxBefore);  // moves with its frame only
+        delete wide;
+        Screen::setWidth(0);
+        acikFormVar = false;
+        QCOMPARE(after.size(), 21);
+        for (int i = 0; i < after.size(); ++i)
+            QCOMPARE(after[i], before[i] + QPoint(right, 0));
+    }
+
+    void exportWritesEveryProduct()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Şeker"), QStringLiteral("0012345"), 7, 1, QStringLiteral("Gıda"));
+        s.addProduct(QStringLiteral("Çay Bardağı İnce"), QStringLiteral("8690000000001"), -2, 1, QStringLiteral("Züccaciye"));
+        s.addProduct(QStringLiteral("Un"), QString(), 0, 1, QString());
+        QVERIFY(s.open());
+        s.typeName(QStringLiteral("Ş"));  // the export does not follow the list's search
+        QTest::mouseClick(s.form->BitBtnExcel, Qt::LeftButton);
+
+        const QString path = s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09.xlsx"));
+        QCOMPARE(s.opened, QStringList{path});
+        QVERIFY(s.dialogs.shown.isEmpty());
+        QVERIFY(!s.form->excelIlerleme->isVisible());
+        const XlsxFile file(path);
+        QVERIFY2(file.ok(), qPrintable(file.error()));
+        QCOMPARE(file.lastRow(), 5);
+
+        struct Expected { const char* cell; bool isText; QString text; };
+        const QVector<Expected> cells = {
+            {"A1", true, "Dukkano"},
+            {"A2", true, "Ürün No"}, {"B2", true, "Ürün Adı"}, {"C2", true, "Barkod"}, {"D2", true, "Grup Adı"},
+            {"E2", true, "Stok Birim Miktarı"}, {"F2", true, "Birim Alış Fiyatı"}, {"G2", true, "Birim Satış Fiyatı"},
+            {"A3", false, "1"}, {"B3", true, "Şeker"}, {"C3", true, "0012345"}, {"D3", true, "Gıda"},
+            {"E3", false, "7"}, {"F3", false, "10"}, {"G3", false, "12.5"},
+            {"A4", false, "2"}, {"B4", true, "Çay Bardağı İnce"}, {"C4", true, "8690000000001"},
+            {"D4", true, "Züccaciye"}, {"E4", false, "-2"}, {"F4", false, "10"}, {"G4", false, "12.5"},
+            {"A5", false, "3"}, {"B5", true, "Un"}, {"E5", false, "0"},
+        };
+        for (const Expected& e : cells) {
+            QVERIFY2(file.has(QString::fromLatin1(e.cell)), e.cell);
+            QCOMPARE(file.cell(QString::fromLatin1(e.cell)).isText, e.isText);
+            QCOMPARE(file.cell(QString::fromLatin1(e.cell)).text, e.text);
+        }
+        QVERIFY(!file.has(QStringLiteral("H3")));
+        QVERIFY(file.widths().value(2) >= QStringLiteral("Çay Bardağı İnce").size());
+        QVERIFY(file.widths().value(5) >= QStringLiteral("Stok Birim Miktarı").size());
+
+        // A second export the same day gets a file of its own.
+        s.form->BitBtnExcelClick();
+        QCOMPARE(s.opened.last(), s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09-2.xlsx")));
+    }
+
+    void exportIgnoresAFilterLeftOnTheSharedProducts()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
+        s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
+        QVERIFY(s.open());
+        Dataset& urunler = s.db().tableUrunler;
+        QCOMPARE(urunler.text(QStringLiteral("BirimSatisFiyati")), QStringLiteral("12,5"));
+        // What a label print leaves behind.
+        urunler.setFilter(QStringLiteral("[UrunAdi]='Elma'"));
+        urunler.setFiltered(true);
+        QVERIFY(s.typeIntoCell(0, Satis, QStringLiteral("20")));
+        s.form->urunAdi->setFocus();
+
+        s.form->BitBtnExcelClick();
+        QCOMPARE(s.opened.size(), 1);
+        const XlsxFile file(s.opened.first());
+        QVERIFY2(file.ok(), qPrintable(file.error()));
+        QCOMPARE(file.lastRow(), 5);
+        QCOMPARE(file.cell(QStringLiteral("B3")).text, QStringLiteral("Armut"));
+        QCOMPARE(file.cell(QStringLiteral("G3")).text, QStringLiteral("20"));  // the grid's edit is in
+        QCOMPARE(file.cell(QStringLiteral("B5")).text, QStringLiteral("Kiraz"));
+    }
+
+    void exportRefusals_data()
+    {
+        QTest::addColumn<bool>("products");
+        QTest::addColumn<QString>("typed");
+
+        QTest::newRow("no products") << false << "";
+        QTest::newRow("list emptied by the search") << true << "x";
+    }
+
+    void exportRefusals()
+    {
+        QFETCH(bool, products);
+        QFETCH(QString, typed);
+        StockList s;
+        if (products)
+            s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        QVERIFY(s.open());
+        if (!typed.isEmpty())
+            s.typeName(typed);
+        s.form->BitBtnExcelClick();
+        QCOMPARE(s.dialogs.shown, QStringList{"Lütfen Önce Ürün Ekleyiniz."});
+        QVERIFY(s.opened.isEmpty());
+        QVERIFY(QDir(s.exports.path()).isEmpty());
+    }
+
+    void exportWithoutASpreadsheetProgramSaysWhereTheFileIs()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.spreadsheetProgram = false;
+        QVERIFY(s.open());
+        s.form->BitBtnExcelClick();
+        const QString path = s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09.xlsx"));
+        QCOMPARE(s.opened, QStringList{path});
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QVERIFY(s.dialogs.last().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(XlsxFile(path).ok());
+    }
+
+    void exportToAFolderThatCannotBeWrittenSaysSo()
+    {
+        StockList s;
+        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        QVERIFY(s.open());
+        // A file where the folder should be: nothing can be written under it.
+        const QString blocked = s.exports.filePath(QStringLiteral("dosya"));
+        QFile(blocked).open(QIODevice::WriteOnly);
+        spreadsheet::setExportFolder(blocked);
+        s.form->BitBtnExcelClick();
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QVERIFY(s.dialogs.last().startsWith(QStringLiteral("Excel dosyası yazılamadı: ")));
+        QVERIFY(s.opened.isEmpty());
+    }
+};
+
+// The program's own application, which turns an error escaping a handler into a message.
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    TestUrunBilgileri test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_urunbilgileri.moc"
