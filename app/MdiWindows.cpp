@@ -2,6 +2,12 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "UnitKategoriBilgileriD.h"
+#include "UnitKategoriKayit.h"
+#include "UnitUreticiBilgileriD.h"
+#include "UnitUreticiKayit.h"
+#include "UnitUrunBilgileriD.h"
+#include "UnitUrunKayit.h"
 #include "UnitUrunSatis.h"
 #include "WorkWindow.h"
 
@@ -32,23 +38,29 @@ QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
     return window;
 }
 
-QWidget* TMdiForm::openUrunKayit() { return nullptr; }
-QWidget* TMdiForm::openUreticiKayit() { return nullptr; }
+QWidget* TMdiForm::openUrunKayit() { return openChild(new TFormUrunKayit(m_db), MenuYeniUrun); }
+QWidget* TMdiForm::openUreticiKayit() { return openChild(new TformUreticiKayit(m_db), MenuYeniUretici); }
 QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
 QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
-QWidget* TMdiForm::openUrunBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
 QWidget* TMdiForm::openAylikOdemeler() { return nullptr; }
 QWidget* TMdiForm::openMusteriBilgileriD() { return nullptr; }
 QWidget* TMdiForm::openSatisAyrintilari() { return nullptr; }
-QWidget* TMdiForm::openKategoriKayit() { return nullptr; }
-QWidget* TMdiForm::openKategoriBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openKategoriKayit() { return openChild(new TformKategoriKayit(m_db), MenuYeniKategori); }
+QWidget* TMdiForm::openKategoriBilgileriD()
+{
+    return openChild(new TformKategoriBilgileriD(m_db), menuKategoriBilgileriD);
+}
 QWidget* TMdiForm::openFiyatDegisiklikleri() { return nullptr; }
 QWidget* TMdiForm::openMasraflarGiderler() { return nullptr; }
 QWidget* TMdiForm::openBarkodum() { return nullptr; }
 QWidget* TMdiForm::openSatisRaporuS() { return nullptr; }
-QWidget* TMdiForm::openUreticiBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openUreticiBilgileriD()
+{
+    return openChild(new TformUreticiBilgileriD(m_db), menuUreticiBilgileriD);
+}
 QWidget* TMdiForm::openMusteriBorclari() { return nullptr; }
 QWidget* TMdiForm::openSifreGirisi() { return nullptr; }
 QWidget* TMdiForm::openSifreDegisimi() { return nullptr; }
