@@ -126,18 +126,7 @@ struct Counter {
     // Types a new quantity into the first line's "Miktar" cell; the editor stays open.
     bool typeQuantity(const QString& quantity)
     {
-        DataGrid* grid = form->DBGrid1;
-        grid->setFocus();
-        const QModelIndex cell = grid->model()->index(0, 2);
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (!editor)
-            return false;
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        typeText(editor, quantity);
-        return true;
+        return typeIntoCell(form->DBGrid1, 0, 2, quantity) != nullptr;
     }
 
     // 2 x 3,00 and 1 x 4,50: 10,50 before any discount.

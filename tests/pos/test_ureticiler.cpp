@@ -95,20 +95,9 @@ struct Open {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Opens the editor of a cell of DBGrid1 and types over its text.
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        DataGrid* grid = form->DBGrid1;
-        grid->setFocus();
-        const QModelIndex cell = grid->model()->index(row, column);
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (editor) {
-            editor->selectAll();
-            typeText(editor, text);
-        }
-        return editor;
+        return test::typeIntoCell(form->DBGrid1, row, column, text);
     }
 };
 

@@ -105,21 +105,9 @@ struct Counter {
 
     void enterName() { QTest::keyClick(form->urunAdi, Qt::Key_Return); }
 
-    // Opens the grid's editor on a cell of a line and types over its text.
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        DataGrid* grid = form->DBGrid1;
-        grid->setFocus();
-        const QModelIndex cell = grid->model()->index(row, column);
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        typeText(editor, text);
-        return editor;
+        return test::typeIntoCell(form->DBGrid1, row, column, text);
     }
 
     QString total() const { return form->labelToplamTutar->text(); }

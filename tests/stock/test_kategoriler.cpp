@@ -103,22 +103,6 @@ QStringList listedNames(TformKategoriBilgileriD* form)
     return names;
 }
 
-// Opens the cell's editor and types over its text; the editor stays open.
-QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text)
-{
-    grid->setFocus();
-    const QModelIndex cell = grid->model()->index(row, column);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (editor) {
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        typeText(editor, text);
-    }
-    return editor;
-}
-
 enum class Arrival { TabIntoRate, TabOntoKaydet, ClickKaydet };
 
 } // namespace

@@ -153,21 +153,9 @@ struct StockList {
         form->DBGrid1->setCurrentIndex(form->dsUrunler->index(row, StokAdi));
     }
 
-    // Opens the grid's editor on a cell and types over its text, leaving the editor open.
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        DataGrid* grid = form->DBGrid1;
-        grid->setFocus();
-        const QModelIndex cell = grid->model()->index(row, column);
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        typeText(editor, text);
-        return editor;
+        return test::typeIntoCell(form->DBGrid1, row, column, text);
     }
 
     QVariant stored(qint64 urunNo, const QString& field)

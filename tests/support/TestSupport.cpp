@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
+#include "DataGrid.h"
 #include "SettingsKey.h"
+
+#include <QApplication>
+#include <QLineEdit>
 
 #include <QWidget>
 
@@ -86,6 +90,21 @@ void typeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text)
+{
+    grid->setFocus();
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!editor)
+        return nullptr;
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    typeText(editor, text);
+    return editor;
 }
 
 } // namespace dukkano::test

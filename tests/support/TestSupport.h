@@ -12,7 +12,12 @@
 #include <deque>
 #include <memory>
 
+class QLineEdit;
 class QWidget;
+
+namespace dukkano {
+class DataGrid;
+}
 
 namespace dukkano::test {
 
@@ -63,6 +68,10 @@ private:
 
 // Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
 void typeText(QWidget* widget, const QString& text);
+
+// Opens the editor of a grid cell and types over its text; the editor stays open.
+// nullptr when the cell cannot be edited.
+QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text);
 
 inline Money lira(const char* text) { return *Money::parse(QString::fromUtf8(text)); }
 
