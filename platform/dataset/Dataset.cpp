@@ -130,6 +130,12 @@ void Dataset::open()
     setState(State::Browse);
     if (m_filtered && !m_filterText.trimmed().isEmpty() && !m_filterExpr)
         m_filterExpr = FilterExpression::parse(m_filterText, *m_table);
+    showVisibleRows();
+}
+
+// After opening and every filter switch: the visible rows afresh, the first one current.
+void Dataset::showVisibleRows()
+{
     m_keys.reset();
     m_count.reset();
     if (!keyOrdered())
@@ -156,36 +162,32 @@ void Dataset::setFilter(const QString& text)
 {
     if (text == m_filterText)
         return;
-    if (m_filtered && isOpen()) {
-        auto expr = text.trimmed().isEmpty() ? std::optional<FilterExpression>()
-                                             : FilterExpression::parse(text, *m_table);
+    if (!m_filtered || !isOpen()) {
         m_filterText = text;
-        m_filterExpr = std::move(expr);
-        reopen();
+        m_filterExpr.reset();
         return;
     }
+    auto expr = text.trimmed().isEmpty() ? std::optional<FilterExpression>()
+                                         : FilterExpression::parse(text, *m_table);
+    post();
     m_filterText = text;
-    m_filterExpr.reset();
+    m_filterExpr = std::move(expr);
+    showVisibleRows();
 }
 
 void Dataset::setFiltered(bool on)
 {
     if (on == m_filtered)
         return;
+    std::optional<FilterExpression> expr;
     if (on && !m_filterText.trimmed().isEmpty())
-        m_filterExpr = FilterExpression::parse(m_filterText, *m_table);
+        expr = FilterExpression::parse(m_filterText, *m_table);
+    if (isOpen())
+        post();  // a pending edit is stored, as on any move
     m_filtered = on;
-    if (isOpen()) {
-        if (m_state != State::Browse)
-            cancel();
-        m_keys.reset();
-        m_count.reset();
-        if (!keyOrdered())
-            materialize();
-        positionAtEdge(true);
-        emit reset();
-        emit afterScroll();
-    }
+    m_filterExpr = std::move(expr);
+    if (isOpen())
+        showVisibleRows();
 }
 
 QString Dataset::whereClause(bool withFilter) const

@@ -122,6 +122,7 @@ private:
     QString whereClause(bool withFilter) const;
     void bindWhere(Statement& st, bool withFilter) const;
     bool keyOrdered() const;
+    void showVisibleRows();
     void positionAtEdge(bool atFirst);
     void moveToIndex(int index);
     void clearPosition();
