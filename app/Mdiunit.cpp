@@ -38,6 +38,8 @@ TMdiForm::TMdiForm(Veritabani& db, QWidget* parent)
     setWindowState(Qt::WindowMaximized);
 
     ImageList1 = makeImageList1();
+    // The sale picture stands for the program, in the frames of the work windows too.
+    QApplication::setWindowIcon(ImageList1.value(2));
     buildMenu();
     buildToolBar();
     buildClientArea();
