@@ -9,7 +9,6 @@
 #include "SatisKaydi.h"
 #include "Veritabani.h"
 
-#include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,13 +20,7 @@ bool TFormUrunSatis::satisYazilabilir()
     // A quantity or price typed into the grid and not yet stored belongs to the sale, and its
     // amount must be in the total before the total is used. The question is answered in another
     // window, so the grid's editor may still be open then.
-    const QModelIndex cell = DBGrid1->currentIndex();
-    if (QWidget* editor = DBGrid1->indexWidget(cell)) {
-        QAbstractItemDelegate* delegate = DBGrid1->itemDelegateForIndex(cell);
-        emit delegate->commitData(editor);
-        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-    if (!DBGrid1->postPending())
+    if (!DBGrid1->finishEditing())
         return false;
     if (araToplam.isZero()) {
         showMessage(u"Satılacak Ürünler Listesi Boş."_qs);
