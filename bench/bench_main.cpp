@@ -2,12 +2,17 @@
 // empty one, and prints the figures beside their targets.
 //
 // Each shop is measured in a fresh child process (dukkano_bench --measure <file>), so the
-// peak memory is that of the program's own work and not of the generator.
+// peak memory is that of the program's own work and not of the generator. The large shop is
+// measured on a copy: the sales written while measuring do not pile up in the kept file.
 #include "Database.h"
 #include "Dialogs.h"
+#include "Receipt.h"
 #include "Screen.h"
 #include "SettingsKey.h"
 #include "ShopGenerator.h"
+#include "SpreadsheetFiles.h"
+#include "UnitDialog.h"
+#include "UnitUrunBilgileriD.h"
 #include "UnitUrunSatis.h"
 #include "Veritabani.h"
 
@@ -18,6 +23,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -27,8 +33,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace dukkano;
@@ -39,6 +47,12 @@ constexpr int startRuns = 7;
 constexpr int scans = 300;
 constexpr int scansPerBasket = 20;
 constexpr int filterSwitches = 300;
+constexpr int sales = 30;
+constexpr int linesPerSale = 5;
+constexpr int stockListRuns = 5;
+constexpr int exportRuns = 3;
+// First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
+const QString searchLetters = QStringLiteral("akmtebsdygçfonıakmtebsdygçfonı");
 
 double milliseconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
@@ -82,11 +96,12 @@ private:
     quint64 m_state = 42;
 };
 
-// The counter's boxes ("Bu Ürün Kayıtlı Değil." on an empty shop) are counted, never shown.
+// The counter's boxes ("Bu Ürün Kayıtlı Değil." on an empty shop) are counted, never shown;
+// a question is answered Yes.
 class CountedDialogs : public Dialogs {
 public:
     void message(const QString&, const QString&) override { ++shown; }
-    bool question(const QString&, const QString&, QuestionButtons) override { ++shown; return false; }
+    bool question(const QString&, const QString&, QuestionButtons) override { ++shown; return true; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override
     {
         ++shown;
@@ -106,6 +121,9 @@ public:
         startToSaleScreen();
         barcodeScans();
         soldLinesFilter();
+        // The stock list goes before the sales, which give the empty shop the products they sell.
+        stockList();
+        completingSales();
         report(QStringLiteral("peak_mb"), peakResidentMegabytes());
     }
 
@@ -246,6 +264,220 @@ private:
         report(QStringLiteral("filter_lines"), double(read) / filterSwitches);
     }
 
+    // ---- completing sales
+
+    static qint64 scalar(Veritabani& db, const QString& sql)
+    {
+        Statement& st = db.baglanti.prepare(sql);
+        st.step();
+        const qint64 value = st.columnInt(0);
+        st.reset();
+        return value;
+    }
+
+    // Baskets of distinct products with a barcode; an empty shop first gets the few it sells.
+    std::vector<QStringList> saleBaskets(Veritabani& db)
+    {
+        if (scalar(db, QStringLiteral("SELECT count(*) FROM Urunler")) == 0) {
+            Statement& add = db.baglanti.prepare(QStringLiteral(
+                "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+                "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
+                "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"));
+            for (int i = 1; i <= linesPerSale; ++i) {
+                add.bind(1, QStringLiteral("Ürün %1").arg(i));
+                add.bind(2, QStringLiteral("869000000010%1").arg(i));
+                add.step();
+                add.reset();
+            }
+            db.tableUrunler.reopen();
+        }
+        const qint64 products = scalar(db, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
+        Statement& code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        Picks picks;
+        std::vector<QStringList> baskets(sales);
+        for (QStringList& basket : baskets) {
+            while (basket.size() < linesPerSale) {
+                code.bind(1, 1 + picks.below(products));
+                if (code.step()) {
+                    const QString barcode = code.column(0).toString();
+                    if (!barcode.isEmpty() && !basket.contains(barcode))
+                        basket << barcode;
+                }
+                code.reset();
+            }
+        }
+        return baskets;
+    }
+
+    // A day's sale at the counter: five scans, the receipt prepared as "EVET" would, "TAMAMLA",
+    // then the writing step of "HAYIR", which commits the sale to the disk.
+    void completingSales()
+    {
+        Veritabani db(m_path);
+        const std::vector<QStringList> baskets = saleBaskets(db);
+        QMdiArea mdiArea;
+        auto* window = new TFormUrunSatis(db, &mdiArea, nullptr);
+        window->show();
+        QCoreApplication::processEvents();
+        const qint64 lastBefore = scalar(db, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const int boxesBefore = m_dialogs.shown;
+        Samples receipt, question, sale, saleProcessor;
+        double firstReceipt = 0;
+        int refused = 0;
+        for (const QStringList& basket : baskets) {
+            for (const QString& barcode : basket) {
+                window->seriNumarasi->setText(barcode);
+                QTest::keyClick(window->seriNumarasi, Qt::Key_Return);
+                QCoreApplication::processEvents();
+            }
+            QElapsedTimer timer;
+            timer.start();
+            const report::PreparedReport prepared = report::prepareReceipt(window->tableGeciciSatilanUrunler,
+                                                                             db.tableUreticiler);
+            const double prepareTime = milliseconds(timer);
+            receipt.add(prepareTime);
+            if (&basket == &baskets.front())
+                firstReceipt = prepareTime;
+
+            timer.restart();
+            window->satisiGerceklestirClick();
+            question.add(milliseconds(timer));
+            QCoreApplication::processEvents();  // the receipt question is up
+
+            const double cpuStart = threadMilliseconds();
+            timer.restart();
+            if (!window->SatisTamamClick())
+                ++refused;
+            sale.add(milliseconds(timer));
+            saleProcessor.add(threadMilliseconds() - cpuStart);
+            if (window->FormDialog)
+                window->FormDialog->BitBtn2Click();
+            QCoreApplication::processEvents();
+        }
+        const qint64 lastAfter = scalar(db, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const qint64 lastLines = scalar(db, QStringLiteral("SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1")
+                                                .arg(lastAfter));
+        closeWindow(window);
+        report(QStringLiteral("sale_median"), sale.median());
+        report(QStringLiteral("sale_p95"), sale.at(0.95));
+        report(QStringLiteral("sale_max"), sale.max());
+        report(QStringLiteral("sale_cpu_median"), saleProcessor.median());
+        report(QStringLiteral("question_median"), question.median());
+        report(QStringLiteral("receipt_first"), firstReceipt);
+        report(QStringLiteral("receipt_median"), receipt.median());
+        report(QStringLiteral("receipt_p95"), receipt.at(0.95));
+        report(QStringLiteral("sales_written"), double(lastAfter - lastBefore));
+        report(QStringLiteral("sale_lines"), double(lastLines));
+        report(QStringLiteral("sale_refusals"), refused + (m_dialogs.shown - boxesBefore));
+    }
+
+    // ---- the stock list
+
+    // As the main window opens a work window: maximized in its MDI area, the focus given to it.
+    static TformUrunBilgileriD* openStockList(Veritabani& db, QMdiArea& mdiArea)
+    {
+        auto* window = new TformUrunBilgileriD(db);
+        QMdiSubWindow* frame = mdiArea.addSubWindow(window);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->showMaximized();
+        window->setFocus();
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+    static void closeStockList(TformUrunBilgileriD* window)
+    {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void stockList()
+    {
+        Veritabani db(m_path);
+        QMdiArea mdiArea;
+        mdiArea.resize(1900, 980);
+        mdiArea.show();
+        QApplication::setActiveWindow(&mdiArea);
+        if (!QTest::qWaitForWindowActive(&mdiArea))
+            std::fprintf(stderr, "the main window did not become active; keystrokes may go nowhere\n");
+
+        Samples open;
+        TformUrunBilgileriD* window = nullptr;
+        for (int run = 0; run < stockListRuns; ++run) {
+            if (window)
+                closeStockList(window);
+            QElapsedTimer timer;
+            timer.start();
+            window = openStockList(db, mdiArea);
+            if (run == 0)
+                report(QStringLiteral("stock_open_first"), milliseconds(timer));
+            else
+                open.add(milliseconds(timer));
+        }
+        report(QStringLiteral("stock_open_median"), open.median());
+
+        nameSearch(window);
+        spreadsheetExport(window);
+        closeStockList(window);
+    }
+
+    // The user clicks into the name field, which shows the current product, and types a first
+    // letter over it.
+    void nameSearch(TformUrunBilgileriD* window)
+    {
+        Samples handler, shown;
+        qint64 rows = 0;
+        for (const QChar letter : searchLetters) {
+            window->urunAdi->setFocus();
+            window->urunAdi->selectAll();
+            QCoreApplication::processEvents();
+            QElapsedTimer timer;
+            timer.start();
+            QTest::sendKeyEvent(QTest::Click, window->urunAdi, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+            handler.add(milliseconds(timer));
+            QCoreApplication::processEvents();
+            shown.add(milliseconds(timer));
+            rows += window->dSetUrunler.recordCount();
+        }
+        if (!window->urunAdi->hasFocus() || window->urunAdi->text() != searchLetters.right(1))
+            std::fprintf(stderr, "the name field did not take the typing\n");
+        report(QStringLiteral("search_median"), handler.median());
+        report(QStringLiteral("search_p95"), handler.at(0.95));
+        report(QStringLiteral("search_painted_median"), shown.median());
+        report(QStringLiteral("search_painted_p95"), shown.at(0.95));
+        report(QStringLiteral("search_rows"), double(rows) / searchLetters.size());
+    }
+
+    // "Excel " with the desktop's spreadsheet program replaced: the workbook is written, and
+    // opening it is only recorded.
+    void spreadsheetExport(TformUrunBilgileriD* window)
+    {
+        QTemporaryDir folder;
+        spreadsheet::setExportFolder(folder.path());
+        QStringList opened;
+        spreadsheet::setDesktopOpener([&opened](const QString& path) {
+            opened << path;
+            return true;
+        });
+        const int boxesBefore = m_dialogs.shown;
+        Samples samples;
+        for (int run = 0; run < exportRuns; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            window->BitBtnExcel->click();
+            const double exportTime = milliseconds(timer);
+            samples.add(exportTime);
+            if (run == 0)
+                report(QStringLiteral("export_first"), exportTime);
+            QCoreApplication::processEvents();
+        }
+        spreadsheet::setDesktopOpener(nullptr);
+        spreadsheet::setExportFolder(QString());
+        report(QStringLiteral("export_median"), samples.median());
+        report(QStringLiteral("export_boxes"), m_dialogs.shown - boxesBefore);
+        report(QStringLiteral("export_kb"), opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
+    }
+
     static double peakResidentMegabytes()
     {
         QFile status(QStringLiteral("/proc/self/status"));
@@ -267,12 +499,14 @@ private:
     } m_installed{&m_dialogs};
 };
 
-// The offscreen platform's notes about window hints say nothing about the figures.
+// The offscreen platform's notes about window hints and raising the receipt question say
+// nothing about the figures.
 QtMessageHandler standardMessages = nullptr;
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtWarningMsg
-        && (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR"))))
+        && (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR"))
+            || message.contains(QLatin1String("does not support raise()"))))
         return;
     standardMessages(type, context, message);
 }
@@ -333,6 +567,20 @@ QString loadAverage()
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("unknown");
     return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
+}
+
+// A copy that is on the disk before the measuring starts, so that writing it back does not
+// compete with the commits being timed.
+bool copyToDisk(const QString& from, const QString& to)
+{
+    if (!QFile::copy(from, to))
+        return false;
+    const int fd = ::open(QFile::encodeName(to).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 QString thousands(qint64 n) { return QLocale(QLocale::English).toString(n); }
@@ -417,10 +665,15 @@ int runBenchmark(const QStringList& args)
     }
     const double megabytes = double(QFileInfo(largePath).size()) / (1024 * 1024);
 
+    const QString workingCopy = temporary.filePath(QStringLiteral("large.mdb"));
+    if (!copyToDisk(largePath, workingCopy)) {
+        std::fprintf(stderr, "could not copy %s to %s\n", qPrintable(largePath), qPrintable(workingCopy));
+        return 1;
+    }
     out << "Measuring the empty shop ..." << Qt::endl;
     const Figures empty = measureInChild(emptyPath);
     out << "Measuring the large shop ..." << Qt::endl;
-    const Figures large = measureInChild(largePath);
+    const Figures large = measureInChild(workingCopy);
 
     out << "\nDukkano timings (" << DUKKANO_BUILD_TYPE << " build, offscreen, warm file cache, load average "
         << loadAverage() << ")\n"
@@ -444,11 +697,37 @@ int runBenchmark(const QStringList& args)
     table.row(QStringLiteral("barcode scan with repaint, median"), empty, large, QStringLiteral("scan_painted_median"));
     table.row(QStringLiteral("[SatisNo]=n filter on, lines read, off, median"), empty, large, QStringLiteral("filter_median"));
     table.row(QStringLiteral("[SatisNo]=n filter on, lines read, off, slowest"), empty, large, QStringLiteral("filter_max"));
+    table.row(QStringLiteral("sale of 5 lines written (SatisTamamClick), median"), empty, large, QStringLiteral("sale_median"), 20);
+    table.row(QStringLiteral("sale of 5 lines written, 95th percentile"), empty, large, QStringLiteral("sale_p95"), 20);
+    table.row(QStringLiteral("sale of 5 lines written, slowest"), empty, large, QStringLiteral("sale_max"));
+    table.row(QStringLiteral("sale of 5 lines written, processor time, median"), empty, large, QStringLiteral("sale_cpu_median"));
+    table.row(QStringLiteral("\"TAMAMLA\": checks, receipt question up, median"), empty, large, QStringLiteral("question_median"));
+    table.row(QStringLiteral("receipt prepared for 5 lines, first"), empty, large, QStringLiteral("receipt_first"));
+    table.row(QStringLiteral("receipt prepared for 5 lines, median"), empty, large, QStringLiteral("receipt_median"), 20);
+    table.row(QStringLiteral("receipt prepared for 5 lines, 95th percentile"), empty, large, QStringLiteral("receipt_p95"), 20);
+    table.row(QStringLiteral("open stock list window (shown, painted), first"), empty, large, QStringLiteral("stock_open_first"), 300);
+    table.row(QStringLiteral("open stock list window (shown, painted), median"), empty, large, QStringLiteral("stock_open_median"), 300);
+    table.row(QStringLiteral("stock list name search, keystroke handler, median"), empty, large, QStringLiteral("search_median"), 30);
+    table.row(QStringLiteral("stock list name search, keystroke handler, 95th"), empty, large, QStringLiteral("search_p95"), 30);
+    table.row(QStringLiteral("stock list name search, with repaint, median"), empty, large, QStringLiteral("search_painted_median"), 30);
+    table.row(QStringLiteral("stock list name search, with repaint, 95th"), empty, large, QStringLiteral("search_painted_p95"), 30);
+    table.row(QStringLiteral("export all products (\"Excel \"), first"), empty, large, QStringLiteral("export_first"), 3000);
+    table.row(QStringLiteral("export all products (\"Excel \"), median"), empty, large, QStringLiteral("export_median"), 3000);
     table.row(QStringLiteral("peak resident memory"), empty, large, QStringLiteral("peak_mb"), 150, QStringLiteral("MB"));
     out << "\nScans: " << scans << " barcodes, basket cleared every " << scansPerBasket
         << " lines (empty shop: the \"not registered\" path, " << empty.value(QStringLiteral("boxes"))
         << " boxes). Filter: " << filterSwitches << " random sales, "
-        << QString::number(large.value(QStringLiteral("filter_lines")), 'f', 2) << " lines each on average.\n";
+        << QString::number(large.value(QStringLiteral("filter_lines")), 'f', 2) << " lines each on average.\n"
+        << "Sales: " << sales << " baskets of " << linesPerSale << " scanned products; written "
+        << large.value(QStringLiteral("sales_written")) << " (large) and " << empty.value(QStringLiteral("sales_written"))
+        << " (empty, on " << linesPerSale << " products added for them), " << large.value(QStringLiteral("sale_lines"))
+        << " lines in the last, " << large.value(QStringLiteral("sale_refusals")) + empty.value(QStringLiteral("sale_refusals"))
+        << " refusals; each commit waits for the disk. Receipt: prepared, not printed.\n"
+        << "Stock list: opened " << stockListRuns << " times in a 1900 x 980 MDI area; " << searchLetters.size()
+        << " first letters typed, " << QString::number(large.value(QStringLiteral("search_rows")), 'f', 0)
+        << " products listed each on average; " << exportRuns << " exports, "
+        << QString::number(large.value(QStringLiteral("export_kb")), 'f', 0)
+        << " KB workbook (empty shop: refused with a box, " << empty.value(QStringLiteral("export_boxes")) << ").\n";
     return 0;
 }
 

@@ -614,6 +614,7 @@ void TFormUrunSatis::sepetiTemizle(bool focusBarcode)
 {
     Dataset& sepet = tableGeciciSatilanUrunler;
     sepet.cancel();
+    const NoDiskWait quick(m_db.baglanti, true);  // the basket is a working table
     Transaction transaction(m_db.baglanti);
     sepet.first();
     while (!sepet.isEmpty())
