@@ -44,11 +44,11 @@ int alignment(const PreparedText& t)
     return h | v | (t.wordWrap ? Qt::TextWordWrap : 0);
 }
 
-QFont fontOf(const FontSpec& spec)
+QFont fontOf(const FontSpec& style)
 {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
+    QFont font(style.family);
+    font.setPointSizeF(style.size);
+    font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferNoHinting);  // the same line widths on every device
     return font;
 }

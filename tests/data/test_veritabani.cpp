@@ -74,12 +74,12 @@ private slots:
         TempShop shop;
         const TableInfo& info = shop.db().baglanti.table(table);
         QCOMPARE(info.name, table);
-        for (const QString& spec : fields.split(QLatin1Char(' '))) {
-            const QStringList parts = spec.split(QLatin1Char(':'));
+        for (const QString& column : fields.split(QLatin1Char(' '))) {
+            const QStringList parts = column.split(QLatin1Char(':'));
             const int i = info.indexOf(parts[0]);
             QVERIFY2(i >= 0, qPrintable(parts[0]));
             QCOMPARE(info.fields[i].name, parts[0]);
-            QVERIFY2(info.fields[i].type == types.value(parts[1]), qPrintable(spec));
+            QVERIFY2(info.fields[i].type == types.value(parts[1]), qPrintable(column));
             if (parts.size() == 3)
                 QCOMPARE(info.fields[i].width, parts[2].toInt());
         }
