@@ -2,21 +2,46 @@
 
 #include "ProgramState.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QShortcut>
 
 namespace dukkano {
+namespace {
+
+// Esc pressed anywhere inside the window closes the main window's active child.
+class EscapeWatch : public QObject {
+public:
+    explicit EscapeWatch(WorkWindow* window) : QObject(window), m_window(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool escape = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+                            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (!escape || !target || !(target == m_window || m_window->isAncestorOf(target))
+            || QApplication::activePopupWidget())
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            QMetaObject::invokeMethod(m_window, "closeActiveChild");
+        return true;  // the override is stopped too, so no control claims the key
+    }
+
+private:
+    WorkWindow* m_window;
+};
+
+} // namespace
 
 WorkWindow::WorkWindow(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     acikFormVar = true;
-    // The window sees Esc before its controls do, wherever the focus is inside it.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, &WorkWindow::closeActiveChild);
+    // The window sees Esc before its controls do, wherever the focus is inside it, a grid's
+    // cell editor included.
+    qApp->installEventFilter(new EscapeWatch(this));
 }
 
 WorkWindow::~WorkWindow()

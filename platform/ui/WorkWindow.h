@@ -22,8 +22,10 @@ protected:
     virtual void FormClose() {}
     void closeEvent(QCloseEvent* event) override;
 
-private:
+private slots:
     void closeActiveChild();
+
+private:
     bool m_closed = false;
 };
 

@@ -441,6 +441,7 @@ private slots:
         QTest::addColumn<QStringList>("stored");
 
         QTest::newRow("cell editor still open") << "open editor" << QStringList{"Kuruyemiş", "Süt"};
+        QTest::newRow("Esc in an open cell editor") << "Esc in editor" << QStringList{"Kuruyemiş", "Süt"};
         QTest::newRow("cell committed, Kapat") << "committed" << QStringList{"Kuruyemiş", "Süt"};
         QTest::newRow("new row still being typed") << "new row" << QStringList{"Çerez", "Süt", "Kuruyemiş"};
         QTest::newRow("new row untouched, Esc") << "untouched row" << QStringList{"Çerez", "Süt"};
@@ -466,7 +467,7 @@ private slots:
             QTest::keyClick(grid, Qt::Key_Insert);
             if (how == QLatin1String("new row")) {
                 QVERIFY(typeIntoCell(grid, 2, 1, QStringLiteral("Kuruyemiş")));
-                f->close();  // as the main window closes it; Esc in a cell only undoes the cell
+                f->close();  // as the main window closes it
             } else {
                 QTest::keyClick(grid, Qt::Key_Escape);
             }
@@ -474,6 +475,8 @@ private slots:
             QVERIFY(typeIntoCell(grid, 0, 1, QStringLiteral("Kuruyemiş")));
             if (how == QLatin1String("open editor")) {
                 f->close();
+            } else if (how == QLatin1String("Esc in editor")) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // the window sees it first
             } else {
                 grid->setFocus();
                 QTest::mouseClick(f->kapat, Qt::LeftButton);
