@@ -70,28 +70,28 @@ void Dataset::setSql(const QString& select)
     const bool isQuery = m.hasMatch();
     if (!isQuery && select.trimmed().contains(QLatin1Char(' ')))
         throw DataError(QStringLiteral("Sorgu anlaşılamadı: %1").arg(select));
-    m_table = &m_db.table(isQuery ? m.captured(2) : select.trimmed());
+    m_table = m_db.table(isQuery ? m.captured(2) : select.trimmed());
     m_baseWhere = isQuery ? m.captured(3).trimmed() : QString();
     m_orderBy = isQuery ? m.captured(4).trimmed() : QString();
 
     const QString columns = isQuery ? m.captured(1).trimmed() : QStringLiteral("*");
     if (columns == QLatin1String("*")) {
-        for (int i = 0; i < m_table->fields.size(); ++i)
+        for (int i = 0; i < m_table.fields.size(); ++i)
             m_tableColumn << i;
     } else {
         for (const QString& c : columns.split(QLatin1Char(','))) {
-            const int i = m_table->indexOf(c.trimmed().remove(QLatin1Char('"')));
+            const int i = m_table.indexOf(c.trimmed().remove(QLatin1Char('"')));
             if (i < 0)
-                throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, c.trimmed()));
+                throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, c.trimmed()));
             m_tableColumn << i;
         }
-        if (!m_tableColumn.contains(m_table->keyIndex))
-            m_tableColumn << m_table->keyIndex;
+        if (!m_tableColumn.contains(m_table.keyIndex))
+            m_tableColumn << m_table.keyIndex;
     }
     QStringList names;
     for (int i : m_tableColumn) {
-        m_fields << m_table->fields[i];
-        names << quoted(m_table->fields[i].name);
+        m_fields << m_table.fields[i];
+        names << quoted(m_table.fields[i].name);
     }
     m_columnList = names.join(QStringLiteral(", "));
 }
@@ -113,11 +113,11 @@ const FieldInfo& Dataset::field(const QString& name) const
 {
     const int i = fieldIndex(name);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, name));
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, name));
     return m_fields[i];
 }
 
-QString Dataset::keyField() const { return m_table->key().name; }
+QString Dataset::keyField() const { return m_table.key().name; }
 bool Dataset::keyOrdered() const { return m_orderBy.isEmpty(); }
 
 // ---- opening and filtering
@@ -129,7 +129,7 @@ void Dataset::open()
     m_cache.clear();
     setState(State::Browse);
     if (m_filtered && !m_filterText.trimmed().isEmpty() && !m_filterExpr)
-        m_filterExpr = FilterExpression::parse(m_filterText, *m_table);
+        m_filterExpr = FilterExpression::parse(m_filterText, m_table);
     showVisibleRows();
 }
 
@@ -168,7 +168,7 @@ void Dataset::setFilter(const QString& text)
         return;
     }
     auto expr = text.trimmed().isEmpty() ? std::optional<FilterExpression>()
-                                         : FilterExpression::parse(text, *m_table);
+                                         : FilterExpression::parse(text, m_table);
     post();
     m_filterText = text;
     m_filterExpr = std::move(expr);
@@ -181,7 +181,7 @@ void Dataset::setFiltered(bool on)
         return;
     std::optional<FilterExpression> expr;
     if (on && !m_filterText.trimmed().isEmpty())
-        expr = FilterExpression::parse(m_filterText, *m_table);
+        expr = FilterExpression::parse(m_filterText, m_table);
     if (isOpen())
         post();  // a pending edit is stored, as on any move
     m_filtered = on;
@@ -196,7 +196,7 @@ QString Dataset::whereClause(bool withFilter) const
     if (!m_baseWhere.isEmpty())
         parts << QLatin1Char('(') + m_baseWhere + QLatin1Char(')');
     if (withFilter && m_filtered && m_filterExpr)
-        parts << m_filterExpr->sql(*m_table);
+        parts << m_filterExpr->sql(m_table);
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
@@ -219,7 +219,7 @@ void Dataset::materialize()
         return;
     const QString order = keyOrdered() ? quoted(keyField()) : m_orderBy + QStringLiteral(", ") + quoted(keyField());
     Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
-                                     .arg(quoted(keyField()), quoted(m_table->name), whereClause(true), order));
+                                     .arg(quoted(keyField()), quoted(m_table.name), whereClause(true), order));
     bindWhere(st, true);
     QVector<qint64> keys;
     while (st.step())
@@ -263,7 +263,7 @@ void Dataset::positionAtEdge(bool atFirst)
     } else {
         // A key-ordered object finds its ends without listing every key.
         Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
-                                         .arg(quoted(keyField()), quoted(m_table->name), whereClause(true),
+                                         .arg(quoted(keyField()), quoted(m_table.name), whereClause(true),
                                               atFirst ? QStringLiteral("ASC") : QStringLiteral("DESC")));
         bindWhere(st, true);
         if (st.step()) {
@@ -344,7 +344,7 @@ int Dataset::recordCount()
     if (m_keys)
         return int(m_keys->size()) + pending;
     if (!m_count) {
-        Statement& st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table->name), whereClause(true)));
+        Statement& st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table.name), whereClause(true)));
         bindWhere(st, true);
         st.step();
         m_count = int(st.columnInt(0));
@@ -385,31 +385,31 @@ void Dataset::setRecNo(int recNo)
 std::optional<QVariantMap> Dataset::lookup(const QString& fieldName, const QVariant& value,
                                            const QStringList& wanted) const
 {
-    const int i = m_table->indexOf(fieldName);
+    const int i = m_table.indexOf(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, fieldName));
+        throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, fieldName));
     QStringList columns;
     QVector<int> indexes;
     for (const QString& w : wanted) {
-        const int j = m_table->indexOf(w);
+        const int j = m_table.indexOf(w);
         if (j < 0)
-            throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table->name, w));
+            throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, w));
         indexes << j;
-        columns << quoted(m_table->fields[j].name);
+        columns << quoted(m_table.fields[j].name);
     }
     QString where = whereClause(false);
     where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
-             + quoted(m_table->fields[i].name) + QStringLiteral(" = :lookup");
+             + quoted(m_table.fields[i].name) + QStringLiteral(" = :lookup");
     Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
-                                     .arg(columns.join(QStringLiteral(", ")), quoted(m_table->name), where,
+                                     .arg(columns.join(QStringLiteral(", ")), quoted(m_table.name), where,
                                           quoted(keyField())));
     bindWhere(st, false);
-    st.bind(QStringLiteral(":lookup"), storedValue(m_table->fields[i], value));
+    st.bind(QStringLiteral(":lookup"), storedValue(m_table.fields[i], value));
     if (!st.step())
         return std::nullopt;
     QVariantMap result;
     for (int c = 0; c < indexes.size(); ++c)
-        result.insert(m_table->fields[indexes[c]].name, typedValue(m_table->fields[indexes[c]], st.column(c)));
+        result.insert(m_table.fields[indexes[c]].name, typedValue(m_table.fields[indexes[c]], st.column(c)));
     st.reset();
     return result;
 }
@@ -437,7 +437,7 @@ bool Dataset::locate(const QString& fieldName, const QVariant& value)
 Dataset::Row Dataset::fetchRow(qint64 key)
 {
     Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                     .arg(m_columnList, quoted(m_table->name), quoted(keyField())));
+                                     .arg(m_columnList, quoted(m_table.name), quoted(keyField())));
     st.bind(1, key);
     Row row(m_fields.size());
     if (st.step()) {
@@ -456,14 +456,14 @@ void Dataset::fetchPage(int index)
     for (int i = 0; i < pageSize; ++i)
         marks << QStringLiteral("?");
     Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
-                                     .arg(m_columnList, quoted(m_table->name), quoted(keyField()),
+                                     .arg(m_columnList, quoted(m_table.name), quoted(keyField()),
                                           marks.join(QLatin1Char(','))));
     const int end = std::min(index + pageSize, int(m_keys->size()));
     for (int i = index; i < end; ++i) {
         st.bind(i - index + 1, (*m_keys)[i]);
         m_cache.insert((*m_keys)[i], Row(m_fields.size()));  // a row deleted elsewhere reads empty
     }
-    const int keyColumn = m_tableColumn.indexOf(m_table->keyIndex);
+    const int keyColumn = m_tableColumn.indexOf(m_table.keyIndex);
     while (st.step()) {
         Row row(m_fields.size());
         for (int c = 0; c < m_fields.size(); ++c)
@@ -514,7 +514,7 @@ QVariant Dataset::readValue(const QString& fieldName)
 {
     const int i = fieldIndex(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, fieldName));
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, fieldName));
     if (!isOpen())
         return QVariant();
     const Row& row = currentRowValues();
@@ -622,12 +622,12 @@ void Dataset::edit()
 void Dataset::setValue(const QString& fieldName, const QVariant& value)
 {
     if (m_state != State::Edit && m_state != State::Insert)
-        misuse(QStringLiteral("%1.%2 düzenleme kipi dışında yazıldı.").arg(m_table->name, fieldName));
+        misuse(QStringLiteral("%1.%2 düzenleme kipi dışında yazıldı.").arg(m_table.name, fieldName));
     const int i = fieldIndex(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table->name, fieldName));
+        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, fieldName));
     if (m_fields[i].type == FieldType::Key)
-        misuse(QStringLiteral("%1.%2 anahtar alanı yazılamaz.").arg(m_table->name, fieldName));
+        misuse(QStringLiteral("%1.%2 anahtar alanı yazılamaz.").arg(m_table.name, fieldName));
     m_buffer[i] = storedValue(m_fields[i], value);
     m_changed[i] = true;
     if (m_keys)
@@ -660,9 +660,9 @@ void Dataset::writeBuffer()
     }
     if (m_state == State::Insert) {
         const QString sql = names.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table->name))
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table.name))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(m_table->name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+                  .arg(quoted(m_table.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
         Statement& st = m_db.prepare(sql);
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values[i]);
@@ -676,7 +676,7 @@ void Dataset::writeBuffer()
     for (const QString& n : names)
         sets << n + QStringLiteral(" = ?");
     Statement& st = m_db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                     .arg(quoted(m_table->name), sets.join(QStringLiteral(", ")), quoted(keyField())));
+                                     .arg(quoted(m_table.name), sets.join(QStringLiteral(", ")), quoted(keyField())));
     for (int i = 0; i < values.size(); ++i)
         st.bind(i + 1, values[i]);
     st.bind(int(values.size()) + 1, m_currentKey);
@@ -740,7 +740,7 @@ void Dataset::remove()
     if (m_currentKey == 0)
         return;
     materialize();
-    Statement& st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table->name), quoted(keyField())));
+    Statement& st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table.name), quoted(keyField())));
     st.bind(1, m_currentKey);
     {
         const NoDiskWait quick(m_db, !m_durable);

@@ -44,7 +44,7 @@ public:
     bool isOpen() const { return m_state != State::Closed; }
     State state() const { return m_state; }
     Database& database() const { return m_db; }
-    const TableInfo& table() const { return *m_table; }
+    const TableInfo& table() const { return m_table; }
     const QVector<FieldInfo>& fields() const { return m_fields; }
     int fieldIndex(const QString& field) const;  // case-insensitive, -1 when missing
     const FieldInfo& field(const QString& name) const;
@@ -138,7 +138,7 @@ private:
 
     Database& m_db;
     QString m_source;
-    const TableInfo* m_table = nullptr;
+    TableInfo m_table;  // a copy: the connection may forget and re-read its schema
     QVector<FieldInfo> m_fields;    // the object's columns
     QVector<int> m_tableColumn;     // position of each column in the table
     QString m_columnList;           // quoted column names for SELECT
