@@ -31,15 +31,6 @@ void putInBasket(Dataset& basket, const QList<Line>& lines)
     }
 }
 
-qint64 scalar(Database& db, const QString& sql)
-{
-    Statement& st = db.prepare(sql);
-    st.step();
-    const qint64 v = st.columnInt(0);
-    st.reset();
-    return v;
-}
-
 void chooseCustomer(Veritabani& db, const QString& name)
 {
     db.tableMusteriler.setFiltered(false);
@@ -107,9 +98,9 @@ private slots:
         lines.next();
         QCOMPARE(lines.money(u"UrunSatisTutari"_qs), lira("4,5"));
 
-        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs), 8);
-        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 2"_qs), 0);
-        QTEST(Money::fromUnits(scalar(db.baglanti, u"SELECT ToplamBorc FROM Musteriler"_qs)).toEditText(), "debt");
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs).toLongLong(), 8);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 2"_qs).toLongLong(), 0);
+        QTEST(Money::fromUnits(shop.scalar(u"SELECT ToplamBorc FROM Musteriler"_qs).toLongLong()).toEditText(), "debt");
         QVERIFY(!db.tableUrunler.filtered());
         QVERIFY(db.tableMusteriler.filtered());
     }
@@ -123,9 +114,9 @@ private slots:
         basket.open();
         putInBasket(basket, {{cay, u"Çay"_qs, 3, "3"}, {cay, u"Çay"_qs, 1, "3"}, {999, u"Silinmiş"_qs, 1, "1"}});
         satisiKaydet(db, basket, {lira("13"), std::nullopt, false});
-        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler"_qs), -3);
-        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM SatilanUrunler"_qs), 3);
-        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM Urunler"_qs), 1);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler"_qs).toLongLong(), -3);
+        QCOMPARE(shop.count(u"SatilanUrunler"_qs), 3);
+        QCOMPARE(shop.count(u"Urunler"_qs), 1);
     }
 
     void aFailureInTheMiddleWritesNothing()
@@ -149,9 +140,9 @@ private slots:
             QVERIFY2(e.message().contains(u"disk dolu"_qs), qPrintable(e.message()));
         }
         for (const char* table : {"Satislar", "SatilanUrunler"})
-            QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM %1"_qs.arg(QLatin1String(table))), 0);
-        QCOMPARE(scalar(db.baglanti, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs), 10);
-        QCOMPARE(scalar(db.baglanti, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler"_qs), 0);
+            QCOMPARE(shop.count(QLatin1String(table)), 0);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs).toLongLong(), 10);
+        QCOMPARE(shop.scalar(u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler"_qs).toLongLong(), 0);
         QCOMPARE(basket.recordCount(), 2);
         QCOMPARE(db.tableSatislar.recordCount(), 0);
         QCOMPARE(db.tableMusteriler.text(u"AdiSoyadi"_qs), u"Ayşe Yılmaz"_qs);
@@ -170,7 +161,7 @@ private slots:
         putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
         chooseCustomer(db, u"Kimse"_qs);
         QVERIFY_THROWS_EXCEPTION(DataError, satisiKaydet(db, basket, {lira("3"), std::nullopt, true}));
-        QCOMPARE(scalar(db.baglanti, u"SELECT count(*) FROM Satislar"_qs), 0);
+        QCOMPARE(shop.count(u"Satislar"_qs), 0);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "DataGrid.h"
 #include "ProgramState.h"
+#include "SaleWindowFixture.h"
 #include "Screen.h"
 #include "SettingsKey.h"
 #include "TestPrinters.h"
@@ -34,23 +35,9 @@ QString settingsKey() { return QStringLiteral("Software\\NUREV\\Dukkano1_5"); }
 QString rememberedPrinter() { return SettingsKey(settingsKey()).value(QStringLiteral("FisYazicisi")); }
 void rememberPrinter(const QString& name) { SettingsKey(settingsKey()).setValue(QStringLiteral("FisYazicisi"), name); }
 
-QVariant scalar(Veritabani& db, const QString& sql)
+QString storedMoney(TempShop& shop, const QString& sql)
 {
-    Statement& st = db.baglanti.prepare(sql);
-    st.step();
-    const QVariant value = st.column(0);
-    st.reset();
-    return value;
-}
-
-qint64 count(Veritabani& db, const char* table)
-{
-    return scalar(db, QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table))).toLongLong();
-}
-
-QString storedMoney(Veritabani& db, const QString& sql)
-{
-    return Money::fromUnits(scalar(db, sql).toLongLong()).toEditText();
+    return Money::fromUnits(shop.scalar(sql).toLongLong()).toEditText();
 }
 
 QStringList comboItems(const QComboBox* combo)
@@ -81,10 +68,7 @@ private:
 };
 
 // A shop with two products and three customers, and a sale window over it.
-struct Counter {
-    TempShop shop;
-    ScriptedDialogs dialogs;
-    QPointer<TFormUrunSatis> form;
+struct Counter : SaleWindowFixture {
     qint64 cay = 0;
     qint64 sut = 0;
 
@@ -97,37 +81,8 @@ struct Counter {
         shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Osman"));
     }
 
-    ~Counter()
-    {
-        delete form.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        acikFormVar = false;
-    }
-
-    Veritabani& db() { return shop.db(); }
-
-    bool open()
-    {
-        db().tableUrunler.reopen();
-        db().tableMusteriler.reopen();
-        form = new TFormUrunSatis(db(), nullptr);
-        form->show();
-        QApplication::setActiveWindow(form);
-        return QTest::qWaitForWindowActive(form);
-    }
-
-    void scan(const QString& barcode)
-    {
-        form->seriNumarasi->setFocus();
-        typeText(form->seriNumarasi, barcode);
-        QTest::keyClick(form->seriNumarasi, Qt::Key_Return);
-    }
-
     // Types a new quantity into the first line's "Miktar" cell; the editor stays open.
-    bool typeQuantity(const QString& quantity)
-    {
-        return typeIntoCell(form->DBGrid1, 0, 2, quantity) != nullptr;
-    }
+    bool typeQuantity(const QString& quantity) { return typeIntoCell(0, 2, quantity) != nullptr; }
 
     // 2 x 3,00 and 1 x 4,50: 10,50 before any discount.
     bool fillBasket()
@@ -150,8 +105,7 @@ struct Counter {
     void hayir() { QTest::mouseClick(question()->BitBtn1, Qt::LeftButton); }
     void kapat() { QTest::mouseClick(question()->BitBtn2, Qt::LeftButton); }
 
-    int basketLines() { return int(count(db(), "GeciciSatilanUrunler")); }
-    QString total() const { return form->labelToplamTutar->text(); }
+    int basketLines() { return int(shop.count("GeciciSatilanUrunler")); }
 };
 
 } // namespace
@@ -222,7 +176,7 @@ private slots:
         QCOMPARE(q->parentWidget(), c.form.data());
         QVERIFY(!q->isModal());
         QCOMPARE(c.dialogs.shown, QStringList());
-        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
     }
 
     void emptyBasketIsRefused_data()
@@ -253,7 +207,7 @@ private slots:
         QCOMPARE(c.dialogs.shown, QStringList{emptyBasket});
         QCOMPARE(c.question(), nullptr);
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
-        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
     }
 
     // KAPAT goes back to the basket as it was; the sale can be completed afterwards.
@@ -272,7 +226,7 @@ private slots:
         QVERIFY(first);
         QVERIFY(first->isHidden());
         QCOMPARE(QApplication::activeWindow(), c.form.data());
-        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
         QCOMPARE(c.basketLines(), 2);
         QCOMPARE(c.form->araToplam, lira("10,5"));
         QCOMPARE(c.form->indirim->text(), QStringLiteral("2"));
@@ -283,8 +237,8 @@ private slots:
         QVERIFY(c.asking());
         QVERIFY(!first);  // an answered question makes way for the new one
         c.hayir();
-        QCOMPARE(count(c.db(), "Satislar"), 1);
-        QCOMPARE(storedMoney(c.db(), QStringLiteral("SELECT ToplamTutar FROM Satislar")), QStringLiteral("8,5"));
+        QCOMPARE(c.shop.count("Satislar"), 1);
+        QCOMPARE(storedMoney(c.shop, QStringLiteral("SELECT ToplamTutar FROM Satislar")), QStringLiteral("8,5"));
     }
 
     void writingTheSale_data()
@@ -335,32 +289,32 @@ private slots:
         }
         c.hayir();
 
-        Veritabani& db = c.db();
+        TempShop& shop = c.shop;
         QCOMPARE(c.dialogs.shown, QStringList());
         QVERIFY(!c.asking());
-        QCOMPARE(count(db, "Satislar"), 1);
-        QCOMPARE(scalar(db, u"SELECT SatisNo FROM Satislar"_qs).toLongLong(), saleNo);
-        QCOMPARE(scalar(db, u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), musteriNo);
-        QCOMPARE(scalar(db, u"SELECT SatisTarihi FROM Satislar"_qs).toString(), u"2026-12-09"_qs);
-        QTEST(storedMoney(db, u"SELECT ToplamTutar FROM Satislar"_qs), "toplamTutar");
-        QTEST(storedMoney(db, u"SELECT Kazanc FROM Satislar"_qs), "kazanc");
+        QCOMPARE(shop.count("Satislar"), 1);
+        QCOMPARE(shop.scalar(u"SELECT SatisNo FROM Satislar"_qs).toLongLong(), saleNo);
+        QCOMPARE(shop.scalar(u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), musteriNo);
+        QCOMPARE(shop.scalar(u"SELECT SatisTarihi FROM Satislar"_qs).toString(), u"2026-12-09"_qs);
+        QTEST(storedMoney(shop, u"SELECT ToplamTutar FROM Satislar"_qs), "toplamTutar");
+        QTEST(storedMoney(shop, u"SELECT Kazanc FROM Satislar"_qs), "kazanc");
 
-        QCOMPARE(count(db, "SatilanUrunler"), 2);
-        QCOMPARE(scalar(db, u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_qs.arg(saleNo)).toInt(), 2);
-        QCOMPARE(storedMoney(db, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.cay)),
+        QCOMPARE(shop.count("SatilanUrunler"), 2);
+        QCOMPARE(shop.scalar(u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_qs.arg(saleNo)).toInt(), 2);
+        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.cay)),
                  u"6"_qs);
-        QCOMPARE(storedMoney(db, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.sut)),
+        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.sut)),
                  u"4,5"_qs);
-        QCOMPARE(scalar(db, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.cay)).toInt(), 18);
-        QCOMPARE(scalar(db, u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.sut)).toInt(), 19);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.cay)).toInt(), 18);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.sut)).toInt(), 19);
 
         // On account the debt grows by the total before the discount; nobody else's changes.
         for (qint64 no = 1; no <= 3; ++no) {
             const QString debt = storedMoney(
-                db, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs.arg(no));
+                shop, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs.arg(no));
             QCOMPARE(debt, no == musteriNo ? u"10,5"_qs : u"0"_qs);
         }
-        QCOMPARE(count(db, "Musteriler"), 3);
+        QCOMPARE(shop.count("Musteriler"), 3);
 
         QCOMPARE(c.basketLines(), 0);
         QCOMPARE(c.total(), u"0,00 TL"_qs);
@@ -403,7 +357,7 @@ private slots:
         QVERIFY(QFile::exists(job.pdf));
         QCOMPARE(rememberedPrinter(), printedOn);
         QVERIFY(!c.asking());
-        QCOMPARE(count(c.db(), "Satislar"), 1);
+        QCOMPARE(c.shop.count("Satislar"), 1);
         QCOMPARE(c.basketLines(), 0);
 
         // The receipt shows the basket as it was, under the number the sale got, and the total
@@ -413,7 +367,7 @@ private slots:
         QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs), (QStringList{u"2"_qs, u"1"_qs}));
         QCOMPARE(textsOf(page, u"MemoToplamTutar"_qs), QStringList{u"10,50"_qs});
         QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_qs),
-                 QStringList{scalar(c.db(), u"SELECT SatisNo FROM Satislar"_qs).toString()});
+                 QStringList{c.shop.scalar(u"SELECT SatisNo FROM Satislar"_qs).toString()});
     }
 
     void failedPrintWritesNothing_data()
@@ -461,8 +415,8 @@ private slots:
 
         QCOMPARE(c.dialogs.shown, QStringList{message + withoutReceipt});
         QVERIFY(c.asking());
-        QCOMPARE(count(c.db(), "Satislar"), 0);
-        QCOMPARE(count(c.db(), "SatilanUrunler"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
+        QCOMPARE(c.shop.count("SatilanUrunler"), 0);
         QCOMPARE(c.basketLines(), 2);
         QCOMPARE(rememberedPrinter(), remembered);
         const size_t jobs = printers.jobs.size() + (changed ? changed->jobs.size() : 0);
@@ -471,8 +425,8 @@ private slots:
         c.hayir();
 
         QVERIFY(!c.asking());
-        QCOMPARE(count(c.db(), "Satislar"), 1);
-        QCOMPARE(storedMoney(c.db(), u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = 2"_qs), u"10,5"_qs);
+        QCOMPARE(c.shop.count("Satislar"), 1);
+        QCOMPARE(storedMoney(c.shop, u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = 2"_qs), u"10,5"_qs);
         QCOMPARE(printers.jobs.size() + (changed ? changed->jobs.size() : 0), jobs);
     }
 
@@ -497,14 +451,14 @@ private slots:
                  qPrintable(c.dialogs.last()));
         QVERIFY2(c.dialogs.last().contains(u"disk dolu"_qs), qPrintable(c.dialogs.last()));
         QVERIFY(c.asking());
-        QCOMPARE(count(c.db(), "Satislar"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
         QCOMPARE(c.basketLines(), 2);
         QCOMPARE(c.form->araToplam, lira("10,5"));
 
         c.db().baglanti.exec(u"DROP TRIGGER bozuk"_qs);
         c.hayir();
         QVERIFY(!c.asking());
-        QCOMPARE(count(c.db(), "SatilanUrunler"), 2);
+        QCOMPARE(c.shop.count("SatilanUrunler"), 2);
         QCOMPARE(printers.jobs.size(), size_t(1));
     }
 
@@ -593,8 +547,8 @@ private slots:
         QTEST(c.dialogs.last(), "message");
         QCOMPARE(c.question(), nullptr);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        QCOMPARE(count(c.db(), "Satislar"), 0);
-        QCOMPARE(count(c.db(), "Musteriler"), 3);
+        QCOMPARE(c.shop.count("Satislar"), 0);
+        QCOMPARE(c.shop.count("Musteriler"), 3);
         QCOMPARE(c.basketLines(), 2);
     }
 
@@ -633,8 +587,8 @@ private slots:
         QTEST(c.dialogs.shown.join(u"|"_qs), "message");
         QCOMPARE(printers.jobs.size(), size_t(0));
         QVERIFY(c.asking());
-        QCOMPARE(count(c.db(), "Satislar"), 0);
-        QCOMPARE(count(c.db(), "SatilanUrunler"), 0);
+        QCOMPARE(c.shop.count("Satislar"), 0);
+        QCOMPARE(c.shop.count("SatilanUrunler"), 0);
     }
 
     // A second TAMAMLA brings the open question forward with the summary brought up to date.
@@ -654,8 +608,8 @@ private slots:
         QVERIFY(c.asking());
         QCOMPARE(first->Label3->text(), u"Toplam Tutar : 15,00 TL"_qs);
         c.hayir();
-        QCOMPARE(count(c.db(), "Satislar"), 1);
-        QCOMPARE(count(c.db(), "SatilanUrunler"), 3);
+        QCOMPARE(c.shop.count("Satislar"), 1);
+        QCOMPARE(c.shop.count("SatilanUrunler"), 3);
 
         c.scan(u"101"_qs);
         c.tamamla();

@@ -26,13 +26,9 @@ const QString savedText = u"Yeni Mağaza Kaydedeildi."_qs;
 const QString noNameText = u"Lütfen Mağaza Adını Giriniz."_qs;
 const QString storedText = u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_qs;
 
-QStringList storedNames(Veritabani& db)
+QStringList storedNames(TempShop& shop)
 {
-    Statement& st = db.baglanti.prepare(u"SELECT UreticiAdi FROM Ureticiler ORDER BY UreticiNo"_qs);
-    QStringList names;
-    while (st.step())
-        names << st.column(0).toString();
-    return names;
+    return shop.firstColumn(u"SELECT UreticiAdi FROM Ureticiler ORDER BY UreticiNo"_qs);
 }
 
 // A shop with header rows added behind the shared object's back, as another window would.
@@ -162,10 +158,10 @@ private slots:
 
         QCOMPARE(w.dialogs.shown.size(), 1);
         QTEST(w.dialogs.last(), "message");
-        QTEST(storedNames(w.db()), "stored");
+        QTEST(storedNames(w.shop), "stored");
         QTEST(allEmpty(w.form), "cleared");
         QCOMPARE(w.db().tableUreticiler.state(), Dataset::State::Browse);
-        QCOMPARE(w.form->DBGrid1->model()->rowCount(), storedNames(w.db()).size());
+        QCOMPARE(w.form->DBGrid1->model()->rowCount(), storedNames(w.shop).size());
         if (name.isEmpty() || allEmpty(w.form))
             QCOMPARE(QApplication::focusWidget(), w.form->ureticiAdi);
     }
@@ -245,7 +241,7 @@ private slots:
             QCOMPARE(w.form->ureticiAdi->text(), name);
             QCOMPARE(w.form->adres->text(), u"Çarşı içi"_qs);
         }
-        QCOMPARE(storedNames(w.db()), QStringList{"Şen Bakkal"});
+        QCOMPARE(storedNames(w.shop), QStringList{"Şen Bakkal"});
     }
 
     void entryLayout()
@@ -308,7 +304,7 @@ private slots:
         QVERIFY(w.typeIntoCell(0, 0, u"Yeni Şarküteri"_qs));
         if (!editorOpen)
             w.form->DBGrid1->setFocus();
-        QCOMPARE(storedNames(w.db()), QStringList{"Eski Dükkan"});
+        QCOMPARE(storedNames(w.shop), QStringList{"Eski Dükkan"});
         if (byEsc)
             QTest::keyClick(w.form->DBGrid1, Qt::Key_Escape);
         else
@@ -316,7 +312,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         QVERIFY(!w.form);
-        QCOMPARE(storedNames(w.db()), QStringList{"Yeni Şarküteri"});
+        QCOMPARE(storedNames(w.shop), QStringList{"Yeni Şarküteri"});
         QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_qs), u"Yeni Şarküteri"_qs);
         QCOMPARE(receiptShopName(w.db()), u"Yeni Şarküteri"_qs);
         QVERIFY(w.dialogs.shown.isEmpty());
@@ -333,7 +329,7 @@ private slots:
 
         QCOMPARE(w.dialogs.shown.size(), 1);
         QVERIFY(w.dialogs.last().contains(u"KisiAdi"_qs));
-        QCOMPARE(storedNames(w.db()), QStringList{"Eski Dükkan"});
+        QCOMPARE(storedNames(w.shop), QStringList{"Eski Dükkan"});
         QCOMPARE(w.db().tableUreticiler.text(u"KisiAdi"_qs), u"Ayşe Yılmaz"_qs);
         QCOMPARE(w.db().tableUreticiler.state(), Dataset::State::Browse);
     }
@@ -367,7 +363,7 @@ private slots:
         }
         w.closeFrame();
 
-        QTEST(storedNames(w.db()), "stored");
+        QTEST(storedNames(w.shop), "stored");
         QVERIFY(w.dialogs.shown.isEmpty());
     }
 
@@ -393,7 +389,7 @@ private slots:
 
         QCOMPARE(w.dialogs.shown, QStringList{DataGrid::deleteQuestion});
         QCOMPARE(w.dialogs.captions, QStringList{"Dukkano"});
-        QTEST(storedNames(w.db()), "stored");
+        QTEST(storedNames(w.shop), "stored");
         QCOMPARE(grid->model()->rowCount(), yes ? 1 : 2);
         w.closeFrame();
         QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_qs), u"Şen Bakkal"_qs);

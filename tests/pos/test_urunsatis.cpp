@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "DataGrid.h"
 #include "ProgramState.h"
+#include "SaleWindowFixture.h"
 #include "Screen.h"
 #include "TestSupport.h"
 #include "UnitUrunSatis.h"
@@ -54,49 +55,14 @@ QVector<Line> basket(Veritabani& db)
     return lines;
 }
 
-Money basketSum(Veritabani& db)
+Money basketSum(TempShop& shop)
 {
-    Statement& st = db.baglanti.prepare(
-        QStringLiteral("SELECT coalesce(sum(UrunSatisTutari), 0) FROM GeciciSatilanUrunler"));
-    st.step();
-    const Money sum = Money::fromUnits(st.columnInt(0));
-    st.reset();
-    return sum;
+    return Money::fromUnits(
+        shop.scalar(u"SELECT coalesce(sum(UrunSatisTutari), 0) FROM GeciciSatilanUrunler"_qs).toLongLong());
 }
 
-// A shop with a sale window over it; the window is gone before the shop.
-struct Counter {
-    TempShop shop;
-    ScriptedDialogs dialogs;
-    QPointer<TFormUrunSatis> form;
-
-    ~Counter()
-    {
-        delete form.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        acikFormVar = false;
-    }
-
-    Veritabani& db() { return shop.db(); }
-
-    // The shared objects see what the test wrote, as after a start of the program.
-    bool open(QMdiArea* mdiArea = nullptr)
-    {
-        db().tableUrunler.reopen();
-        db().tableMusteriler.reopen();
-        form = new TFormUrunSatis(db(), mdiArea);
-        form->show();
-        QApplication::setActiveWindow(form);
-        return QTest::qWaitForWindowActive(form);
-    }
-
-    void scan(const QString& barcode)
-    {
-        form->seriNumarasi->setFocus();
-        typeText(form->seriNumarasi, barcode);
-        QTest::keyClick(form->seriNumarasi, Qt::Key_Return);
-    }
-
+// The sale window, with a product chosen by name as well.
+struct Counter : SaleWindowFixture {
     void chooseName(const QString& entry)
     {
         form->urunAdi->setFocus();
@@ -104,13 +70,6 @@ struct Counter {
     }
 
     void enterName() { QTest::keyClick(form->urunAdi, Qt::Key_Return); }
-
-    QLineEdit* typeIntoCell(int row, int column, const QString& text)
-    {
-        return test::typeIntoCell(form->DBGrid1, row, column, text);
-    }
-
-    QString total() const { return form->labelToplamTutar->text(); }
 };
 
 // Plays keys into a field: ⌫ Backspace, ⇤ Home; anything else is typed.
@@ -247,7 +206,7 @@ private slots:
         QCOMPARE(c.form->seriNumarasi->text(), QString());
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
         QCOMPARE(c.form->DBGrid1->isEnabled(), lines > 0);
-        QCOMPARE(c.form->araToplam, basketSum(c.db()));
+        QCOMPARE(c.form->araToplam, basketSum(c.shop));
     }
 
     // The receipt number is the number the next sale will get, whatever row the shared sales
@@ -334,7 +293,7 @@ private slots:
         QTEST(first.adet, "quantity");
         QTEST(first.tutar, "amount");
         QTEST(c.total(), "total");
-        QCOMPARE(c.form->araToplam, basketSum(c.db()));
+        QCOMPARE(c.form->araToplam, basketSum(c.shop));
         QCOMPARE(c.dialogs.shown, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(c.db().tableUrunler.filtered(), false);
     }
@@ -601,7 +560,7 @@ private slots:
         }
         QTEST(c.dialogs.shown, "messages");
         QCOMPARE(c.form->urunAdi->currentText(), entry);  // stays for the next Enter
-        QCOMPARE(c.form->araToplam, basketSum(c.db()));
+        QCOMPARE(c.form->araToplam, basketSum(c.shop));
     }
 
     void productListIsSortedTheTurkishWay()
@@ -764,7 +723,7 @@ private slots:
         c.shop.addProduct(QStringLiteral("Şeker"), QStringLiteral("8690002"), lira("12,3333"));
         c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("104"), lira("0,75"));
         QVERIFY(c.open());
-        const auto sumHolds = [&] { return c.form->araToplam == basketSum(c.db()); };
+        const auto sumHolds = [&] { return c.form->araToplam == basketSum(c.shop); };
 
         c.scan(QStringLiteral("8690002"));
         QTest::mouseClick(c.form->hizli[0], Qt::LeftButton);

@@ -160,20 +160,7 @@ struct StockList {
 
     QVariant stored(qint64 urunNo, const QString& field)
     {
-        Statement& st = db().baglanti.prepare(QStringLiteral("SELECT %1 FROM Urunler WHERE UrunNo = ?").arg(field));
-        st.bind(1, urunNo);
-        const QVariant value = st.step() ? st.column(0) : QVariant();
-        st.reset();
-        return value;
-    }
-
-    qint64 productCount()
-    {
-        Statement& st = db().baglanti.prepare(QStringLiteral("SELECT count(*) FROM Urunler"));
-        st.step();
-        const qint64 n = st.columnInt(0);
-        st.reset();
-        return n;
+        return shop.scalar(QStringLiteral("SELECT %1 FROM Urunler WHERE UrunNo = ?").arg(field), {urunNo});
     }
 };
 
@@ -512,7 +499,7 @@ private slots:
         s.form->birimMiktari->setText(QStringLiteral("5"));
         s.form->ekleClick();
         QCOMPARE(s.dialogs.shown, QStringList{"Stok adedi eklenecek bir ürün seçili değil."});
-        QCOMPARE(s.productCount(), qint64(1));
+        QCOMPARE(s.shop.count("Urunler"), qint64(1));
     }
 
     void deleting_data()
@@ -561,7 +548,7 @@ private slots:
         s.form->BitBtn1Click();
         QVERIFY(s.dialogs.shown.isEmpty());
         QVERIFY(s.form->urunAdi->hasFocus());
-        QCOMPARE(s.productCount(), qint64(1));
+        QCOMPARE(s.shop.count("Urunler"), qint64(1));
     }
 
     void gridEdits_data()
@@ -649,7 +636,7 @@ private slots:
         QCOMPARE(s.stored(product, QStringLiteral("UrunAdi")).toString(),
                  newRow ? QStringLiteral("Yeni Ürün") : QStringLiteral("Ayva"));
         QCOMPARE(s.stored(product, QStringLiteral("UreticiNo")), QVariant(qint64(0)));
-        QCOMPARE(s.productCount(), newRow ? qint64(2) : qint64(1));
+        QCOMPARE(s.shop.count("Urunler"), newRow ? qint64(2) : qint64(1));
     }
 
     void closing_data()
@@ -687,10 +674,7 @@ private slots:
 
         QVERIFY(s.form->close());
         QVERIFY(!acikFormVar);
-        QStringList names;
-        Statement& st = s.db().baglanti.prepare(QStringLiteral("SELECT UrunAdi FROM Urunler ORDER BY UrunNo"));
-        while (st.step())
-            names << st.column(0).toString();
+        const QStringList names = s.shop.firstColumn(QStringLiteral("SELECT UrunAdi FROM Urunler ORDER BY UrunNo"));
         QTEST(names, "stored");
         QVERIFY(!urunler.filtered());
         QVERIFY(!s.db().tableMusteriler.filtered());

@@ -54,14 +54,10 @@ QVector<Product> storedProducts(Veritabani& db)
     return products;
 }
 
-qint64 stockOf(Veritabani& db, const QString& barcode)
+qint64 stockOf(TempShop& shop, const QString& barcode)
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral("SELECT StoktakiBirimMiktari FROM Urunler WHERE SeriNumarasi = ?"));
-    st.bind(1, barcode);
-    st.step();
-    const qint64 stock = st.columnInt(0);
-    st.reset();
-    return stock;
+    return shop.scalar(QStringLiteral("SELECT StoktakiBirimMiktari FROM Urunler WHERE SeriNumarasi = ?"), {barcode})
+        .toLongLong();
 }
 
 qint64 addGroup(Veritabani& db, const QString& name)
@@ -357,7 +353,7 @@ private slots:
 
         QCOMPARE(e.dialogs.shown.size(), 2);
         QTEST(e.dialogs.last(), "message");
-        QCOMPARE(stockOf(e.db(), barcode), 20 + change);
+        QCOMPARE(stockOf(e.shop, barcode), 20 + change);
         QVector<Product> expected = before;
         for (Product& p : expected)
             if (p.barcode == barcode)
@@ -586,7 +582,7 @@ private slots:
             e.dialogs.answerInput(QStringLiteral("2"));
         e.save();
         QCOMPARE(storedProducts(e.db()).size(), products);
-        QCOMPARE(stockOf(e.db(), QStringLiteral("8690001")), products == 1 ? 22 : 20);
+        QCOMPARE(stockOf(e.shop, QStringLiteral("8690001")), products == 1 ? 22 : 20);
         QVERIFY(e.isEmpty());
     }
 

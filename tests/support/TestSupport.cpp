@@ -41,9 +41,10 @@ std::optional<QString> ScriptedDialogs::input(const QString& caption, const QStr
         QTest::qFail(qPrintable(QStringLiteral("unexpected input box: ") + prompt), __FILE__, __LINE__);
         return std::nullopt;
     }
-    auto answer = m_inputs.front();
+    const bool confirmed = m_inputs.front().has_value();
+    const QString text = m_inputs.front().value_or(QString());
     m_inputs.pop_front();
-    return answer;
+    return confirmed ? std::optional<QString>(text) : std::nullopt;
 }
 
 TempShop::TempShop()
@@ -84,6 +85,30 @@ qint64 TempShop::addCustomer(const QString& name, const QString& fatherName)
     st.bind(2, fatherName);
     st.step();
     return m_db->baglanti.lastInsertId();
+}
+
+QVariant TempShop::scalar(const QString& sql, const QVariantList& values)
+{
+    Statement& st = m_db->baglanti.prepare(sql);
+    for (int i = 0; i < values.size(); ++i)
+        st.bind(i + 1, values[i]);
+    const QVariant value = st.step() ? st.column(0) : QVariant();
+    st.reset();
+    return value;
+}
+
+qint64 TempShop::count(const QString& table)
+{
+    return scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toLongLong();
+}
+
+QStringList TempShop::firstColumn(const QString& sql)
+{
+    Statement& st = m_db->baglanti.prepare(sql);
+    QStringList texts;
+    while (st.step())
+        texts << st.column(0).toString();
+    return texts;
 }
 
 void typeText(QWidget* widget, const QString& text)

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 #include <deque>
 #include <memory>
 
@@ -60,6 +61,12 @@ public:
                       Money purchasePrice = Money(), qint64 stock = 20,
                       const QString& description = QString());
     qint64 addCustomer(const QString& name, const QString& fatherName);
+
+    // Reads straight from the file, past the shared objects; `values` go to the ? marks in order.
+    // scalar: the first column of the first row, null when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
+    qint64 count(const QString& table);
+    QStringList firstColumn(const QString& sql);  // the first column of every row, as text
 
 private:
     QTemporaryDir m_dir;
