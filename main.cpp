@@ -23,16 +23,17 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // The windows read the file as they are built, so a file that fails them fails the start.
     std::unique_ptr<dukkano::Veritabani> db;
+    std::unique_ptr<dukkano::TMdiForm> mdiForm;
     try {
         db = std::make_unique<dukkano::Veritabani>();
+        mdiForm = std::make_unique<dukkano::TMdiForm>(*db);
+        dukkano::showMaximizedOnScreen(mdiForm.get());
+        mdiForm->openUrunSatis();
     } catch (const dukkano::DataError& error) {
         dukkano::showMessage(error.message());
         return 1;
     }
-
-    dukkano::TMdiForm mdiForm(*db);
-    dukkano::showMaximizedOnScreen(&mdiForm);
-    mdiForm.openUrunSatis();
     return app.exec();
 }

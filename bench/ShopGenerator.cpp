@@ -75,28 +75,28 @@ class ShopWriter {
 public:
     explicit ShopWriter(Database& db)
         : m_db(db)
-        , m_shop(db.prepare(QStringLiteral(
+        , m_shop(db.handle(), (QStringLiteral(
               "INSERT INTO Ureticiler (UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, "
               "TelefonNumarasi, FaksNumarasi, InternetAdresi, EpostaAdresi, Notlar) "
               "VALUES (?, ?, ?, ?, ?, ?, 'Türkiye', ?, '', ?, ?, ?)")))
-        , m_group(db.prepare(QStringLiteral(
+        , m_group(db.handle(), (QStringLiteral(
               "INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)")))
-        , m_product(db.prepare(QStringLiteral(
+        , m_product(db.handle(), (QStringLiteral(
               "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
               "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
               "VALUES (?, '', ?, 0, ?, ?, ?, ?, ?, ?)")))
-        , m_customer(db.prepare(QStringLiteral(
+        , m_customer(db.handle(), (QStringLiteral(
               "INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, "
               "FaksNumarasi) VALUES (?, ?, ?, ?, ?, '')")))
-        , m_debt(db.prepare(QStringLiteral("UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?")))
-        , m_sale(db.prepare(QStringLiteral(
+        , m_debt(db.handle(), (QStringLiteral("UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?")))
+        , m_sale(db.handle(), (QStringLiteral(
               "INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)")))
-        , m_line(db.prepare(QStringLiteral(
+        , m_line(db.handle(), (QStringLiteral(
               "INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi, "
               "BirimSatisFiyati) VALUES (?, ?, ?, ?, ?, ?)")))
-        , m_payment(db.prepare(QStringLiteral(
+        , m_payment(db.handle(), (QStringLiteral(
               "INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)")))
-        , m_expense(db.prepare(QStringLiteral(
+        , m_expense(db.handle(), (QStringLiteral(
               "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi, GiderAciklamasi) VALUES (?, ?, ?, ?)")))
     {
     }
@@ -205,15 +205,15 @@ private:
     }
 
     Database& m_db;
-    Statement& m_shop;
-    Statement& m_group;
-    Statement& m_product;
-    Statement& m_customer;
-    Statement& m_debt;
-    Statement& m_sale;
-    Statement& m_line;
-    Statement& m_payment;
-    Statement& m_expense;
+    Statement m_shop;
+    Statement m_group;
+    Statement m_product;
+    Statement m_customer;
+    Statement m_debt;
+    Statement m_sale;
+    Statement m_line;
+    Statement m_payment;
+    Statement m_expense;
     ShopCounts m_counts;
 };
 
@@ -246,7 +246,7 @@ private:
 template <class Fill>
 ShopCounts writeShop(Database& db, Fill fill)
 {
-    Statement& st = db.prepare(QStringLiteral("SELECT count(*) FROM Urunler"));
+    auto st = db.prepare(QStringLiteral("SELECT count(*) FROM Urunler"));
     st.step();
     const bool empty = st.columnInt(0) == 0;
     st.reset();

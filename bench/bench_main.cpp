@@ -176,7 +176,7 @@ private:
     // Barcodes picked among all products, the quick-sale ones included, as a day's scans would be.
     std::vector<QString> barcodes(Veritabani& db)
     {
-        Statement& count = db.baglanti.prepare(QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
+        auto count = db.baglanti.prepare(QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
         count.step();
         const qint64 products = count.columnInt(0);
         count.reset();
@@ -185,7 +185,7 @@ private:
             codes.assign(scans, QStringLiteral("8690000000000"));  // the "not registered" path
             return codes;
         }
-        Statement& code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
         Picks picks;
         while (int(codes.size()) < scans) {
             code.bind(1, 1 + picks.below(products));
@@ -235,7 +235,7 @@ private:
     void soldLinesFilter()
     {
         Veritabani db(m_path);
-        Statement& last = db.baglanti.prepare(QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        auto last = db.baglanti.prepare(QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
         last.step();
         const qint64 sales = last.columnInt(0);
         last.reset();
@@ -268,7 +268,7 @@ private:
 
     static qint64 scalar(Veritabani& db, const QString& sql)
     {
-        Statement& st = db.baglanti.prepare(sql);
+        auto st = db.baglanti.prepare(sql);
         st.step();
         const qint64 value = st.columnInt(0);
         st.reset();
@@ -279,7 +279,7 @@ private:
     std::vector<QStringList> saleBaskets(Veritabani& db)
     {
         if (scalar(db, QStringLiteral("SELECT count(*) FROM Urunler")) == 0) {
-            Statement& add = db.baglanti.prepare(QStringLiteral(
+            auto add = db.baglanti.prepare(QStringLiteral(
                 "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
                 "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
                 "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"));
@@ -292,7 +292,7 @@ private:
             db.tableUrunler.reopen();
         }
         const qint64 products = scalar(db, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
-        Statement& code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
         Picks picks;
         std::vector<QStringList> baskets(sales);
         for (QStringList& basket : baskets) {
@@ -553,7 +553,7 @@ Figures measureInChild(const QString& path)
 
 qint64 rowCount(Database& db, const char* table)
 {
-    Statement& st = db.prepare(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
+    auto st = db.prepare(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
     st.step();
     const qint64 n = st.columnInt(0);
     st.reset();

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -136,17 +137,70 @@ const std::vector<std::function<void(Database&)>> migrations = {
 
 int fileVersion(Database& db)
 {
-    Statement& st = db.prepare(QStringLiteral("PRAGMA user_version"));
+    auto st = db.prepare(QStringLiteral("PRAGMA user_version"));
     st.step();
     return int(st.columnInt(0));
 }
 
 bool hasOtherTables(Database& db)
 {
-    Statement& st = db.prepare(QStringLiteral(
+    auto st = db.prepare(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
     st.step();
     return st.columnInt(0) > 0;
+}
+
+struct TableShape {
+    QString name;
+    QString create;
+    QStringList columns;
+};
+
+// The tables and columns of the current version, read from their CREATE statements.
+const QVector<TableShape>& currentTables()
+{
+    static const QVector<TableShape> tables = [] {
+        static const QRegularExpression table(QStringLiteral(R"(^CREATE TABLE (\w+) \((.*)\)$)"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+        QVector<TableShape> out;
+        for (const char* sql : createVersion1) {
+            const QString text = QString::fromUtf8(sql);
+            const auto m = table.match(text);
+            if (!m.hasMatch())
+                continue;
+            TableShape shape{m.captured(1), text, {}};
+            static const QRegularExpression columnEnd(QStringLiteral(",\\s*\\n"));
+            for (const QString& column : m.captured(2).split(columnEnd))
+                shape.columns << column.trimmed().section(QLatin1Char(' '), 0, 0);
+            out << shape;
+        }
+        return out;
+    }();
+    return tables;
+}
+
+// Every table and column the program reads must be there; the basket, which holds nothing
+// of the shop's, is made again when it is missing. Anything else missing refuses the file.
+void checkTables(Database& db)
+{
+    QStringList missing;
+    for (const TableShape& shape : currentTables()) {
+        if (!db.hasTable(shape.name)) {
+            if (shape.name == QLatin1String("GeciciSatilanUrunler"))
+                db.exec(shape.create);
+            else
+                missing << shape.name;
+            continue;
+        }
+        const TableInfo& info = db.table(shape.name);
+        for (const QString& column : shape.columns)
+            if (info.indexOf(column) < 0)
+                missing << shape.name + QLatin1Char('.') + column;
+    }
+    db.forgetSchema();
+    if (!missing.isEmpty())
+        throw DataError(QStringLiteral("Veritabanı dosyasında programın kullandığı şu tablolar ya da alanlar yok: %1.")
+                            .arg(missing.join(QStringLiteral(", "))));
 }
 
 } // namespace
@@ -156,7 +210,7 @@ void prepareSchema(Database& db)
     static_assert(currentSchemaVersion == 1, "add a migration step for the new version");
     const int version = fileVersion(db);
     if (version == currentSchemaVersion)
-        return;
+        return checkTables(db);
     if (version > currentSchemaVersion)
         throw DataError(QStringLiteral("Bu veritabanı programın daha yeni bir sürümüne ait."));
     if (version == 0 && hasOtherTables(db))

@@ -8,7 +8,8 @@ class Database;
 inline constexpr int currentSchemaVersion = 1;
 
 // Creates the schema in an empty file, or upgrades an older one, in one transaction.
-// Throws DataError for a file that is not a shop database or is newer than this program.
+// Throws DataError for a file that is not a shop database, is newer than this program or
+// lacks a table or column the program uses.
 void prepareSchema(Database& db);
 
 } // namespace dukkano

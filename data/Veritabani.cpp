@@ -5,9 +5,11 @@
 namespace dukkano {
 namespace {
 
+// Only a file found to be the shop's is switched to write-ahead logging.
 Database& prepared(Database& db)
 {
     prepareSchema(db);
+    db.useWriteAheadLog();
     return db;
 }
 
@@ -37,7 +39,7 @@ void Veritabani::filtreleriKapat()
 
 qint64 Veritabani::sonrakiSatisNo()
 {
-    Statement& st = baglanti.prepare(QStringLiteral(
+    auto st = baglanti.prepare(QStringLiteral(
         "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"));
     st.step();
     return st.columnInt(0);

@@ -8,12 +8,18 @@ namespace dukkano {
 
 class DataError : public std::runtime_error {
 public:
-    explicit DataError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    // What went wrong, where the caller must tell the cases apart: a file another program
+    // holds, a damaged file, a row the schema's rules refuse, or anything else.
+    enum class Kind { General, Busy, Damaged, Constraint };
+
+    explicit DataError(const QString& message, Kind kind = Kind::General)
+        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind) {}
     const QString& message() const { return m_message; }
+    Kind kind() const { return m_kind; }
 
 private:
     QString m_message;
+    Kind m_kind;
 };
 
 } // namespace dukkano

@@ -18,6 +18,49 @@ namespace {
 
 QString errorText(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
+const QString damagedFile = QStringLiteral(
+    "Veritabanı dosyası bozuk. Bu çalışmada dosyaya başka bir şey yazılmayacak; programı kapatıp "
+    "dosyanın bir yedeğini alınız.");
+
+// What an SQLite result code means to the user, in Turkish; the technical text follows on a
+// second line.
+DataError sqliteError(sqlite3* db, int code)
+{
+    QString what;
+    auto kind = DataError::Kind::General;
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        what = QStringLiteral("Veritabanı dosyası şu anda başka bir program tarafından kullanılıyor; "
+                              "biraz sonra tekrar deneyiniz.");
+        kind = DataError::Kind::Busy;
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        what = damagedFile;
+        kind = DataError::Kind::Damaged;
+        break;
+    case SQLITE_CONSTRAINT:
+        what = QStringLiteral("Kayıt veritabanının kurallarına uymadığı için yapılmadı.");
+        kind = DataError::Kind::Constraint;
+        break;
+    case SQLITE_FULL:
+        what = QStringLiteral("Diskte yer kalmadığı için kayıt yapılamadı.");
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        what = QStringLiteral("Veritabanı dosyasına yazılamıyor.");
+        break;
+    case SQLITE_IOERR:
+        what = QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu.");
+        break;
+    default:
+        what = QStringLiteral("Veritabanı hatası.");
+    }
+    return DataError(what + QStringLiteral("\nAyrıntı: ") + errorText(db), kind);
+}
+
 QStringView utf16(const void* data, int bytes)
 {
     return QStringView(static_cast<const char16_t*>(data), bytes / 2);
@@ -127,17 +170,20 @@ int TableInfo::indexOf(const QString& field) const
 
 // ---- Statement
 
-Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql)
+Statement::Statement(sqlite3* db, const QString& sql, Database* owner) : m_db(db), m_owner(owner), m_sql(sql)
 {
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
-        throw DataError(QStringLiteral("Veritabanı hatası: %1\n%2").arg(errorText(db), sql));
+    if (const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr); rc != SQLITE_OK)
+        fail(rc);
 }
 
 Statement::~Statement() { sqlite3_finalize(m_stmt); }
 
 Statement::Statement(Statement&& o) noexcept
-    : m_db(std::exchange(o.m_db, nullptr)), m_stmt(std::exchange(o.m_stmt, nullptr)), m_sql(std::move(o.m_sql))
+    : m_db(std::exchange(o.m_db, nullptr))
+    , m_stmt(std::exchange(o.m_stmt, nullptr))
+    , m_owner(std::exchange(o.m_owner, nullptr))
+    , m_sql(std::move(o.m_sql))
 {
 }
 
@@ -145,14 +191,17 @@ Statement& Statement::operator=(Statement&& o) noexcept
 {
     std::swap(m_db, o.m_db);
     std::swap(m_stmt, o.m_stmt);
+    std::swap(m_owner, o.m_owner);
     std::swap(m_sql, o.m_sql);
     return *this;
 }
 
 void Statement::fail(int code) const
 {
-    Q_UNUSED(code);
-    throw DataError(QStringLiteral("Veritabanı hatası: %1").arg(errorText(m_db)));
+    DataError error = sqliteError(m_db, code);
+    if (error.kind() == DataError::Kind::Damaged && m_owner)
+        m_owner->markDamaged();
+    throw error;
 }
 
 void Statement::bind(int index, const QVariant& value)
@@ -200,6 +249,8 @@ void Statement::bind(const QString& name, const QVariant& value)
 
 bool Statement::step()
 {
+    if (m_owner && m_owner->isDamaged() && !sqlite3_stmt_readonly(m_stmt))
+        throw DataError(damagedFile, DataError::Kind::Damaged);
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -238,6 +289,28 @@ QVariant Statement::column(int index) const
 
 qint64 Statement::columnInt(int index) const { return sqlite3_column_int64(m_stmt, index); }
 
+// ---- ScopedStatement
+
+ScopedStatement::ScopedStatement(Statement& cached) : m_st(&cached)
+{
+    m_st->m_inUse = true;
+}
+
+ScopedStatement::ScopedStatement(std::unique_ptr<Statement> own) : m_st(own.get()), m_own(std::move(own)) {}
+
+ScopedStatement::ScopedStatement(ScopedStatement&& other) noexcept
+    : m_st(std::exchange(other.m_st, nullptr)), m_own(std::move(other.m_own))
+{
+}
+
+ScopedStatement::~ScopedStatement()
+{
+    if (!m_st)
+        return;
+    m_st->reset();
+    m_st->m_inUse = false;
+}
+
 // ---- Database
 
 Database::Database(const QString& path) : m_path(path)
@@ -261,7 +334,6 @@ Database::Database(const QString& path) : m_path(path)
     try {
         exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
-        exec(QStringLiteral("PRAGMA journal_mode = WAL"));
         setWaitForDisk(true);
     } catch (const DataError& e) {
         m_statements.clear();
@@ -269,8 +341,8 @@ Database::Database(const QString& path) : m_path(path)
             QSqlDatabase::database(m_connectionName, false).close();
         }
         QSqlDatabase::removeDatabase(m_connectionName);
-        throw DataError(openFailure(path, QStringLiteral("Dosya bozuk ya da bir Dukkano veritabanı değil (%1).")
-                                              .arg(e.message())));
+        throw DataError(openFailure(path, QStringLiteral("Dosya bozuk ya da bir Dukkano veritabanı değil.\n%1")
+                                              .arg(e.message().section(QLatin1Char('\n'), 1))));
     }
 }
 
@@ -284,19 +356,20 @@ Database::~Database()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-Statement& Database::prepare(const QString& sql)
+ScopedStatement Database::prepare(const QString& sql)
 {
     const std::string key = sql.toStdString();
     auto it = m_statements.find(key);
     if (it == m_statements.end())
-        it = m_statements.emplace(key, std::make_unique<Statement>(m_handle, sql)).first;
-    it->second->reset();
-    return *it->second;
+        it = m_statements.emplace(key, std::make_unique<Statement>(m_handle, sql, this)).first;
+    if (it->second->m_inUse)
+        return ScopedStatement(std::make_unique<Statement>(m_handle, sql, this));
+    return ScopedStatement(*it->second);
 }
 
 void Database::exec(const QString& sql)
 {
-    Statement st(m_handle, sql);
+    Statement st(m_handle, sql, this);
     while (st.step()) {
     }
 }
@@ -306,13 +379,11 @@ int Database::changes() const { return sqlite3_changes(m_handle); }
 
 bool Database::hasTable(const QString& name)
 {
-    Statement& st = prepare(QStringLiteral(
+    auto st = prepare(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
     st.bind(1, name);
     st.step();
-    const bool found = st.columnInt(0) > 0;
-    st.reset();
-    return found;
+    return st.columnInt(0) > 0;
 }
 
 const TableInfo& Database::table(const QString& name)
@@ -323,17 +394,29 @@ const TableInfo& Database::table(const QString& name)
     if (!hasTable(name))
         throw DataError(QStringLiteral("Veritabanında %1 tablosu yok.").arg(name));
     TableInfo info;
-    Statement st(m_handle, QStringLiteral("PRAGMA table_info(\"%1\")").arg(QString(name).remove(QLatin1Char('"'))));
+    const QString quotedName = QString(name).remove(QLatin1Char('"'));
+    Statement st(m_handle, QStringLiteral("PRAGMA table_info(\"%1\")").arg(quotedName), this);
     while (st.step()) {
         FieldInfo f = fieldFrom(st.column(1).toString(), st.column(2).toString(), st.columnInt(5) > 0);
         if (f.type == FieldType::Key)
             info.keyIndex = int(info.fields.size());
         info.fields.push_back(f);
     }
-    Statement master(m_handle, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+    Statement master(m_handle, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"), this);
     master.bind(1, name);
     master.step();
     info.name = master.column(0).toString();
+    master.reset();
+    Statement indexes(m_handle, QStringLiteral("SELECT il.name FROM pragma_index_list(?) il"), this);
+    indexes.bind(1, info.name);
+    while (indexes.step()) {
+        Statement columns(m_handle, QStringLiteral("SELECT name FROM pragma_index_info(?) ORDER BY seqno"), this);
+        columns.bind(1, indexes.column(0));
+        QStringList names;
+        while (columns.step())
+            names << columns.column(0).toString();
+        info.indexes << names;
+    }
     if (info.keyIndex < 0)
         throw DataError(QStringLiteral("%1 tablosunun anahtar alanı yok.").arg(name));
     return *m_tables.insert(key, info);
@@ -349,8 +432,20 @@ void Database::setWaitForDisk(bool wait)
     prepare(wait ? QStringLiteral("PRAGMA synchronous = FULL") : QStringLiteral("PRAGMA synchronous = NORMAL")).step();
 }
 
+void Database::useWriteAheadLog()
+{
+    exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+}
+
+void Database::markDamaged()
+{
+    m_damaged = true;
+}
+
 void Database::begin()
 {
+    if (m_damaged)
+        throw DataError(damagedFile, DataError::Kind::Damaged);
     exec(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;
 }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 #include <memory>
@@ -42,15 +43,21 @@ struct TableInfo {
     QString name;
     QVector<FieldInfo> fields;
     int keyIndex = -1;
+    QVector<QStringList> indexes;  // the columns of each index, in index order
     int indexOf(const QString& field) const;  // case-insensitive, -1 when missing
     const FieldInfo& key() const { return fields[keyIndex]; }
 };
 
+class Database;
+
 // A prepared statement; values go in and come out as QVariant (null, qint64, double, QString).
+// A statement that has returned a row holds a read transaction until it is reset or steps
+// past its last row.
 class Statement {
 public:
     Statement() = default;
-    Statement(sqlite3* db, const QString& sql);
+    // owner: the connection whose damaged state the statement reports and respects.
+    Statement(sqlite3* db, const QString& sql, Database* owner = nullptr);
     ~Statement();
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&& other) noexcept;
@@ -67,16 +74,47 @@ public:
     const QString& sql() const { return m_sql; }
 
 private:
+    friend class Database;
+    friend class ScopedStatement;
     [[noreturn]] void fail(int code) const;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_stmt = nullptr;
+    Database* m_owner = nullptr;
     QString m_sql;
+    bool m_inUse = false;  // lent out by Database::prepare
+};
+
+// A statement lent for one step of work: reset when it goes out of scope, so that no read
+// transaction outlives the step that needed it, whatever the caller did with the rows.
+class ScopedStatement {
+public:
+    explicit ScopedStatement(Statement& cached);
+    explicit ScopedStatement(std::unique_ptr<Statement> own);
+    ~ScopedStatement();
+    ScopedStatement(ScopedStatement&& other) noexcept;
+    ScopedStatement(const ScopedStatement&) = delete;
+    ScopedStatement& operator=(const ScopedStatement&) = delete;
+    ScopedStatement& operator=(ScopedStatement&&) = delete;
+
+    void bind(int index, const QVariant& value) { m_st->bind(index, value); }
+    void bind(const QString& name, const QVariant& value) { m_st->bind(name, value); }
+    bool step() { return m_st->step(); }
+    void reset() { m_st->reset(); }
+    int columnCount() const { return m_st->columnCount(); }
+    QVariant column(int index) const { return m_st->column(index); }
+    qint64 columnInt(int index) const { return m_st->columnInt(index); }
+    Statement& statement() { return *m_st; }
+
+private:
+    Statement* m_st;
+    std::unique_ptr<Statement> m_own;  // when the cached one was already lent out
 };
 
 class Database {
 public:
     // Opens (and creates when missing) an SQLite file with the Turkish collation and LIKE.
-    // Throws DataError with a Turkish message naming the file and the reason.
+    // Throws DataError with a Turkish message naming the file and the reason. The file is not
+    // changed: its journal mode stays as it is until useWriteAheadLog().
     explicit Database(const QString& path);
     ~Database();
     Database(const Database&) = delete;
@@ -85,8 +123,9 @@ public:
     const QString& path() const { return m_path; }
     sqlite3* handle() const { return m_handle; }
 
-    // A statement cached by its text; reset and ready to bind.
-    Statement& prepare(const QString& sql);
+    // A statement cached by its text, ready to bind; reset again when the result goes out of
+    // scope. A text already in use gets a statement of its own.
+    ScopedStatement prepare(const QString& sql);
     void exec(const QString& sql);
     qint64 lastInsertId() const;
     int changes() const;
@@ -103,12 +142,19 @@ public:
     int transactionDepth() const { return m_depth; }
     // Whether a commit waits until the disk has the data (the default) or not.
     void setWaitForDisk(bool wait);
+    // Switches the file to write-ahead logging; once the file is known to be the shop's.
+    void useWriteAheadLog();
+
+    // Once SQLite has found the file damaged, nothing more is written in this run.
+    bool isDamaged() const { return m_damaged; }
+    void markDamaged();
 
 private:
     QString m_path;
     QString m_connectionName;
     sqlite3* m_handle = nullptr;
     int m_depth = 0;
+    bool m_damaged = false;
     std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
     QHash<QString, TableInfo> m_tables;
 };

@@ -42,6 +42,34 @@ QVariant typedValue(const FieldInfo& f, const QVariant& stored)
     return stored;
 }
 
+// An order by plain columns that begin an index is carried on to the index's other columns,
+// so that SQLite walks the index instead of sorting every row; rows equal in the given
+// columns then keep one fixed order.
+QString alongIndex(const QString& orderBy, const TableInfo& table)
+{
+    QStringList columns;
+    for (const QString& part : orderBy.split(QLatin1Char(','))) {
+        const QString name = part.trimmed().remove(QLatin1Char('"'));
+        if (name.isEmpty() || name.contains(QLatin1Char(' ')))
+            return orderBy;
+        columns << name;
+    }
+    for (const QStringList& index : table.indexes) {
+        if (index.size() <= columns.size())
+            continue;
+        const bool leads = std::equal(columns.begin(), columns.end(), index.begin(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        });
+        if (leads) {
+            QStringList all;
+            for (const QString& c : index)
+                all << quoted(c);
+            return all.join(QStringLiteral(", "));
+        }
+    }
+    return orderBy;
+}
+
 } // namespace
 
 Dataset::Dataset(Database& db, const QString& source, QObject* parent)
@@ -72,7 +100,7 @@ void Dataset::setSql(const QString& select)
         throw DataError(QStringLiteral("Sorgu anlaşılamadı: %1").arg(select));
     m_table = m_db.table(isQuery ? m.captured(2) : select.trimmed());
     m_baseWhere = isQuery ? m.captured(3).trimmed() : QString();
-    m_orderBy = isQuery ? m.captured(4).trimmed() : QString();
+    m_orderBy = isQuery ? alongIndex(m.captured(4).trimmed(), m_table) : QString();
 
     const QString columns = isQuery ? m.captured(1).trimmed() : QStringLiteral("*");
     if (columns == QLatin1String("*")) {
@@ -134,10 +162,16 @@ void Dataset::open()
 }
 
 // After opening and every filter switch: the visible rows afresh, the first one current.
+// The rows are those stored now; rows others add later stay out until the next switch, so
+// that the count, the ends and the positions always describe one and the same set.
 void Dataset::showVisibleRows()
 {
     m_keys.reset();
     m_count.reset();
+    m_ownKeys.clear();
+    auto st = m_db.prepare(QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(keyField()), quoted(m_table.name)));
+    st.step();
+    m_lastStoredKey = st.columnInt(0);
     if (!keyOrdered())
         materialize();
     positionAtEdge(true);
@@ -151,6 +185,7 @@ void Dataset::close()
         return;
     m_keys.reset();
     m_count.reset();
+    m_ownKeys.clear();
     m_cache.clear();
     m_buffer.clear();
     clearPosition();
@@ -195,15 +230,19 @@ QString Dataset::whereClause(bool withFilter) const
     QStringList parts;
     if (!m_baseWhere.isEmpty())
         parts << QLatin1Char('(') + m_baseWhere + QLatin1Char(')');
+    if (withFilter)
+        parts << quoted(keyField()) + QStringLiteral(" <= :lastStoredKey");
     if (withFilter && m_filtered && m_filterExpr)
         parts << m_filterExpr->sql(m_table);
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
-void Dataset::bindWhere(Statement& st, bool withFilter) const
+void Dataset::bindWhere(ScopedStatement& st, bool withFilter) const
 {
     for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
         st.bind(it.key(), it.value());
+    if (withFilter)
+        st.bind(QStringLiteral(":lastStoredKey"), m_lastStoredKey);
     if (withFilter && m_filtered && m_filterExpr) {
         const auto& cs = m_filterExpr->comparisons();
         for (int i = 0; i < cs.size(); ++i)
@@ -218,12 +257,14 @@ void Dataset::materialize()
     if (m_keys)
         return;
     const QString order = keyOrdered() ? quoted(keyField()) : m_orderBy + QStringLiteral(", ") + quoted(keyField());
-    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
                                      .arg(quoted(keyField()), quoted(m_table.name), whereClause(true), order));
     bindWhere(st, true);
     QVector<qint64> keys;
     while (st.step())
         keys.push_back(st.columnInt(0));
+    keys += m_ownKeys;
+    m_ownKeys.clear();
     m_keys = std::move(keys);
     m_count.reset();
     if (m_currentKey == 0) {
@@ -260,17 +301,21 @@ void Dataset::positionAtEdge(bool atFirst)
 {
     if (m_keys) {
         moveToIndex(atFirst ? 0 : int(m_keys->size()) - 1);
+    } else if (!atFirst && !m_ownKeys.isEmpty()) {
+        m_currentKey = m_ownKeys.back();  // appended here, after every stored row
+        m_index = -1;
+        m_eof = m_bof = false;
     } else {
         // A key-ordered object finds its ends without listing every key.
-        Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+        auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
                                          .arg(quoted(keyField()), quoted(m_table.name), whereClause(true),
                                               atFirst ? QStringLiteral("ASC") : QStringLiteral("DESC")));
         bindWhere(st, true);
-        if (st.step()) {
-            m_currentKey = st.columnInt(0);
+        const qint64 found = st.step() ? st.columnInt(0) : (m_ownKeys.isEmpty() ? 0 : m_ownKeys.front());
+        if (found != 0) {
+            m_currentKey = found;
             m_index = -1;
             m_eof = m_bof = false;
-            st.reset();
         } else {
             clearPosition();
         }
@@ -344,13 +389,12 @@ int Dataset::recordCount()
     if (m_keys)
         return int(m_keys->size()) + pending;
     if (!m_count) {
-        Statement& st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table.name), whereClause(true)));
+        auto st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table.name), whereClause(true)));
         bindWhere(st, true);
         st.step();
         m_count = int(st.columnInt(0));
-        st.reset();
     }
-    return *m_count + pending;
+    return *m_count + int(m_ownKeys.size()) + pending;
 }
 
 int Dataset::currentRow()
@@ -400,7 +444,7 @@ std::optional<QVariantMap> Dataset::lookup(const QString& fieldName, const QVari
     QString where = whereClause(false);
     where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
              + quoted(m_table.fields[i].name) + QStringLiteral(" = :lookup");
-    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
+    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
                                      .arg(columns.join(QStringLiteral(", ")), quoted(m_table.name), where,
                                           quoted(keyField())));
     bindWhere(st, false);
@@ -410,7 +454,6 @@ std::optional<QVariantMap> Dataset::lookup(const QString& fieldName, const QVari
     QVariantMap result;
     for (int c = 0; c < indexes.size(); ++c)
         result.insert(m_table.fields[indexes[c]].name, typedValue(m_table.fields[indexes[c]], st.column(c)));
-    st.reset();
     return result;
 }
 
@@ -436,14 +479,13 @@ bool Dataset::locate(const QString& fieldName, const QVariant& value)
 
 Dataset::Row Dataset::fetchRow(qint64 key)
 {
-    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
                                      .arg(m_columnList, quoted(m_table.name), quoted(keyField())));
     st.bind(1, key);
     Row row(m_fields.size());
     if (st.step()) {
         for (int c = 0; c < m_fields.size(); ++c)
             row[c] = st.column(c);
-        st.reset();
     }
     return row;
 }
@@ -455,7 +497,7 @@ void Dataset::fetchPage(int index)
     QStringList marks;
     for (int i = 0; i < pageSize; ++i)
         marks << QStringLiteral("?");
-    Statement& st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
+    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
                                      .arg(m_columnList, quoted(m_table.name), quoted(keyField()),
                                           marks.join(QLatin1Char(','))));
     const int end = std::min(index + pageSize, int(m_keys->size()));
@@ -663,7 +705,7 @@ void Dataset::writeBuffer()
             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table.name))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(quoted(m_table.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-        Statement& st = m_db.prepare(sql);
+        auto st = m_db.prepare(sql);
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values[i]);
         st.step();
@@ -675,7 +717,7 @@ void Dataset::writeBuffer()
     QStringList sets;
     for (const QString& n : names)
         sets << n + QStringLiteral(" = ?");
-    Statement& st = m_db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+    auto st = m_db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                                      .arg(quoted(m_table.name), sets.join(QStringLiteral(", ")), quoted(keyField())));
     for (int i = 0; i < values.size(); ++i)
         st.bind(i + 1, values[i]);
@@ -699,11 +741,11 @@ void Dataset::post()
         throw;
     }
     m_cache.remove(m_currentKey);
-    m_count.reset();
     if (inserting && m_keys) {
         m_keys->push_back(m_currentKey);
         m_index = int(m_keys->size()) - 1;
     } else if (inserting) {
+        m_ownKeys.push_back(m_currentKey);
         m_index = -1;
     }
     m_eof = m_bof = false;
@@ -740,7 +782,7 @@ void Dataset::remove()
     if (m_currentKey == 0)
         return;
     materialize();
-    Statement& st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table.name), quoted(keyField())));
+    auto st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table.name), quoted(keyField())));
     st.bind(1, m_currentKey);
     {
         const NoDiskWait quick(m_db, !m_durable);

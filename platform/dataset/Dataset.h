@@ -120,7 +120,7 @@ private:
     void requireEditing(const char* what) const;
     QString keyField() const;
     QString whereClause(bool withFilter) const;
-    void bindWhere(Statement& st, bool withFilter) const;
+    void bindWhere(ScopedStatement& st, bool withFilter) const;
     bool keyOrdered() const;
     void showVisibleRows();
     void positionAtEdge(bool atFirst);
@@ -158,7 +158,9 @@ private:
     qint64 m_currentKey = 0;                // 0: no current row
     bool m_eof = true;
     bool m_bof = true;
-    std::optional<int> m_count;
+    std::optional<int> m_count;             // stored visible rows, without m_ownKeys
+    qint64 m_lastStoredKey = 0;             // the highest key when the rows were fixed
+    QVector<qint64> m_ownKeys;              // appended here since, while no keys are listed
 
     QHash<qint64, Row> m_cache;
     Row m_buffer;

@@ -12,7 +12,9 @@ namespace {
 
 QString badFilter(const QString& text, const QString& why)
 {
-    return QStringLiteral("Süzgeç ifadesi anlaşılamadı: %1\n%2").arg(text, why);
+    constexpr qsizetype shown = 200;
+    const QString head = text.size() > shown ? text.left(shown) + QStringLiteral("…") : text;
+    return QStringLiteral("Süzgeç ifadesi anlaşılamadı: %1\n%2").arg(head, why);
 }
 
 class Parser {
@@ -41,12 +43,15 @@ private:
     {
         skipBlanks();
         if (take(QLatin1Char('('))) {
+            if (++m_depth > maxDepth)
+                fail(QStringLiteral("Çok fazla iç içe parantez var (en çok %1).").arg(maxDepth));
             term(out);
             skipBlanks();
             while (takeWord(QStringLiteral("and")))
                 term(out), skipBlanks();
             if (!take(QLatin1Char(')')))
                 fail(QStringLiteral("\")\" bekleniyordu."));
+            --m_depth;
             return;
         }
         out.push_back(comparison());
@@ -136,8 +141,11 @@ private:
     [[noreturn]] void fail(const QString& why) const { throw DataError(badFilter(m_text, why)); }
 
     const QString& m_text;
+    // Brackets nest by recursion; a bound keeps a pasted or generated text off the stack's end.
+    static constexpr int maxDepth = 64;
     const TableInfo& m_table;
     qsizetype m_pos = 0;
+    int m_depth = 0;
 };
 
 QString notValid(const FieldInfo& field, const QString& text, const QString& what)

@@ -12,11 +12,16 @@ using namespace dukkano::test;
 
 namespace {
 
+// The file with its write-ahead log, if any.
 QByteArray fileHash(const QString& path)
 {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QString& name : {path, path + QStringLiteral("-wal")}) {
+        QFile f(name);
+        if (f.open(QIODevice::ReadOnly))
+            hash.addData(f.readAll());
+    }
+    return hash.result();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -92,7 +97,7 @@ private slots:
         shop.addProduct(u"Çay"_qs, u"101"_qs, lira("2,5"));
         Veritabani again(path);
         QCOMPARE(again.tableUrunler.text(u"UrunAdi"_qs), u"Çay"_qs);
-        Statement& st = again.baglanti.prepare(u"PRAGMA user_version"_qs);
+        auto st = again.baglanti.prepare(u"PRAGMA user_version"_qs);
         st.step();
         QCOMPARE(st.columnInt(0), qint64(currentSchemaVersion));
         QCOMPARE(again.sonrakiSatisNo(), 1);
@@ -125,27 +130,115 @@ private slots:
         } catch (const DataError& e) {
             QVERIFY2(e.message().contains(path), qPrintable(e.message()));
             QVERIFY2(e.message().contains(reason), qPrintable(e.message()));
+            // Said in Turkish; SQLite's own words come after, on a line of their own.
+            QVERIFY2(!e.message().section(u'\n', 0, 1).contains(u"malformed"_qs), qPrintable(e.message()));
         }
         QCOMPARE(fileHash(path), before);
     }
 
+    // Another program's file, or one from a newer version, is refused before anything changes
+    // it: its journal mode stays, and no log files are left beside it.
+    void otherProgramsAndNewerVersionsAreRefused_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("other program") << "CREATE TABLE Kitaplar (No INTEGER PRIMARY KEY, Ad TEXT)" << "başka bir programın";
+        QTest::newRow("newer version") << u"PRAGMA user_version = %1"_qs.arg(currentSchemaVersion + 1) << "daha yeni";
+    }
     void otherProgramsAndNewerVersionsAreRefused()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        Database(path).exec(sql);
+        const QByteArray before = fileHash(path);
+        try {
+            Veritabani db(path);
+            QFAIL("the file was opened");
+        } catch (const DataError& e) {
+            QVERIFY2(e.message().contains(reason), qPrintable(e.message()));
+        }
+        QCOMPARE(fileHash(path), before);
+        QVERIFY(!QFile::exists(path + u"-wal"_qs));
+        QVERIFY(!QFile::exists(path + u"-shm"_qs));
+        QVERIFY(!Database(path).hasTable(u"Urunler"_qs));
+    }
+
+    // A shop file that lacks what the program reads is refused with what is missing, and
+    // the program goes no further; the basket alone is made again.
+    void missingTablesAndColumns_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("settings table") << "DROP TABLE ayarlar" << "ayarlar";
+        QTest::newRow("sale price") << "ALTER TABLE Urunler DROP COLUMN BirimSatisFiyati" << "Urunler.BirimSatisFiyati";
+        QTest::newRow("basket") << "DROP TABLE GeciciSatilanUrunler" << "";
+    }
+    void missingTablesAndColumns()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, missing);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        Veritabani(path).baglanti.exec(sql);
+        const QByteArray before = fileHash(path);
+        try {
+            Veritabani db(path);
+            QVERIFY2(missing.isEmpty(), "the file was opened");
+            QVERIFY(db.baglanti.hasTable(u"GeciciSatilanUrunler"_qs));
+        } catch (const DataError& e) {
+            QVERIFY2(!missing.isEmpty() && e.message().contains(missing), qPrintable(e.message()));
+            QCOMPARE(fileHash(path), before);
+        }
+    }
+
+    // Damage beyond the pages read at start is found during work: it is reported as damage,
+    // and nothing more is written in that run.
+    void damageFoundDuringWorkStopsWriting()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        qint64 indexPage = 0;
         {
-            Database other(path);
-            other.exec(u"CREATE TABLE Kitaplar (No INTEGER PRIMARY KEY, Ad TEXT)"_qs);
+            Veritabani db(path);
+            db.baglanti.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                             "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi) "
+                             "SELECT date('2020-01-01', '+' || i || ' days'), i, 'Kira' FROM n"_qs);
+            auto st = db.baglanti.prepare(u"SELECT rootpage FROM sqlite_master WHERE name = 'MasrafGiderlerTarih'"_qs);
+            st.step();
+            indexPage = st.columnInt(0);
         }
-        QVERIFY_THROWS_EXCEPTION(DataError, Veritabani db(path));
-        QVERIFY(!Database(path).hasTable(u"Urunler"_qs));
-
-        const QString newer = dir.filePath(u"yeni.mdb"_qs);
         {
-            Database db(newer);
-            db.exec(u"PRAGMA user_version = %1"_qs.arg(currentSchemaVersion + 1));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek((indexPage - 1) * 4096);
+            file.write(QByteArray(4096, '\x5a'));
         }
-        QVERIFY_THROWS_EXCEPTION(DataError, Veritabani db(newer));
+        Veritabani db(path);
+        const QByteArray before = fileHash(path);
+        Dataset& giderler = db.tableMasraflarGiderler;
+        giderler.setFilter(u"[Tarih]>='01.01.2021'"_qs);
+        try {
+            giderler.setFiltered(true);
+            giderler.recordCount();
+            QFAIL("the damage went unnoticed");
+        } catch (const DataError& e) {
+            QCOMPARE(e.kind(), DataError::Kind::Damaged);
+            QVERIFY2(e.message().contains(u"bozuk"_qs), qPrintable(e.message()));
+        }
+        QVERIFY(db.baglanti.isDamaged());
+        try {
+            Dataset& urunler = db.tableUrunler;
+            urunler.append();
+            urunler.setValue(u"UrunAdi"_qs, u"Çay"_qs);
+            urunler.post();
+            QFAIL("a write went through");
+        } catch (const DataError& e) {
+            QCOMPARE(e.kind(), DataError::Kind::Damaged);
+        }
+        QVERIFY_THROWS_EXCEPTION(DataError, Transaction transaction(db.baglanti));
+        QCOMPARE(fileHash(path), before);
     }
 
     void unwritableFolderIsRefused()

@@ -97,6 +97,7 @@ private slots:
         QTest::newRow("or is not allowed") << "[UrunNo]=1 or [UrunNo]=2";
         QTest::newRow("statement after") << "[UrunAdi]='x'; DROP TABLE Urunler";
         QTest::newRow("empty value for a number") << "[UrunNo]=''";
+        QTest::newRow("brackets nested past the stack") << QString(50000, QLatin1Char('(')) + u"[UrunNo]=1"_qs + QString(50000, QLatin1Char(')'));
     }
     void refused()
     {

@@ -35,7 +35,7 @@ QStringList storedNames(TempShop& shop)
 void addShops(TempShop& shop, const QStringList& names)
 {
     for (const QString& name : names) {
-        Statement& st = shop.db().baglanti.prepare(u"INSERT INTO Ureticiler (UreticiAdi, KisiAdi) VALUES (?, ?)"_qs);
+        auto st = shop.db().baglanti.prepare(u"INSERT INTO Ureticiler (UreticiAdi, KisiAdi) VALUES (?, ?)"_qs);
         st.bind(1, name);
         st.bind(2, u"Ayşe Yılmaz"_qs);
         st.step();
@@ -182,7 +182,7 @@ private slots:
         w.form->kaydetClick();
 
         QCOMPARE(w.dialogs.shown, QStringList{savedText});
-        Statement& st = w.db().baglanti.prepare(
+        auto st = w.db().baglanti.prepare(
             u"SELECT UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, TelefonNumarasi, "
             "FaksNumarasi, InternetAdresi, EpostaAdresi, Notlar, typeof(KisiUnvani) || typeof(Sehir) || "
             "typeof(PostaKodu) || typeof(Ulke) || typeof(FaksNumarasi) FROM Ureticiler"_qs);

@@ -45,7 +45,7 @@ QString moneyText(const QVariant& stored)
 // What the basket table holds, straight from the file.
 QVector<Line> basket(Veritabani& db)
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral(
+    auto st = db.baglanti.prepare(QStringLiteral(
         "SELECT UrunNo, SatisNo, BirimAdedi, BirimSatisFiyati, UrunSatisTutari, AlisFiyati, Kazanc "
         "FROM GeciciSatilanUrunler ORDER BY UrunSatisNo"));
     QVector<Line> lines;
@@ -233,7 +233,7 @@ private slots:
         c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
         QVERIFY(c.open());
         c.scan(QStringLiteral("101"));
-        Statement& st = c.db().baglanti.prepare(QStringLiteral("SELECT UrunAciklamasi, UrunAdi FROM GeciciSatilanUrunler"));
+        auto st = c.db().baglanti.prepare(QStringLiteral("SELECT UrunAciklamasi, UrunAdi FROM GeciciSatilanUrunler"));
         QVERIFY(st.step());
         QCOMPARE(st.column(0).toString(), QStringLiteral("09.12.2026 14:30:05"));
         QCOMPARE(st.column(1).toString(), QStringLiteral("Çay"));

@@ -28,7 +28,7 @@ struct Group {
 
 qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = QStringLiteral("18"))
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"));
+    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"));
     st.bind(1, name);
     st.bind(2, Money::parse(rate)->units());
     st.step();
@@ -38,7 +38,7 @@ qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = QStri
 // What the file holds, in the order of the group numbers.
 QVector<Group> storedGroups(Veritabani& db)
 {
-    Statement& st = db.baglanti.prepare(
+    auto st = db.baglanti.prepare(
         QStringLiteral("SELECT KategoriAdi, KategoriKDVorani FROM Kategoriler ORDER BY KategoriNo"));
     QVector<Group> groups;
     while (st.step())

@@ -77,7 +77,7 @@ struct StockList {
 
     qint64 addGroup(const QString& name)
     {
-        Statement& st = db().baglanti.prepare(
+        auto st = db().baglanti.prepare(
             QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 0)"));
         st.bind(1, name);
         st.step();
@@ -88,7 +88,7 @@ struct StockList {
                       const QString& groupName = QString())
     {
         const qint64 no = shop.addProduct(name, barcode, lira("12,5"), lira("10"), stock);
-        Statement& st = db().baglanti.prepare(QStringLiteral("UPDATE Urunler SET KategoriNo = ?, GrupAdi = ? WHERE UrunNo = ?"));
+        auto st = db().baglanti.prepare(QStringLiteral("UPDATE Urunler SET KategoriNo = ?, GrupAdi = ? WHERE UrunNo = ?"));
         st.bind(1, group);
         st.bind(2, groupName);
         st.bind(3, no);

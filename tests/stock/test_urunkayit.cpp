@@ -43,7 +43,7 @@ QString moneyText(const QVariant& stored)
 // What the file holds, product by product.
 QVector<Product> storedProducts(Veritabani& db)
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral(
+    auto st = db.baglanti.prepare(QStringLiteral(
         "SELECT SeriNumarasi, UrunAdi, UrunAciklamasi, KategoriNo, GrupAdi, UreticiNo, SonKullanmaTarihi, "
         "StoktakiBirimMiktari, BirimAlisFiyati, BirimSatisFiyati, BarkodFiyat2 FROM Urunler ORDER BY UrunNo"));
     QVector<Product> products;
@@ -62,7 +62,7 @@ qint64 stockOf(TempShop& shop, const QString& barcode)
 
 qint64 addGroup(Veritabani& db, const QString& name)
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 180000)"));
+    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 180000)"));
     st.bind(1, name);
     st.step();
     return db.baglanti.lastInsertId();
@@ -70,7 +70,7 @@ qint64 addGroup(Veritabani& db, const QString& name)
 
 void addProducer(Veritabani& db, const QString& name)
 {
-    Statement& st = db.baglanti.prepare(QStringLiteral("INSERT INTO Ureticiler (UreticiAdi) VALUES (?)"));
+    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Ureticiler (UreticiAdi) VALUES (?)"));
     st.bind(1, name);
     st.step();
 }

@@ -62,7 +62,7 @@ TempShop::~TempShop()
 qint64 TempShop::addProduct(const QString& name, const QString& barcode, Money salePrice,
                             Money purchasePrice, qint64 stock, const QString& description)
 {
-    Statement& st = m_db->baglanti.prepare(QStringLiteral(
+    auto st = m_db->baglanti.prepare(QStringLiteral(
         "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
         "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
         "VALUES (?, ?, 1, 0, ?, ?, ?, ?, ?, '')"));
@@ -79,7 +79,7 @@ qint64 TempShop::addProduct(const QString& name, const QString& barcode, Money s
 
 qint64 TempShop::addCustomer(const QString& name, const QString& fatherName)
 {
-    Statement& st = m_db->baglanti.prepare(
+    auto st = m_db->baglanti.prepare(
         QStringLiteral("INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES (?, ?)"));
     st.bind(1, name);
     st.bind(2, fatherName);
@@ -89,7 +89,7 @@ qint64 TempShop::addCustomer(const QString& name, const QString& fatherName)
 
 QVariant TempShop::scalar(const QString& sql, const QVariantList& values)
 {
-    Statement& st = m_db->baglanti.prepare(sql);
+    auto st = m_db->baglanti.prepare(sql);
     for (int i = 0; i < values.size(); ++i)
         st.bind(i + 1, values[i]);
     const QVariant value = st.step() ? st.column(0) : QVariant();
@@ -104,7 +104,7 @@ qint64 TempShop::count(const QString& table)
 
 QStringList TempShop::firstColumn(const QString& sql)
 {
-    Statement& st = m_db->baglanti.prepare(sql);
+    auto st = m_db->baglanti.prepare(sql);
     QStringList texts;
     while (st.step())
         texts << st.column(0).toString();
