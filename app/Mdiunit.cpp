@@ -2,6 +2,7 @@
 #include "Mdiunit.h"
 
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "ImageList.h"
 #include "MenuShortcuts.h"
 #include "Money.h"
@@ -49,7 +50,7 @@ TMdiForm::TMdiForm(Veritabani& db, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &TMdiForm::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, guarded(this, &TMdiForm::Timer1Timer));
     Timer1->start();
 
     FormCreate();
@@ -100,7 +101,7 @@ void TMdiForm::bindCommands()
     bind(MenuYeniUrun, Guard::RuleA, &TMdiForm::openUrunKayit);
     bind(MenuYeniUretici, Guard::RuleA, &TMdiForm::openUreticiKayit);
     bind(MenuYeniMusteri, Guard::RuleA, &TMdiForm::openMusteriKayit);
-    connect(MenuCikis, &QAction::triggered, this, &TMdiForm::MenuCikisClick);
+    connect(MenuCikis, &QAction::triggered, this, guarded(this, &TMdiForm::MenuCikisClick));
     bind(MenuUrunSatis, Guard::RuleA, &TMdiForm::openUrunSatis);
     bind(MenuUrunSatisIptali, Guard::RuleA, &TMdiForm::openUrunSatisIptali);
     bind(MenuBugununSatislari, Guard::RuleA, &TMdiForm::openBugununSatislari);
@@ -119,27 +120,27 @@ void TMdiForm::bindCommands()
     bind(mrnlerRaporu1, Guard::None, &TMdiForm::previewUrunler);
     bind(BarkodTasarla1, Guard::None, &TMdiForm::designBarkod);
     bind(menuUreticiBilgileriD, Guard::RuleA, &TMdiForm::openUreticiBilgileriD);
-    connect(VeritabannYedekle1, &QAction::triggered, this, &TMdiForm::VeritabannYedekle1Click);
-    connect(menuResimSec, &QAction::triggered, this, &TMdiForm::menuResimSecClick);
-    connect(menuResimGosterme, &QAction::triggered, this, &TMdiForm::menuResimGostermeClick);
+    connect(VeritabannYedekle1, &QAction::triggered, this, guarded(this, &TMdiForm::VeritabannYedekle1Click));
+    connect(menuResimSec, &QAction::triggered, this, guarded(this, &TMdiForm::menuResimSecClick));
+    connect(menuResimGosterme, &QAction::triggered, this, guarded(this, &TMdiForm::menuResimGostermeClick));
     bind(menuAcilisSifresi, Guard::None, &TMdiForm::openSifreDegisimi);
-    connect(dukkanoyardim, &QAction::triggered, this, &TMdiForm::dukkanoyardimClick);
-    connect(programHakknda1, &QAction::triggered, this, &TMdiForm::programHakknda1Click);
+    connect(dukkanoyardim, &QAction::triggered, this, guarded(this, &TMdiForm::dukkanoyardimClick));
+    connect(programHakknda1, &QAction::triggered, this, guarded(this, &TMdiForm::programHakknda1Click));
 }
 
 void TMdiForm::bind(QAction* item, Guard guard, Opener open)
 {
     if (guard == Guard::RuleA)
         item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, item, guard, open](bool checkedNow) {
+    connect(item, &QAction::triggered, this, guarded([this, item, guard, open](bool checkedNow) {
         // The toolkit flips a checkable item before running it; the guard decides the mark.
         if (item->isCheckable())
             item->setChecked(!checkedNow);
-        runGuarded(item, guard, open);
-    });
+        openUnderRule(item, guard, open);
+    }));
 }
 
-void TMdiForm::runGuarded(QAction* item, Guard guard, Opener open)
+void TMdiForm::openUnderRule(QAction* item, Guard guard, Opener open)
 {
     const bool marksItsWindow = guard == Guard::RuleA || guard == Guard::RuleC;
     if (marksItsWindow && item->isChecked())
@@ -169,7 +170,7 @@ void TMdiForm::FormClose()
 
 void TMdiForm::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    runGuarded([this] { FormClose(); });
     event->accept();
     // Closing the main window ends the program, even with the sale window still on screen.
     QCoreApplication::quit();
@@ -201,10 +202,12 @@ void TMdiForm::Label1Click()
 
 bool TMdiForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        Label1Click();
-    return QMainWindow::eventFilter(watched, event);
+    return runGuarded(false, [&]() -> bool {
+        if (watched == Label1 && event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Label1Click();
+        return QMainWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace dukkano

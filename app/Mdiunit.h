@@ -117,7 +117,7 @@ private:
     void buildClientArea();
     void bindCommands();
     void bind(QAction* item, Guard guard, Opener open);
-    void runGuarded(QAction* item, Guard guard, Opener open);
+    void openUnderRule(QAction* item, Guard guard, Opener open);
 
     void FormCreate();
     void FormClose();

@@ -4,6 +4,7 @@
 
 #include "DataError.h"
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "Printers.h"
 #include "Receipt.h"
 #include "SettingsKey.h"
@@ -107,9 +108,9 @@ void TFormDialog::buildControls()
     BitBtn3 = newButton(u"EVET"_qs, u"#2e7d32"_qs);
     BitBtn1 = newButton(u"HAYIR"_qs, u"#1565c0"_qs);
     BitBtn2 = newButton(u"KAPAT"_qs, u"#616161"_qs);
-    connect(BitBtn3, &QPushButton::clicked, this, &TFormDialog::BitBtn3Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFormDialog::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFormDialog::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn3Click));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn2Click));
 
     auto* totals = new QHBoxLayout;
     totals->addWidget(Label3);

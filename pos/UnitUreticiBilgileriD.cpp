@@ -3,6 +3,7 @@
 #include "UnitUreticiBilgileriD.h"
 
 #include "DataGrid.h"
+#include "Guarded.h"
 #include "Veritabani.h"
 
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ TformUreticiBilgileriD::TformUreticiBilgileriD(Veritabani& db, QWidget* parent)
     kapat = new QPushButton(u"Kapat"_qs, this);
     kapat->setObjectName(u"kapat"_qs);
     kapat->setMinimumSize(120, 36);
-    connect(kapat, &QPushButton::clicked, this, &TformUreticiBilgileriD::kapatClick);
+    connect(kapat, &QPushButton::clicked, this, guarded(this, &TformUreticiBilgileriD::kapatClick));
     layOut();
     // The main window focuses a child window as it opens it; the keys go to the grid.
     setFocusProxy(DBGrid1);
@@ -67,7 +68,7 @@ void TformUreticiBilgileriD::buildGrid()
         DBGrid1->setColumnWidth(column, 180);
     DBGrid1->setColumnWidth(2, 320);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    connect(DBGrid1, &DataGrid::deleteRequested, this, &TformUreticiBilgileriD::satiriSil);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TformUreticiBilgileriD::satiriSil));
 }
 
 void TformUreticiBilgileriD::layOut()

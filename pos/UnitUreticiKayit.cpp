@@ -5,6 +5,7 @@
 #include "DataError.h"
 #include "DataGrid.h"
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "Veritabani.h"
 
 #include <QFocusEvent>
@@ -52,9 +53,9 @@ TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWind
     Kapat->setObjectName(u"Kapat"_qs);
     for (QPushButton* button : {kaydet, Temizle, Kapat})
         button->setMinimumSize(110, 34);
-    connect(kaydet, &QPushButton::clicked, this, &TformUreticiKayit::kaydetClick);
-    connect(Temizle, &QPushButton::clicked, this, &TformUreticiKayit::TemizleClick);
-    connect(Kapat, &QPushButton::clicked, this, &TformUreticiKayit::KapatClick);
+    connect(kaydet, &QPushButton::clicked, this, guarded(this, &TformUreticiKayit::kaydetClick));
+    connect(Temizle, &QPushButton::clicked, this, guarded(this, &TformUreticiKayit::TemizleClick));
+    connect(Kapat, &QPushButton::clicked, this, guarded(this, &TformUreticiKayit::KapatClick));
     buildGrid();
 
     m_alanlar = {
@@ -223,22 +224,24 @@ bool TformUreticiKayit::kayitliMagazaKontrolu()
 
 bool TformUreticiKayit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && m_kontrolNoktalari.contains(watched)) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Focus given back after a message box or a menu is no moving on; a click on "Kaydet"
-        // is checked by its click.
-        const bool movedOn = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-                             && !(watched == kaydet && reason == Qt::MouseFocusReason);
-        if (movedOn)
-            kayitliMagazaKontrolu();
-    } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(watched)) {
-            focusNextChild();  // Enter moves on to the next field, as Tab does
-            return true;
+    return runGuarded(false, [&]() -> bool {
+        if (event->type() == QEvent::FocusIn && m_kontrolNoktalari.contains(watched)) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            // Focus given back after a message box or a menu is no moving on; a click on "Kaydet"
+            // is checked by its click.
+            const bool movedOn = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+                                 && !(watched == kaydet && reason == Qt::MouseFocusReason);
+            if (movedOn)
+                kayitliMagazaKontrolu();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(watched)) {
+                focusNextChild();  // Enter moves on to the next field, as Tab does
+                return true;
+            }
         }
-    }
-    return WorkWindow::eventFilter(watched, event);
+        return WorkWindow::eventFilter(watched, event);
+    });
 }
 
 void TformUreticiKayit::FormClose()

@@ -3,6 +3,7 @@
 #include "UnitUrunKayit.h"
 
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "KeyFilters.h"
 #include "TurkishText.h"
 #include "Veritabani.h"
@@ -145,12 +146,12 @@ void TFormUrunKayit::buildControls()
                                                            buttonSatisFiyatiHesabi})
         hidden->hide();
 
-    connect(seriNumarasi, &QLineEdit::textChanged, this, &TFormUrunKayit::seriNumarasiChange);
-    connect(ComboKategoriler, &QComboBox::activated, this, &TFormUrunKayit::ComboKategorilerChange);
-    connect(kaydet, &QPushButton::clicked, this, &TFormUrunKayit::kaydetClick);
-    connect(Temizle, &QPushButton::clicked, this, &TFormUrunKayit::TemizleClick);
-    connect(Button3, &QPushButton::clicked, this, &TFormUrunKayit::Button3Click);
-    connect(buttonSatisFiyatiHesabi, &QPushButton::clicked, this, &TFormUrunKayit::buttonSatisFiyatiHesabiClick);
+    connect(seriNumarasi, &QLineEdit::textChanged, this, guarded(this, &TFormUrunKayit::seriNumarasiChange));
+    connect(ComboKategoriler, &QComboBox::activated, this, guarded(this, &TFormUrunKayit::ComboKategorilerChange));
+    connect(kaydet, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::kaydetClick));
+    connect(Temizle, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::TemizleClick));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::Button3Click));
+    connect(buttonSatisFiyatiHesabi, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::buttonSatisFiyatiHesabiClick));
     for (QWidget* watched : std::initializer_list<QWidget*>{seriNumarasi, urunAdi, UrunAciklamasi, KategoriNo,
                                                             ComboKategoriler, ureticiNo, ComboUreticiler,
                                                             sonKullanmaTarihi, stoktakiBirimMiktari,
@@ -450,42 +451,44 @@ void TFormUrunKayit::TemizleClick()
 
 bool TFormUrunKayit::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = static_cast<QWidget*>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        m_swallowPress = nullptr;
-        if (watched == seriNumarasi) {
-            seriNumarasiEnter();
-        } else if (barkodSorguBekliyor()) {
-            UrunAdiEnter();
-            const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-            m_swallowPress = byMouse && !widget->hasFocus() ? widget : nullptr;
-        }
-        return false;
-    case QEvent::FocusOut:
-        if (watched == seriNumarasi)
-            seriNumarasiExit();
-        return false;
-    case QEvent::MouseButtonPress:
-        if (watched != m_swallowPress)
+    return runGuarded(false, [&]() -> bool {
+        auto* widget = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            m_swallowPress = nullptr;
+            if (watched == seriNumarasi) {
+                seriNumarasiEnter();
+            } else if (barkodSorguBekliyor()) {
+                UrunAdiEnter();
+                const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+                m_swallowPress = byMouse && !widget->hasFocus() ? widget : nullptr;
+            }
             return false;
-        m_swallowPress = nullptr;
-        return true;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == seriNumarasi) {
-            seriNumarasiKeyDown(key);
-            return isEnter(key);
-        }
-        if (isEnter(key)) {
-            urunAdiKeyDown();
+        case QEvent::FocusOut:
+            if (watched == seriNumarasi)
+                seriNumarasiExit();
+            return false;
+        case QEvent::MouseButtonPress:
+            if (watched != m_swallowPress)
+                return false;
+            m_swallowPress = nullptr;
             return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (watched == seriNumarasi) {
+                seriNumarasiKeyDown(key);
+                return isEnter(key);
+            }
+            if (isEnter(key)) {
+                urunAdiKeyDown();
+                return true;
+            }
+            return false;
         }
-        return false;
-    }
-    default:
-        return false;
-    }
+        default:
+            return false;
+        }
+    });
 }
 
 } // namespace dukkano

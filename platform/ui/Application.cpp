@@ -10,7 +10,8 @@ namespace dukkano {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
-// What a handler wrote before the error stays written; the user sees why the rest did not happen.
+// Handlers catch their own errors (runGuarded); this is only the last net, so that a handler
+// that forgot does not end the counter.
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {

@@ -1,5 +1,6 @@
 #include "WorkWindow.h"
 
+#include "Guarded.h"
 #include "ProgramState.h"
 
 #include <QApplication>
@@ -62,10 +63,15 @@ void WorkWindow::closeActiveChild()
     close();
 }
 
+// A closing step that fails (a pending edit the file refuses) keeps the window open with the
+// reason shown, so that nothing typed is lost without a word.
 void WorkWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
-        FormClose();
+        if (!runGuarded([this] { FormClose(); })) {
+            event->ignore();
+            return;
+        }
         m_closed = true;
         acikFormVar = false;
         emit closed();
