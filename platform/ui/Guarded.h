@@ -20,12 +20,18 @@ Result runGuarded(Result fallback, Step&& step)
     return result;
 }
 
-// A slot for connect(): the function runs guarded with the signal's arguments.
+// A slot for connect(): the function runs guarded, with the signal's arguments when it
+// takes them.
 template <class Function>
 auto guarded(Function function)
 {
     return [function](auto&&... args) {
-        runGuarded([&] { function(std::forward<decltype(args)>(args)...); });
+        runGuarded([&] {
+            if constexpr (std::is_invocable_v<const Function&, decltype(args)...>)
+                function(std::forward<decltype(args)>(args)...);
+            else
+                function();
+        });
     };
 }
 
