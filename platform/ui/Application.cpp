@@ -1,10 +1,7 @@
 // The program's QApplication, showing errors that escape event handlers.
 #include "Application.h"
 
-#include "DataError.h"
-#include "Dialogs.h"
-
-#include <exception>
+#include "Guarded.h"
 
 namespace dukkano {
 
@@ -14,14 +11,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 // that forgot does not end the counter.
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const DataError& error) {
-        showMessage(error.message());
-    } catch (const std::exception& error) {
-        showMessage(QStringLiteral("Beklenmeyen bir hata oluştu:\n") + QString::fromUtf8(error.what()));
-    }
-    return false;
+    return runGuarded(false, [&] { return QApplication::notify(receiver, event); });
 }
 
 } // namespace dukkano
