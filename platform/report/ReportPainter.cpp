@@ -95,8 +95,10 @@ void paintPage(const PreparedPage& page, QPainter& painter)
 QPageLayout pageLayout(const PreparedPage& page)
 {
     // A short roll receipt is wider than high and still portrait: only landscape pages turn.
+    // The paper is exactly the page, never the nearest standard size (80 x 113 mm is not an
+    // 81 x 114 mm envelope).
     const QSizeF paper = page.landscape ? page.size.transposed() : page.size;
-    QPageLayout layout(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+    QPageLayout layout(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
                        page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     // Painting starts at the paper's corner, whatever margins a printer says it cannot reach.
     layout.setMode(QPageLayout::FullPageMode);

@@ -606,6 +606,8 @@ private slots:
         // A receipt of one line is shorter than the roll is wide: it must not turn sideways.
         QTest::newRow("short roll receipt") << QSizeF(80, 71) << false << QPageLayout::Portrait;
         QTest::newRow("long roll receipt") << QSizeF(80, 431) << false << QPageLayout::Portrait;
+        // Seven lines: a millimetre short of an envelope size each way.
+        QTest::newRow("receipt of seven lines") << QSizeF(80, 113) << false << QPageLayout::Portrait;
         QTest::newRow("A4 landscape") << QSizeF(297, 210) << true << QPageLayout::Landscape;
     }
 
