@@ -654,6 +654,39 @@ private slots:
         QCOMPARE(noDefault.message, u"Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok."_qs);
     }
 
+    // A queue that rejects jobs, or is stopped and would keep the receipt unprinted, refuses
+    // the print like a printer that is not there.
+    void stoppedOrRejectingQueueRefuses_data()
+    {
+        QTest::addColumn<QString>("accepting");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("message");  // empty: the queue takes the job
+        QTest::newRow("idle") << u"true"_qs << u"3"_qs << QString();
+        QTest::newRow("printing") << u"true"_qs << u"4"_qs << QString();
+        QTest::newRow("not reported") << QString() << QString() << QString();
+        QTest::newRow("rejecting") << u"false"_qs << u"3"_qs
+                                   << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor."_qs;
+        QTest::newRow("stopped") << u"true"_qs << u"5"_qs
+                                 << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı durdurulmuş."_qs;
+        QTest::newRow("both") << u"false"_qs << u"5"_qs
+                              << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor ve durdurulmuş."_qs;
+    }
+
+    void stoppedOrRejectingQueueRefuses()
+    {
+        QFETCH(QString, accepting);
+        QFETCH(QString, state);
+        QFETCH(QString, message);
+        QMap<QString, QString> options{{u"printer-info"_qs, u"Fiş Yazıcısı"_qs}, {u"printer-type"_qs, u"4"_qs}};
+        if (!accepting.isEmpty())
+            options.insert(u"printer-is-accepting-jobs"_qs, accepting);
+        if (!state.isEmpty())
+            options.insert(u"printer-state"_qs, state);
+        const PrintResult result = checkQueue(u"Fiş Yazıcısı"_qs, options);
+        QCOMPARE(result.ok, message.isEmpty());
+        QCOMPARE(result.message, message);
+    }
+
     void printingGoesThroughTheSeam()
     {
         QTemporaryDir dir;
