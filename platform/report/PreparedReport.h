@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace dukkano::report {
@@ -15,14 +16,13 @@ namespace dukkano::report {
 struct PreparedText {
     QString objectName;
     QString text;
+    QStringList lines;  // the text as it is broken to fit the box; the box is as tall as they need
     QRectF rect;
     FontSpec font;
     QColor color = Qt::black;
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool frame = false;
-    bool wordWrap = false;
-    bool clip = true;
 };
 
 struct PreparedLine {

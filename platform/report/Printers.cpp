@@ -1,12 +1,31 @@
-// The system's printers through Qt PrintSupport. A name that is not installed must be refused
-// here: QPrinter would accept it and print elsewhere or nowhere, reporting nothing.
+// The system's printers through Qt PrintSupport. A name that is not installed, and a queue that
+// rejects jobs or is stopped, must be refused here: QPrinter would hand the job over and report
+// success, and no paper would come out.
 #include "Printers.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cups/cups.h>
+#include <optional>
 
 namespace dukkano::report {
 namespace {
+
+// The queue's options as CUPS reports them now; nothing when CUPS does not know the queue.
+std::optional<QMap<QString, QString>> queueOptions(const QString& printerName)
+{
+    const QByteArray name = printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const QByteArray instance = printerName.section(QLatin1Char('/'), 1).toUtf8();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest)
+        return std::nullopt;
+    QMap<QString, QString> options;
+    for (int i = 0; i < dest->num_options; ++i)
+        options.insert(QString::fromUtf8(dest->options[i].name), QString::fromUtf8(dest->options[i].value));
+    cupsFreeDests(1, dest);
+    return options;
+}
 
 class SystemPrinters : public Printers {
 public:
@@ -19,6 +38,11 @@ public:
                                                         : QPrinterInfo::printerInfo(printerName);
         if (info.isNull())
             return printerMissing(printerName);
+        const std::optional<QMap<QString, QString>> options = queueOptions(info.printerName());
+        if (!options)
+            return printerMissing(info.printerName());
+        if (const PrintResult queue = checkQueue(info.printerName(), *options); !queue.ok)
+            return queue;
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setDocName(report.name);
         printer.setFullPage(true);
@@ -39,6 +63,19 @@ PrintResult printerMissing(const QString& printerName)
     return PrintResult::failure(printerName.isEmpty()
                                     ? QStringLiteral("Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok.")
                                     : QStringLiteral("Yazdırılamadı: \"%1\" adlı yazıcı bulunamadı.").arg(printerName));
+}
+
+PrintResult checkQueue(const QString& printerName, const QMap<QString, QString>& options)
+{
+    QStringList reasons;
+    if (options.value(QStringLiteral("printer-is-accepting-jobs")) == QLatin1String("false"))
+        reasons << QStringLiteral("iş kabul etmiyor");
+    if (options.value(QStringLiteral("printer-state")) == QLatin1String("5"))
+        reasons << QStringLiteral("durdurulmuş");
+    if (reasons.isEmpty())
+        return PrintResult::success();
+    return PrintResult::failure(
+        QStringLiteral("Yazdırılamadı: \"%1\" yazıcısı %2.").arg(printerName, reasons.join(QStringLiteral(" ve "))));
 }
 
 Printers& printers()

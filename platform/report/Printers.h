@@ -5,6 +5,7 @@
 #include "PreparedReport.h"
 #include "ReportPainter.h"
 
+#include <QMap>
 #include <QStringList>
 
 namespace dukkano::report {
@@ -28,6 +29,11 @@ void setPrinters(Printers* printers);
 
 // The failures every Printers reports alike: no printer installed, or none of that name.
 PrintResult printerMissing(const QString& printerName);
+
+// Whether an installed queue takes a job now, from its options as CUPS reports them
+// ("printer-is-accepting-jobs", "printer-state"): one that rejects jobs, or is stopped and
+// would keep the job unprinted, is a failure naming the printer and why.
+PrintResult checkQueue(const QString& printerName, const QMap<QString, QString>& options);
 
 // Shorthand for printers().print(report, printerName).
 PrintResult printReport(const PreparedReport& report, const QString& printerName);

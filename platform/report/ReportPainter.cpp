@@ -1,29 +1,16 @@
 // Painting in device units: every length is converted from millimetres here, so the same page
-// comes out the same size on the screen, on paper and in a PDF file.
+// comes out the same size on the screen, on paper and in a PDF file. Texts are drawn in the
+// pixels of the resolution they were laid out at, scaled to the device.
 #include "ReportPainter.h"
 
-#include <QFont>
+#include "TextFit.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace dukkano::report {
 namespace {
-
-// Templates name Arial; these have its metrics (or come close) and are in Debian.
-void substituteFonts()
-{
-    static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(done);
-}
-
-// Room kept between a memo's box and its text, as on printed forms.
-constexpr double gapX = 0.5;  // mm
-constexpr double gapY = 0.25;
 
 class Scale {
 public:
@@ -32,6 +19,9 @@ public:
     QPointF point(QPointF mm) const { return {mm.x() * m_x, mm.y() * m_y}; }
     QRectF rect(const QRectF& mm) const { return {point(mm.topLeft()), point(mm.bottomRight())}; }
     double length(double mm) const { return mm * (m_x + m_y) / 2; }
+    // From pixels of the resolution texts are laid out at to the device's.
+    double textX() const { return m_x / textDotsPerMm; }
+    double textY() const { return m_y / textDotsPerMm; }
 
 private:
     double m_x, m_y;
@@ -41,32 +31,25 @@ int alignment(const PreparedText& t)
 {
     const int h = t.hAlign == HAlign::Center ? Qt::AlignHCenter : t.hAlign == HAlign::Right ? Qt::AlignRight : Qt::AlignLeft;
     const int v = t.vAlign == VAlign::Center ? Qt::AlignVCenter : t.vAlign == VAlign::Bottom ? Qt::AlignBottom : Qt::AlignTop;
-    return h | v | (t.wordWrap ? Qt::TextWordWrap : 0);
+    return h | v | Qt::TextDontClip;
 }
 
-QFont fontOf(const FontSpec& style)
-{
-    QFont font(style.family);
-    font.setPointSizeF(style.size);
-    font.setBold(style.bold);
-    font.setHintingPreference(QFont::PreferNoHinting);  // the same line widths on every device
-    return font;
-}
-
+// The lines the engine chose, drawn at the resolution they were measured at.
 void paintText(const PreparedText& t, QPainter& painter, const Scale& scale)
 {
-    const QRectF box = scale.rect(t.rect);
-    painter.save();
     if (t.frame) {
         painter.setPen(QPen(Qt::black, scale.length(0.26)));
-        painter.drawRect(box);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(scale.rect(t.rect));
     }
-    if (t.clip)
-        painter.setClipRect(box, Qt::IntersectClip);
-    painter.setFont(fontOf(t.font));
+    painter.save();
+    painter.translate(scale.point(t.rect.topLeft()));
+    painter.scale(scale.textX(), scale.textY());
+    const QRectF inner(textGapX * textDotsPerMm, textGapY * textDotsPerMm,
+                       (t.rect.width() - 2 * textGapX) * textDotsPerMm, (t.rect.height() - 2 * textGapY) * textDotsPerMm);
+    painter.setFont(textFont(t.font));
     painter.setPen(t.color);
-    const QRectF inner = box.adjusted(scale.length(gapX), scale.length(gapY), -scale.length(gapX), -scale.length(gapY));
-    painter.drawText(inner, alignment(t), t.text);
+    painter.drawText(inner, alignment(t), t.lines.join(QLatin1Char('\n')));
     painter.restore();
 }
 
@@ -74,7 +57,6 @@ void paintText(const PreparedText& t, QPainter& painter, const Scale& scale)
 
 void paintPage(const PreparedPage& page, QPainter& painter)
 {
-    substituteFonts();
     const Scale scale(*painter.device());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -95,8 +77,10 @@ void paintPage(const PreparedPage& page, QPainter& painter)
 QPageLayout pageLayout(const PreparedPage& page)
 {
     // A short roll receipt is wider than high and still portrait: only landscape pages turn.
+    // The paper is exactly the page, never the nearest standard size (80 x 113 mm is not an
+    // 81 x 114 mm envelope).
     const QSizeF paper = page.landscape ? page.size.transposed() : page.size;
-    QPageLayout layout(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+    QPageLayout layout(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
                        page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
     // Painting starts at the paper's corner, whatever margins a printer says it cannot reach.
     layout.setMode(QPageLayout::FullPageMode);

@@ -118,7 +118,7 @@ public:
     TextObject textObject(const QJsonObject& o, const QString& where) const
     {
         allowOnly(o, {"type", "name", "left", "top", "width", "height", "text", "format", "font", "color",
-                      "align", "valign", "frame", "wordWrap", "clip"}, where);
+                      "align", "valign", "frame"}, where);
         TextObject t;
         t.name = text(o, QStringLiteral("name"));
         t.rect = rect(o, where);
@@ -131,8 +131,6 @@ public:
         t.vAlign = choice<VAlign>(o, QStringLiteral("valign"),
                                   {{"top", VAlign::Top}, {"center", VAlign::Center}, {"bottom", VAlign::Bottom}});
         t.frame = flag(o, QStringLiteral("frame"), false);
-        t.wordWrap = flag(o, QStringLiteral("wordWrap"), false);
-        t.clip = flag(o, QStringLiteral("clip"), true);
         if (!isKnownFormat(t.format))
             fail(QStringLiteral("%1: bilinmeyen biçim \"%2\"").arg(where, t.format));
         checkExpressions(t.text, where);

@@ -23,7 +23,8 @@ struct FontSpec {
     bool operator==(const FontSpec&) const = default;
 };
 
-// A memo: its text may hold expressions in square brackets ("Fiş No : [ds."SatisNo"]").
+// A memo: its text may hold expressions in square brackets ("Fiş No : [ds."SatisNo"]"). A text
+// wider than the box breaks into lines and the box grows down, pushing what is below it.
 struct TextObject {
     QString name;
     QRectF rect;
@@ -34,8 +35,6 @@ struct TextObject {
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool frame = false;
-    bool wordWrap = false;
-    bool clip = true;  // text beyond the box is cut off, so a long name never runs into the next column
 };
 
 // A straight line from rect's top-left to its bottom-right (a horizontal rule has height 0).

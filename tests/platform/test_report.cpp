@@ -11,9 +11,11 @@
 #include "ReportPreview.h"
 #include "TestPrinters.h"
 #include "TestSupport.h"
+#include "TextFit.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -54,10 +56,10 @@ void addBasketLines(Dataset& basket, const std::vector<Line>& lines, qint64 sati
     }
 }
 
-void addShopHeader(Dataset& header)
+void addShopHeader(Dataset& header, const QString& shopName = u"Gül Bakkal"_qs)
 {
     header.append();
-    header.setValue(u"UreticiAdi"_qs, u"Gül Bakkal"_qs);
+    header.setValue(u"UreticiAdi"_qs, shopName);
     header.setValue(u"KisiAdi"_qs, u"Ayşe Yılmaz"_qs);
     header.setValue(u"TelefonNumarasi"_qs, u"0212 555 12 34"_qs);
     header.setValue(u"Adres"_qs, u"Çiçek Sok. No 5 Üsküdar"_qs);
@@ -140,6 +142,16 @@ ReportTemplate labelTemplate()
           {"name": "Fiyat", "left": 32, "top": 10, "width": 41, "height": 14, "text": "[frxDBDatasetURUNLER.BirimSatisFiyati]",
            "format": "%2.2n", "font": {"family": "Arial", "size": 27, "bold": true}, "align": "center"}]}
       ]})", u"Etiket"_qs);
+}
+
+// Every line of a fitted text is no wider than its box leaves room for.
+bool linesFit(const PreparedText& t)
+{
+    const QFontMetricsF metrics(textFont(t.font));
+    for (const QString& line : t.lines)
+        if (metrics.horizontalAdvance(line) / textDotsPerMm > t.rect.width() - 2 * textGapX + 1e-9)
+            return false;
+    return true;
 }
 
 QString pdfText(const QString& pdf)
@@ -307,7 +319,7 @@ private slots:
         QVERIFY(fiyat && adetTitle);
         QVERIFY(amount.rect.intersects(QRectF(fiyat->rect.left(), amount.rect.top(), fiyat->rect.width(), 1)));
         QVERIFY(adet.rect.intersects(QRectF(adetTitle->rect.left(), adet.rect.top(), adetTitle->rect.width(), 1)));
-        QCOMPARE(amount.rect.left(), 5 + 56.0);
+        QCOMPARE(amount.rect.right(), 5 + 69.0);
         QCOMPARE(amount.rect.top(), 5 + 25 + 7 + 0.5);
 
         QCOMPARE(only(page, u"MemoTarih"_qs).text, u"09.12.2026"_qs);
@@ -356,6 +368,96 @@ private slots:
         // Nothing is printed below the page's bottom margin.
         for (const PreparedText& t : page.texts)
             QVERIFY2(t.rect.bottom() <= page.size.height() - 5 + 1e-9, qPrintable(t.objectName));
+    }
+
+    // Names too long for their boxes keep every word on more lines; whatever stands below moves
+    // down as far as the box grew, and so does the end of the roll.
+    void longNamesWrapAndPushTheReceiptDown()
+    {
+        const QString shopName = u"Hacı Osman Adlı Mahalle Bakkalı ve Şarküteri"_qs;
+        const char* productName = "Organik Tam Buğday Unu Taş Değirmen Öğütme 5 kg";
+        TempShop shop;
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        addBasketLines(basket, {{"Çay", 3, "2,50"}, {productName, 12, "1234,5"}, {"Şeker", 1, "30"}});
+        Dataset& header = shop.db().tableUreticiler;
+        addShopHeader(header, shopName);
+
+        const PreparedReport r = prepareReceipt(basket, header);
+        const PreparedPage& page = r.pages.at(0);
+        const PreparedText& name = only(page, u"frxDBDatasetureticilerUreticiAdi"_qs);
+        QVERIFY(name.lines.size() >= 2);
+        QCOMPARE(name.lines.join(u' '), shopName);
+        QVERIFY(linesFit(name));
+        const double nameGrowth = name.rect.height() - 9.5;
+        QVERIFY(nameGrowth > 5);
+        for (const QString& below : {u"MemoTarih"_qs, u"MemoSaat"_qs, u"MemoFisNo"_qs}) {
+            QVERIFY2(only(page, below).rect.top() >= name.rect.bottom(), qPrintable(below));
+        }
+        QCOMPARE(only(page, u"MemoTarih"_qs).rect.top(), 5 + 15 + nameGrowth);
+        QCOMPARE(only(page, u"MemoUrunAdi"_qs).rect.top(), 5 + 25 + nameGrowth + 1);
+
+        const auto products = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs);
+        const auto quantities = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs);
+        QCOMPARE(products.size(), size_t(3));
+        const PreparedText& product = *products[1];
+        QVERIFY(product.lines.size() >= 2);
+        QCOMPARE(product.lines.join(u' '), QString::fromUtf8(productName));
+        QVERIFY(linesFit(product));
+        QVERIFY(product.rect.right() <= page.findText(u"Adet"_qs)->rect.left());
+        const double productGrowth = product.rect.height() - 4.5;
+        QVERIFY(productGrowth > 2);
+        // The quantity stays on the name's first line; the next product comes after its last.
+        QCOMPARE(quantities[1]->text, u"12"_qs);
+        QCOMPARE(quantities[1]->rect.top(), product.rect.top());
+        QCOMPARE(products[2]->rect.top(), product.rect.top() + 6 + productGrowth);
+        QVERIFY(only(page, u"MemoToplam"_qs).rect.top() > products[2]->rect.bottom());
+        QCOMPARE(page.size.height(), 5 + 25 + 7 + 3 * 6 + 9 + 20 + 5 + nameGrowth + productGrowth);
+
+        if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString pdf = shop.folder() + u"/fis.pdf"_qs;
+        QVERIFY(exportPdf(r, pdf).ok);
+        const QStringList printed = pdfText(pdf).split(QRegularExpression(u"\\s+"_qs), Qt::SkipEmptyParts);
+        for (const QString& word : (shopName + u' ' + QString::fromUtf8(productName)).split(u' '))
+            QVERIFY2(printed.contains(word), qPrintable(word + u" not in: "_qs + printed.join(u' ')));
+    }
+
+    void fittedLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("boxWidth");
+        QTest::addColumn<QStringList>("expected");  // empty: more than one line that join back to the text
+        QTest::addColumn<QString>("joint");
+        QTest::newRow("fits") << u"Çay"_qs << 20.0 << QStringList{u"Çay"_qs} << QString();
+        QTest::newRow("between words") << u"Bir iki üç dört beş altı yedi sekiz dokuz on"_qs << 20.0 << QStringList()
+                                       << u" "_qs;
+        QTest::newRow("a word longer than the box") << u"Çokuzunbirkelimeolanürünadı"_qs << 12.0 << QStringList()
+                                                     << QString();
+        QTest::newRow("its own line breaks") << u"Birinci satır\nİkinci"_qs << 60.0
+                                             << QStringList{u"Birinci satır"_qs, u"İkinci"_qs} << QString();
+    }
+
+    void fittedLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, boxWidth);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, joint);
+        const FontSpec font{u"Arial"_qs, 8.25, false};
+        const FittedText fitted = fitText(text, font, boxWidth);
+        if (expected.isEmpty()) {
+            QVERIFY(fitted.lines.size() > 1);
+            QCOMPARE(fitted.lines.join(joint), text);
+        } else {
+            QCOMPARE(fitted.lines, expected);
+        }
+        PreparedText placed;
+        placed.lines = fitted.lines;
+        placed.font = font;
+        placed.rect = QRectF(0, 0, boxWidth, fitted.height);
+        QVERIFY(linesFit(placed));
+        QVERIFY(fitted.height > fitted.lines.size() * font.size * 25.4 / 72);
     }
 
     void emptyHeaderAndBasketPrintEmptyTexts()
@@ -433,6 +535,26 @@ private slots:
         QCOMPARE(only(second, u"Sayfa"_qs).rect.top(), 80.0);
         QCOMPARE(second.textsOf(u"Ad"_qs).front()->rect.top(), 20.0);
         QCOMPARE(first.size, QSizeF(100, 100));
+    }
+
+    // A row that grows past the room left above the page footer starts the next page.
+    void grownRowGoesToTheNextPage()
+    {
+        TempShop shop;
+        for (int i = 1; i <= 3; ++i)
+            shop.addProduct(u"Ürün %1"_qs.arg(i), u"%1"_qs.arg(100 + i), lira("1"));
+        shop.addProduct(u"Kutusuna sığmayacak kadar uzun adlı dördüncü ürün"_qs, u"104"_qs, lira("1"));
+        Dataset& products = shop.db().tableUrunler;
+        products.reopen();
+
+        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        QCOMPARE(r.pages.size(), size_t(2));
+        QCOMPARE(textsOf(r.pages[0], u"Ad"_qs).size(), 3);
+        const PreparedText& grown = *r.pages[1].textsOf(u"Ad"_qs).front();
+        QVERIFY(grown.lines.size() >= 2);
+        QCOMPARE(grown.rect.top(), 20.0);
+        QCOMPARE(only(r.pages[1], u"Toplam"_qs).rect.top(), 20 + 10 + grown.rect.height() - 8);
+        QCOMPARE(only(r.pages[0], u"Sayfa"_qs).rect.top(), 80.0);
     }
 
     void filterDecidesTheRows()
@@ -532,6 +654,39 @@ private slots:
         QCOMPARE(noDefault.message, u"Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok."_qs);
     }
 
+    // A queue that rejects jobs, or is stopped and would keep the receipt unprinted, refuses
+    // the print like a printer that is not there.
+    void stoppedOrRejectingQueueRefuses_data()
+    {
+        QTest::addColumn<QString>("accepting");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("message");  // empty: the queue takes the job
+        QTest::newRow("idle") << u"true"_qs << u"3"_qs << QString();
+        QTest::newRow("printing") << u"true"_qs << u"4"_qs << QString();
+        QTest::newRow("not reported") << QString() << QString() << QString();
+        QTest::newRow("rejecting") << u"false"_qs << u"3"_qs
+                                   << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor."_qs;
+        QTest::newRow("stopped") << u"true"_qs << u"5"_qs
+                                 << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı durdurulmuş."_qs;
+        QTest::newRow("both") << u"false"_qs << u"5"_qs
+                              << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor ve durdurulmuş."_qs;
+    }
+
+    void stoppedOrRejectingQueueRefuses()
+    {
+        QFETCH(QString, accepting);
+        QFETCH(QString, state);
+        QFETCH(QString, message);
+        QMap<QString, QString> options{{u"printer-info"_qs, u"Fiş Yazıcısı"_qs}, {u"printer-type"_qs, u"4"_qs}};
+        if (!accepting.isEmpty())
+            options.insert(u"printer-is-accepting-jobs"_qs, accepting);
+        if (!state.isEmpty())
+            options.insert(u"printer-state"_qs, state);
+        const PrintResult result = checkQueue(u"Fiş Yazıcısı"_qs, options);
+        QCOMPARE(result.ok, message.isEmpty());
+        QCOMPARE(result.message, message);
+    }
+
     void printingGoesThroughTheSeam()
     {
         QTemporaryDir dir;
@@ -606,6 +761,8 @@ private slots:
         // A receipt of one line is shorter than the roll is wide: it must not turn sideways.
         QTest::newRow("short roll receipt") << QSizeF(80, 71) << false << QPageLayout::Portrait;
         QTest::newRow("long roll receipt") << QSizeF(80, 431) << false << QPageLayout::Portrait;
+        // Seven lines: a millimetre short of an envelope size each way.
+        QTest::newRow("receipt of seven lines") << QSizeF(80, 113) << false << QPageLayout::Portrait;
         QTest::newRow("A4 landscape") << QSizeF(297, 210) << true << QPageLayout::Landscape;
     }
 
