@@ -1,9 +1,12 @@
 // Turkish case folding, alphabetical order and LIKE: the rules themselves, the order that the
 // shops' TURKCE indexes were built with, UTF-8 read as SQLite reads it, and the range search.
+#include "Dataset.h"
 #include "TestSupport.h"
 #include "TurkishCollation.h"
 #include "TurkishText.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
@@ -96,6 +99,17 @@ QString readBySqlite(sqlite3* db, const QByteArray& utf8)
     const QString text(static_cast<const QChar*>(sqlite3_column_text16(st, 0)), sqlite3_column_bytes16(st, 0) / 2);
     sqlite3_finalize(st);
     return text;
+}
+
+// Runs SQL in the sqlite3 shell with the turkce extension loaded; returns what it prints.
+QString sqliteShell(const QString& database, const QString& sql)
+{
+    QProcess shell;
+    shell.start(QStringLiteral(SQLITE3_SHELL),
+                {u"-bail"_qs, u"-cmd"_qs, u".load %1"_qs.arg(QStringLiteral(TURKCE_EXTENSION)), database, sql});
+    if (!shell.waitForFinished(60000) || shell.exitCode() != 0)
+        qWarning().noquote() << shell.readAllStandardError();
+    return shell.exitCode() == 0 ? QString::fromUtf8(shell.readAllStandardOutput()) : u"failed"_qs;
 }
 
 } // namespace
@@ -307,6 +321,35 @@ private slots:
             outside += !turkce::rangeSearchable(typed);
         }
         QCOMPARE(outside, 2 * 16 + 2 * 26);  // Roman numerals and circled letters, in both cases
+    }
+
+    // The shell writes through the extension into the TURKCE indexes, and the program, opening
+    // the file afresh, finds the rows in Turkish order: both sides agree on the order and on LIKE.
+    void sqliteShellUsesTheSameRules()
+    {
+        if (!QFileInfo(QStringLiteral(SQLITE3_SHELL)).isExecutable())
+            QSKIP("The sqlite3 shell is not installed.");
+        TempShop shop;
+        for (const QString& name : {u"Cips"_qs, u"Dondurma"_qs, u"Irmak Sabunu"_qs})
+            shop.addProduct(name, name, Money());
+        QCOMPARE(sqliteShell(shop.databasePath(),
+                             u"INSERT INTO Urunler (UrunAdi, SeriNumarasi) VALUES ('Çikolata', '1'), ('ıhlamur', '2'), "
+                             u"('İncir', '3');"
+                             u"SELECT UrunAdi FROM Urunler WHERE UrunAdi LIKE 'I%' ORDER BY UrunAdi;"_qs),
+                 u"ıhlamur\nIrmak Sabunu\n"_qs);
+
+        Database dosya(shop.databasePath());
+        Dataset urunler(dosya, u"select * from Urunler ORDER BY UrunAdi"_qs);
+        urunler.open();
+        QStringList names;
+        for (urunler.first(); !urunler.eof(); urunler.next())
+            names << urunler.text(u"UrunAdi"_qs);
+        QCOMPARE(names, (QStringList{u"Cips"_qs, u"Çikolata"_qs, u"Dondurma"_qs, u"ıhlamur"_qs, u"Irmak Sabunu"_qs,
+                                     u"İncir"_qs}));
+        Statement& check = dosya.prepare(u"PRAGMA integrity_check"_qs);
+        QVERIFY(check.step());
+        QCOMPARE(check.column(0).toString(), u"ok"_qs);
+        check.reset();
     }
 };
 
