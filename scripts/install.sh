@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ pkg-config fonts-dejavu-core fonts-liberation qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-          libzint-dev libxlsxwriter-dev libcups2-dev zlib1g-dev xvfb xauth poppler-utils imagemagick zbar-tools unzip)
+          libzint-dev libxlsxwriter-dev libcups2-dev zlib1g-dev xvfb xauth poppler-utils imagemagick zbar-tools unzip
+          sqlite3)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 
 #include "DataGrid.h"
 #include "DatasetModel.h"
+#include "NameSearch.h"
 #include "Veritabani.h"
 
 #include <QFocusEvent>
@@ -19,8 +20,6 @@ namespace dukkano {
 namespace {
 
 const QString tumGruplar = u"select * from Kategoriler ORDER BY KategoriAdi"_qs;
-// The typed text is bound, never pasted in: a quote is just a character, % and _ stay wildcards.
-const QString adiIleBaslayanlar = u"select * from Kategoriler WHERE KategoriAdi LIKE :arama ORDER BY KategoriAdi"_qs;
 
 } // namespace
 
@@ -120,12 +119,11 @@ void TformKategoriBilgileriD::musteriAdiChange(const QString& text)
     if (!musteriAdi->hasFocus())
         return;
     dSetMusteriler.close();
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         dSetMusteriler.setSql(tumGruplar);
-    } else {
-        dSetMusteriler.setSql(adiIleBaslayanlar);
-        dSetMusteriler.bindValue(u"arama"_qs, text + u'%');
-    }
+    else
+        searchByName(dSetMusteriler, u"Kategoriler"_qs, u"KategoriAdi"_qs, text, NameMatch::BeginsWith,
+                     u"KategoriAdi"_qs);
     dSetMusteriler.open();
     // Whoever gives the window the focus gives it to the search field.
     setFocusProxy(musteriAdi);

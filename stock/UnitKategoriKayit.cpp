@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "KeyFilters.h"
+#include "NameSearch.h"
 #include "Veritabani.h"
 
 #include <QFocusEvent>
@@ -15,18 +16,6 @@
 #include <QVBoxLayout>
 
 namespace dukkano {
-namespace {
-
-// The typed name as a LIKE pattern that matches only itself.
-QString literalPattern(QString text)
-{
-    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    text.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    text.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return text;
-}
-
-} // namespace
 
 TformKategoriKayit::TformKategoriKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
 {
@@ -127,10 +116,8 @@ void TformKategoriKayit::kategoriKDVoraniEnter()
 
 std::optional<QString> TformKategoriKayit::kayitliGrupAdi(const QString& ad)
 {
-    Dataset ayniAd(m_db.baglanti,
-                   u"select KategoriNo, KategoriAdi from Kategoriler WHERE KategoriAdi LIKE :ad ESCAPE '\\' "
-                   "ORDER BY KategoriNo"_qs);
-    ayniAd.bindValue(u"ad"_qs, literalPattern(ad));
+    Dataset ayniAd(m_db.baglanti, u"Kategoriler"_qs);
+    searchByName(ayniAd, u"Kategoriler"_qs, u"KategoriAdi"_qs, ad, NameMatch::Equals, u"KategoriNo"_qs);
     ayniAd.open();
     if (ayniAd.isEmpty())
         return std::nullopt;

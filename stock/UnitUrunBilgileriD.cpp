@@ -7,6 +7,7 @@
 #include "DatasetModel.h"
 #include "Dialogs.h"
 #include "Money.h"
+#include "NameSearch.h"
 #include "SpreadsheetFiles.h"
 #include "TurkishText.h"
 #include "Veritabani.h"
@@ -34,8 +35,6 @@ namespace dukkano {
 namespace {
 
 const QString tumUrunler = u"select * from  Urunler ORDER BY UrunAdi"_qs;
-// The typed text is bound, never pasted in: a quote is just a character, % and _ stay wildcards.
-const QString adiIleBaslayanlar = u"select * from Urunler WHERE UrunAdi LIKE :arama ORDER BY UrunAdi"_qs;
 const QString degisiklikBasligi = u"Ürün Bilgileri Değişikliği"_qs;
 const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_qs;
 
@@ -485,12 +484,10 @@ void TformUrunBilgileriD::seriNumarasiExit()
 void TformUrunBilgileriD::urunAdiChange(const QString& text)
 {
     storePendingRow();
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         dSetUrunler.setSql(tumUrunler);
-    } else {
-        dSetUrunler.setSql(adiIleBaslayanlar);
-        dSetUrunler.bindValue(u"arama"_qs, text + QLatin1Char('%'));
-    }
+    else
+        searchByName(dSetUrunler, u"Urunler"_qs, u"UrunAdi"_qs, text, NameMatch::BeginsWith, u"UrunAdi"_qs);
     dSetUrunler.open();
 }
 

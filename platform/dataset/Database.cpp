@@ -1,7 +1,7 @@
 #include "Database.h"
 
 #include "Money.h"
-#include "TurkishText.h"
+#include "TurkishCollation.h"
 
 #include <QDate>
 #include <QDir>
@@ -64,40 +64,6 @@ DataError sqliteError(sqlite3* db, int code)
 QStringView utf16(const void* data, int bytes)
 {
     return QStringView(static_cast<const char16_t*>(data), bytes / 2);
-}
-
-int turkishCollation(void*, int aBytes, const void* a, int bBytes, const void* b)
-{
-    return turkishCompare(utf16(a, aBytes), utf16(b, bBytes));
-}
-
-QString textArgument(sqlite3_value* v)
-{
-    const void* data = sqlite3_value_text16(v);
-    return data ? utf16(data, sqlite3_value_bytes16(v)).toString() : QString();
-}
-
-// LIKE that folds case the Turkish way; % and _ keep their meaning.
-void turkishLikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv)
-{
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
-        return sqlite3_result_null(ctx);
-    QChar escape;
-    if (argc == 3) {
-        const QString e = textArgument(argv[2]);
-        if (e.size() != 1)
-            return sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
-        escape = e[0];
-    }
-    sqlite3_result_int(ctx, turkishLike(textArgument(argv[0]), textArgument(argv[1]), escape));
-}
-
-void registerTurkish(sqlite3* db)
-{
-    sqlite3_create_collation(db, "TURKCE", SQLITE_UTF16, nullptr, turkishCollation);
-    for (int args : {2, 3})
-        sqlite3_create_function(db, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
-                                turkishLikeFunction, nullptr, nullptr);
 }
 
 FieldInfo fieldFrom(const QString& name, const QString& declared, bool primaryKey)

@@ -1,4 +1,5 @@
-// Turkish letter case and alphabetical order, used by the database collation and every sorted list.
+// Turkish letter case, alphabetical order and LIKE for Qt strings: the rules of TurkishCollation.h,
+// which the database's collation and LIKE follow too.
 #pragma once
 
 #include <QString>

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
+#include "NameSearch.h"
 #include "ProgramState.h"
 #include "Screen.h"
 #include "SpreadsheetFiles.h"
@@ -332,8 +333,10 @@ private slots:
         QVERIFY(s.open());
         s.typeName(typed);
         QTEST(s.names(), "names");
-        QCOMPARE(s.form->dSetUrunler.sql(),
-                 QStringLiteral("select * from Urunler WHERE UrunAdi LIKE :arama ORDER BY UrunAdi"));
+        Dataset nameSearch(s.db().baglanti, QStringLiteral("Urunler"));
+        searchByName(nameSearch, QStringLiteral("Urunler"), QStringLiteral("UrunAdi"), typed, NameMatch::BeginsWith,
+                     QStringLiteral("UrunAdi"));
+        QCOMPARE(s.form->dSetUrunler.sql(), nameSearch.sql());
         QVERIFY(s.dialogs.shown.isEmpty());
     }
 
