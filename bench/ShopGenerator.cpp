@@ -75,29 +75,29 @@ class ShopWriter {
 public:
     explicit ShopWriter(Database& db)
         : m_db(db)
-        , m_shop(db.handle(), (QStringLiteral(
+        , m_shop(db.handle(), QStringLiteral(
               "INSERT INTO Ureticiler (UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, "
               "TelefonNumarasi, FaksNumarasi, InternetAdresi, EpostaAdresi, Notlar) "
-              "VALUES (?, ?, ?, ?, ?, ?, 'Türkiye', ?, '', ?, ?, ?)")))
-        , m_group(db.handle(), (QStringLiteral(
-              "INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)")))
-        , m_product(db.handle(), (QStringLiteral(
+              "VALUES (?, ?, ?, ?, ?, ?, 'Türkiye', ?, '', ?, ?, ?)"))
+        , m_group(db.handle(), QStringLiteral(
+              "INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"))
+        , m_product(db.handle(), QStringLiteral(
               "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
               "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
-              "VALUES (?, '', ?, 0, ?, ?, ?, ?, ?, ?)")))
-        , m_customer(db.handle(), (QStringLiteral(
+              "VALUES (?, '', ?, 0, ?, ?, ?, ?, ?, ?)"))
+        , m_customer(db.handle(), QStringLiteral(
               "INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, "
-              "FaksNumarasi) VALUES (?, ?, ?, ?, ?, '')")))
-        , m_debt(db.handle(), (QStringLiteral("UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?")))
-        , m_sale(db.handle(), (QStringLiteral(
-              "INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)")))
-        , m_line(db.handle(), (QStringLiteral(
+              "FaksNumarasi) VALUES (?, ?, ?, ?, ?, '')"))
+        , m_debt(db.handle(), QStringLiteral("UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?"))
+        , m_sale(db.handle(), QStringLiteral(
+              "INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)"))
+        , m_line(db.handle(), QStringLiteral(
               "INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi, "
-              "BirimSatisFiyati) VALUES (?, ?, ?, ?, ?, ?)")))
-        , m_payment(db.handle(), (QStringLiteral(
-              "INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)")))
-        , m_expense(db.handle(), (QStringLiteral(
-              "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi, GiderAciklamasi) VALUES (?, ?, ?, ?)")))
+              "BirimSatisFiyati) VALUES (?, ?, ?, ?, ?, ?)"))
+        , m_payment(db.handle(), QStringLiteral(
+              "INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)"))
+        , m_expense(db.handle(), QStringLiteral(
+              "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi, GiderAciklamasi) VALUES (?, ?, ?, ?)"))
     {
     }
 
@@ -217,14 +217,15 @@ private:
     ShopCounts m_counts;
 };
 
-// Generation writes without waiting for the disk: a shop cut short is simply made again.
-// Full durability comes back afterwards, as the program expects it.
+// Generation writes without waiting for the disk, the whole shop in the page cache until the
+// commit: a shop cut short is simply made again. Full durability comes back afterwards, as the
+// program expects it.
 class FastWrites {
 public:
     explicit FastWrites(Database& db) : m_db(db)
     {
         m_db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
-        m_db.exec(QStringLiteral("PRAGMA cache_size = -131072"));
+        m_db.exec(QStringLiteral("PRAGMA cache_size = -1048576"));
     }
     ~FastWrites()
     {
@@ -243,6 +244,33 @@ private:
     Database& m_db;
 };
 
+// Indexes are built once from the finished tables, which is quicker than growing them row by row.
+class IndexesAfterwards {
+public:
+    explicit IndexesAfterwards(Database& db) : m_db(db)
+    {
+        auto st = db.prepare(QStringLiteral(
+            "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"));
+        std::vector<std::pair<QString, QString>> indexes;
+        while (st.step())
+            indexes.emplace_back(st.column(0).toString(), st.column(1).toString());
+        st.reset();
+        for (const auto& [name, sql] : indexes) {
+            db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name));
+            m_create << sql;
+        }
+    }
+    void build()
+    {
+        for (const QString& sql : m_create)
+            m_db.exec(sql);
+    }
+
+private:
+    Database& m_db;
+    QStringList m_create;
+};
+
 template <class Fill>
 ShopCounts writeShop(Database& db, Fill fill)
 {
@@ -255,8 +283,10 @@ ShopCounts writeShop(Database& db, Fill fill)
 
     FastWrites fast(db);
     Transaction transaction(db);
+    IndexesAfterwards indexes(db);
     ShopWriter writer(db);
     fill(writer);
+    indexes.build();
     transaction.commit();
     return writer.counts();
 }
@@ -649,7 +679,13 @@ std::vector<int> lineCounts(int sales, int average, Random& random)
     return counts;
 }
 
-void writeLargeSales(ShopWriter& w, const LargeShopSize& size, QDate firstDay, const std::vector<Product>& products,
+// The days the sales and expenses are spread over, the last one included.
+struct Period {
+    QDate first;
+    int days;
+};
+
+void writeLargeSales(ShopWriter& w, const LargeShopSize& size, Period period, const std::vector<Product>& products,
                      const std::vector<qint64>& customers, Random& random)
 {
     const std::vector<int> counts = lineCounts(size.sales, size.linesPerSale, random);
@@ -657,9 +693,9 @@ void writeLargeSales(ShopWriter& w, const LargeShopSize& size, QDate firstDay, c
     std::vector<bool> active(customers.size());
     std::vector<SaleLine> lines;
     for (int i = 0; i < size.sales; ++i) {
-        const int dayIndex = int(qint64(i) * size.days / size.sales);
-        const QDate day = firstDay.addDays(dayIndex);
-        const double level = priceLevel(dayIndex, size.days);
+        const int dayIndex = int(qint64(i) * period.days / size.sales);
+        const QDate day = period.first.addDays(dayIndex);
+        const double level = priceLevel(dayIndex, period.days);
         lines.clear();
         for (int l = 0; l < counts[size_t(i)]; ++l) {
             // Cheap everyday goods (the first products) sell far more often than the rest.
@@ -701,14 +737,14 @@ void writeLargeSales(ShopWriter& w, const LargeShopSize& size, QDate firstDay, c
             w.debt(customers[c], debts[c]);
 }
 
-void writeLargeExpenses(ShopWriter& w, const LargeShopSize& size, QDate firstDay, Random& random)
+void writeLargeExpenses(ShopWriter& w, const LargeShopSize& size, Period period, Random& random)
 {
     const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
     for (int i = 0; i < size.expenses; ++i) {
-        const int dayIndex = int(qint64(i) * size.days / std::max(1, size.expenses));
-        const QDate day = firstDay.addDays(dayIndex);
+        const int dayIndex = int(qint64(i) * period.days / std::max(1, size.expenses));
+        const QDate day = period.first.addDays(dayIndex);
         const ExpenseKind& kind = random.pick(expenseKinds);
-        const Money amount = wholeKurus(random.between(kind.low, kind.high) * priceLevel(dayIndex, size.days));
+        const Money amount = wholeKurus(random.between(kind.low, kind.high) * priceLevel(dayIndex, period.days));
         const QString note = kind.monthly
             ? QStringLiteral("%1 %2 dönemi").arg(turkish.standaloneMonthName(day.month())).arg(day.year())
             : QString();
@@ -737,6 +773,16 @@ ShopCounts writeDemoShop(Database& db, QDate lastDay)
     return writeShop(db, [&](ShopWriter& w) { fillDemoShop(w, lastDay); });
 }
 
+LargeShopSize LargeShopSize::scaled(int scale)
+{
+    LargeShopSize size;
+    size.products *= scale;
+    size.customers *= scale;
+    size.sales *= scale;
+    size.expenses *= scale;
+    return size;
+}
+
 ShopCounts writeLargeShop(Database& db, const LargeShopSize& size, QDate lastDay)
 {
     return writeShop(db, [&](ShopWriter& w) {
@@ -747,11 +793,37 @@ ShopCounts writeLargeShop(Database& db, const LargeShopSize& size, QDate lastDay
                 QStringLiteral("Fişinizi saklayınız. Teşekkür ederiz.")});
         const std::vector<Product> products = writeLargeProducts(w, size.products, random);
         const std::vector<qint64> customers = writeLargeCustomers(w, size.customers, random);
-        const QDate firstDay = lastDay.addDays(-(size.days - 1));
+        const QDate firstDay = size.firstDay(lastDay);
+        const Period period{firstDay, int(firstDay.daysTo(lastDay)) + 1};
         if (!products.empty())
-            writeLargeSales(w, size, firstDay, products, customers, random);
-        writeLargeExpenses(w, size, firstDay, random);
+            writeLargeSales(w, size, period, products, customers, random);
+        writeLargeExpenses(w, size, period, random);
     });
+}
+
+ShopCounts makeLargeShopFile(const QString& path, const LargeShopSize& size, QDate lastDay)
+{
+    if (QFileInfo::exists(path))
+        throw DataError(QStringLiteral("%1 zaten var; var olan bir dükkânın üzerine yazılmaz.").arg(path));
+    const QString part = path + QStringLiteral(".part");
+    removeShopFile(part);  // left by a run cut short
+    ShopCounts counts;
+    try {
+        createShopFile(part);
+        Database db(part);
+        // No journal: the file is thrown away on any error, so there is nothing to roll back to.
+        db.exec(QStringLiteral("PRAGMA journal_mode = OFF"));
+        counts = writeLargeShop(db, size, lastDay);
+        db.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    } catch (const DataError&) {
+        removeShopFile(part);
+        throw;
+    }
+    if (!QFile::rename(part, path)) {
+        removeShopFile(part);
+        throw DataError(QStringLiteral("%1 adı verilemedi.").arg(path));
+    }
+    return counts;
 }
 
 } // namespace dukkano

@@ -1,5 +1,5 @@
-// Fills a new, empty shop database: a small demo shop to try the program on, and a large
-// deterministic shop for the timings.
+// Fills a new, empty shop database: a small demo shop to try the program on, and large
+// deterministic shops for the timings.
 #pragma once
 
 #include <QDate>
@@ -16,7 +16,12 @@ struct LargeShopSize {
     int sales = 400000;
     int linesPerSale = 3;  // on average; a sale has 1 to 2 * linesPerSale - 1 lines
     int expenses = 5000;
-    int days = 3 * 365;
+    int years = 10;        // sales and expenses spread evenly over them
+
+    // Scale 1 is the large shop above; scale 3 has three times its products, customers, sales
+    // and expenses over the same years.
+    static LargeShopSize scaled(int scale);
+    QDate firstDay(QDate lastDay) const { return lastDay.addYears(-years).addDays(1); }
 };
 
 struct ShopCounts {
@@ -39,5 +44,8 @@ void removeShopFile(const QString& path);
 ShopCounts writeDemoShop(Database& db, QDate lastDay);
 // The same size and last day always give the same rows.
 ShopCounts writeLargeShop(Database& db, const LargeShopSize& size, QDate lastDay);
+// Makes path as a new large shop. It is written under another name and renamed when complete,
+// so a run cut short never leaves a half-made shop at path. Throws DataError as above.
+ShopCounts makeLargeShopFile(const QString& path, const LargeShopSize& size, QDate lastDay);
 
 } // namespace dukkano

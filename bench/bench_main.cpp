@@ -1,13 +1,19 @@
-// dukkano_bench [folder]: times the counter's daily work on a large generated shop and on an
-// empty one, and prints the figures beside their targets.
+// dukkano_bench [--only STEPS] [folder]: times the program's work on an empty shop, on the large
+// generated shop and on one three times its size, and prints the figures beside their targets.
 //
-// Each shop is measured in a fresh child process (dukkano_bench --measure <file>), so the
-// peak memory is that of the program's own work and not of the generator. The large shop is
-// measured on a copy: the sales written while measuring do not pile up in the kept file.
+// Each shop is measured in a fresh child process (dukkano_bench --measure <file> <steps>), so
+// its peak memory is that of the program's own work on that shop alone, not of the generator
+// or of another shop. Generated shops are measured on copies: the sales written while
+// measuring do not pile up in the kept files.
+//
+// What is measured is the table `steps` below: a step is a piece of work done in the child,
+// with the figures it reports and the rows that print them.
+#include "Clock.h"
 #include "Database.h"
 #include "Dialogs.h"
+#include "Mdiunit.h"
 #include "Receipt.h"
-#include "Screen.h"
+#include "Schema.h"
 #include "SettingsKey.h"
 #include "ShopGenerator.h"
 #include "SpreadsheetFiles.h"
@@ -17,10 +23,12 @@
 #include "Veritabani.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -34,6 +42,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -43,13 +52,21 @@ using namespace dukkano;
 
 namespace {
 
+// The benchmark's today: the generated shops' last day and the clock while measuring, so that
+// a shop made on any day is the same shop and is measured the same way.
+const QDateTime benchNow(QDate(2026, 12, 9), QTime(14, 30));
+
+// Shops generated from the large shop's size: the large one and the one three times its size.
+constexpr int generatedScales[] = {1, 3};
+
 constexpr int startRuns = 7;
+constexpr int processStartRuns = 5;
 constexpr int scans = 300;
 constexpr int scansPerBasket = 20;
 constexpr int filterSwitches = 300;
 constexpr int sales = 30;
 constexpr int linesPerSale = 5;
-constexpr int stockListRuns = 5;
+constexpr int openingRuns = 5;
 constexpr int exportRuns = 3;
 // First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
 const QString searchLetters = QStringLiteral("akmtebsdygçfonıakmtebsdygçfonı");
@@ -96,10 +113,15 @@ private:
     quint64 m_state = 42;
 };
 
-// The counter's boxes ("Bu Ürün Kayıtlı Değil." on an empty shop) are counted, never shown;
+// The program's boxes ("Bu Ürün Kayıtlı Değil." on an empty shop) are counted, never shown;
 // a question is answered Yes.
 class CountedDialogs : public Dialogs {
 public:
+    CountedDialogs() { setDialogs(this); }
+    ~CountedDialogs() override { setDialogs(nullptr); }
+    CountedDialogs(const CountedDialogs&) = delete;
+    CountedDialogs& operator=(const CountedDialogs&) = delete;
+
     void message(const QString&, const QString&) override { ++shown; }
     bool question(const QString&, const QString&, QuestionButtons) override { ++shown; return true; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override
@@ -110,90 +132,117 @@ public:
     int shown = 0;
 };
 
+// What the child processes share: a settings folder of their own, the fixed clock, counted boxes.
+class ChildSetting {
+public:
+    ChildSetting()
+    {
+        SettingsKey::setFolder(m_settings.path());
+        Clock::set(benchNow);
+    }
+
+    CountedDialogs dialogs;
+
+private:
+    QTemporaryDir m_settings;
+};
+
+void printFigure(const QString& key, double value)
+{
+    std::printf("figure %s %.6f\n", qPrintable(key), value);
+    std::fflush(stdout);
+}
+
+// The first column of the first row, as a number or as text.
+qint64 scalar(Database& db, const QString& sql)
+{
+    auto st = db.prepare(sql);
+    st.step();
+    const qint64 value = st.columnInt(0);
+    st.reset();
+    return value;
+}
+
+QString text(Database& db, const QString& sql)
+{
+    auto st = db.prepare(sql);
+    st.step();
+    const QString value = st.column(0).toString();
+    st.reset();
+    return value;
+}
+
+// This process's peak resident memory since it started or since resetPeakMemory().
+double peakResidentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024;
+}
+
+// Brings the peak down to the memory in use now, so that each step's own peak can be read.
+bool resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+// The program's main window on the whole screen and active, as after a start.
+void showMainWindow(TMdiForm& main)
+{
+    showMaximizedOnScreen(&main);
+    QApplication::setActiveWindow(&main);
+    if (!QTest::qWaitForWindowActive(&main))
+        std::fprintf(stderr, "the main window did not become active; keystrokes may go nowhere\n");
+}
+
 // ---- measuring one shop (child process)
 
 class Measurement {
 public:
     explicit Measurement(const QString& path) : m_path(path) {}
 
-    void run()
-    {
-        startToSaleScreen();
-        barcodeScans();
-        soldLinesFilter();
-        // The stock list goes before the sales, which give the empty shop the products they sell.
-        stockList();
-        completingSales();
-        report(QStringLiteral("peak_mb"), peakResidentMegabytes());
-    }
-
-private:
-    void report(const QString& key, double value)
-    {
-        std::printf("figure %s %.6f\n", qPrintable(key), value);
-        std::fflush(stdout);
-    }
-
-    // Opening, creating and showing, as at start; the first run is the one a real start pays.
+    // From a new connection to the sale screen painted, as at start, in this process; the
+    // first run is the one a real start pays. Then whole starts of the program in new processes.
     void startToSaleScreen()
     {
-        Samples open, create, ready;
+        Samples open, main, sale, ready;
         for (int run = 0; run < startRuns; ++run) {
-            QMdiArea mdiArea;  // the main window's, made before the sale window at start
             QElapsedTimer timer;
             timer.start();
             auto db = std::make_unique<Veritabani>(m_path);
             const double opened = milliseconds(timer);
-            auto* window = new TFormUrunSatis(*db, &mdiArea, nullptr);
-            const double created = milliseconds(timer);
-            window->show();
+            auto mainWindow = std::make_unique<TMdiForm>(*db);
+            showMaximizedOnScreen(mainWindow.get());
+            const double mainShown = milliseconds(timer);
+            mainWindow->openUrunSatis();
             QCoreApplication::processEvents();
             const double shown = milliseconds(timer);
-            closeWindow(window);
+            mainWindow.reset();  // with the sale window it owns
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (run == 0) {
-                report(QStringLiteral("open_first"), opened);
-                report(QStringLiteral("create_first"), created - opened);
-                report(QStringLiteral("ready_first"), shown);
+                printFigure(QStringLiteral("open_first"), opened);
+                printFigure(QStringLiteral("main_first"), mainShown - opened);
+                printFigure(QStringLiteral("sale_window_first"), shown - mainShown);
+                printFigure(QStringLiteral("ready_first"), shown);
                 continue;
             }
             open.add(opened);
-            create.add(created - opened);
+            main.add(mainShown - opened);
+            sale.add(shown - mainShown);
             ready.add(shown);
         }
-        report(QStringLiteral("open_median"), open.median());
-        report(QStringLiteral("create_median"), create.median());
-        report(QStringLiteral("ready_median"), ready.median());
-    }
-
-    static void closeWindow(TFormUrunSatis* window)
-    {
-        QPointer<TFormUrunSatis> guard(window);
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete guard.data();
-    }
-
-    // Barcodes picked among all products, the quick-sale ones included, as a day's scans would be.
-    std::vector<QString> barcodes(Veritabani& db)
-    {
-        auto count = db.baglanti.prepare(QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
-        count.step();
-        const qint64 products = count.columnInt(0);
-        count.reset();
-        std::vector<QString> codes;
-        if (products == 0) {
-            codes.assign(scans, QStringLiteral("8690000000000"));  // the "not registered" path
-            return codes;
-        }
-        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
-        Picks picks;
-        while (int(codes.size()) < scans) {
-            code.bind(1, 1 + picks.below(products));
-            if (code.step())
-                codes.push_back(code.column(0).toString());
-            code.reset();
-        }
-        return codes;
+        printFigure(QStringLiteral("open_median"), open.median());
+        printFigure(QStringLiteral("main_median"), main.median());
+        printFigure(QStringLiteral("sale_window_median"), sale.median());
+        printFigure(QStringLiteral("ready_median"), ready.median());
+        processStarts();
     }
 
     void barcodeScans()
@@ -201,9 +250,7 @@ private:
         Veritabani db(m_path);
         const std::vector<QString> codes = barcodes(db);
         QMdiArea mdiArea;
-        auto* window = new TFormUrunSatis(db, &mdiArea, nullptr);
-        window->show();
-        QCoreApplication::processEvents();
+        auto* window = openSaleWindow(db, mdiArea);
         QLineEdit* field = window->seriNumarasi;
         Samples handler, processor, shown;
         for (int i = 0; i < scans; ++i) {
@@ -222,23 +269,20 @@ private:
             shown.add(milliseconds(timer));
         }
         closeWindow(window);
-        report(QStringLiteral("scan_median"), handler.median());
-        report(QStringLiteral("scan_p95"), handler.at(0.95));
-        report(QStringLiteral("scan_max"), handler.max());
-        report(QStringLiteral("scan_cpu_median"), processor.median());
-        report(QStringLiteral("scan_cpu_p95"), processor.at(0.95));
-        report(QStringLiteral("scan_painted_median"), shown.median());
-        report(QStringLiteral("boxes"), m_dialogs.shown);
+        printFigure(QStringLiteral("scan_median"), handler.median());
+        printFigure(QStringLiteral("scan_p95"), handler.at(0.95));
+        printFigure(QStringLiteral("scan_max"), handler.max());
+        printFigure(QStringLiteral("scan_cpu_median"), processor.median());
+        printFigure(QStringLiteral("scan_cpu_p95"), processor.at(0.95));
+        printFigure(QStringLiteral("scan_painted_median"), shown.median());
+        printFigure(QStringLiteral("boxes"), m_setting.dialogs.shown);
     }
 
     // What the review windows do for the current sale: the sale's lines on, read, off.
     void soldLinesFilter()
     {
         Veritabani db(m_path);
-        auto last = db.baglanti.prepare(QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
-        last.step();
-        const qint64 sales = last.columnInt(0);
-        last.reset();
+        const qint64 sales = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
         Dataset& lines = db.tableSatilanUrunler;
         Picks picks;
         Samples samples;
@@ -259,54 +303,24 @@ private:
             lines.setFiltered(false);
             samples.add(milliseconds(timer));
         }
-        report(QStringLiteral("filter_median"), samples.median());
-        report(QStringLiteral("filter_max"), samples.max());
-        report(QStringLiteral("filter_lines"), double(read) / filterSwitches);
+        printFigure(QStringLiteral("filter_median"), samples.median());
+        printFigure(QStringLiteral("filter_max"), samples.max());
+        printFigure(QStringLiteral("filter_lines"), double(read) / filterSwitches);
     }
 
-    // ---- completing sales
-
-    static qint64 scalar(Veritabani& db, const QString& sql)
+    // The stock list opened from the menu, a name search typed into it, then its export.
+    void stockList()
     {
-        auto st = db.baglanti.prepare(sql);
-        st.step();
-        const qint64 value = st.columnInt(0);
-        st.reset();
-        return value;
-    }
-
-    // Baskets of distinct products with a barcode; an empty shop first gets the few it sells.
-    std::vector<QStringList> saleBaskets(Veritabani& db)
-    {
-        if (scalar(db, QStringLiteral("SELECT count(*) FROM Urunler")) == 0) {
-            auto add = db.baglanti.prepare(QStringLiteral(
-                "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
-                "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
-                "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"));
-            for (int i = 1; i <= linesPerSale; ++i) {
-                add.bind(1, QStringLiteral("Ürün %1").arg(i));
-                add.bind(2, QStringLiteral("869000000010%1").arg(i));
-                add.step();
-                add.reset();
-            }
-            db.tableUrunler.reopen();
-        }
-        const qint64 products = scalar(db, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
-        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
-        Picks picks;
-        std::vector<QStringList> baskets(sales);
-        for (QStringList& basket : baskets) {
-            while (basket.size() < linesPerSale) {
-                code.bind(1, 1 + picks.below(products));
-                if (code.step()) {
-                    const QString barcode = code.column(0).toString();
-                    if (!barcode.isEmpty() && !basket.contains(barcode))
-                        basket << barcode;
-                }
-                code.reset();
-            }
-        }
-        return baskets;
+        Veritabani db(m_path);
+        TMdiForm main(db);
+        showMainWindow(main);
+        auto* window = qobject_cast<TformUrunBilgileriD*>(
+            timeOpening(main, main.menuUrunBilgileriD, QStringLiteral("stock_open")));
+        if (!window)
+            return;
+        nameSearch(window);
+        spreadsheetExport(window);
+        closeWorkWindow(window);
     }
 
     // A day's sale at the counter: five scans, the receipt prepared as "EVET" would, "TAMAMLA",
@@ -316,11 +330,9 @@ private:
         Veritabani db(m_path);
         const std::vector<QStringList> baskets = saleBaskets(db);
         QMdiArea mdiArea;
-        auto* window = new TFormUrunSatis(db, &mdiArea, nullptr);
-        window->show();
-        QCoreApplication::processEvents();
-        const qint64 lastBefore = scalar(db, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
-        const int boxesBefore = m_dialogs.shown;
+        auto* window = openSaleWindow(db, mdiArea);
+        const qint64 lastBefore = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const int boxesBefore = m_setting.dialogs.shown;
         Samples receipt, question, sale, saleProcessor;
         double firstReceipt = 0;
         int refused = 0;
@@ -354,71 +366,154 @@ private:
                 window->FormDialog->BitBtn2Click();
             QCoreApplication::processEvents();
         }
-        const qint64 lastAfter = scalar(db, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
-        const qint64 lastLines = scalar(db, QStringLiteral("SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1")
+        const qint64 lastAfter = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const qint64 lastLines = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1")
                                                 .arg(lastAfter));
         closeWindow(window);
-        report(QStringLiteral("sale_median"), sale.median());
-        report(QStringLiteral("sale_p95"), sale.at(0.95));
-        report(QStringLiteral("sale_max"), sale.max());
-        report(QStringLiteral("sale_cpu_median"), saleProcessor.median());
-        report(QStringLiteral("question_median"), question.median());
-        report(QStringLiteral("receipt_first"), firstReceipt);
-        report(QStringLiteral("receipt_median"), receipt.median());
-        report(QStringLiteral("receipt_p95"), receipt.at(0.95));
-        report(QStringLiteral("sales_written"), double(lastAfter - lastBefore));
-        report(QStringLiteral("sale_lines"), double(lastLines));
-        report(QStringLiteral("sale_refusals"), refused + (m_dialogs.shown - boxesBefore));
+        printFigure(QStringLiteral("sale_median"), sale.median());
+        printFigure(QStringLiteral("sale_p95"), sale.at(0.95));
+        printFigure(QStringLiteral("sale_max"), sale.max());
+        printFigure(QStringLiteral("sale_cpu_median"), saleProcessor.median());
+        printFigure(QStringLiteral("question_median"), question.median());
+        printFigure(QStringLiteral("receipt_first"), firstReceipt);
+        printFigure(QStringLiteral("receipt_median"), receipt.median());
+        printFigure(QStringLiteral("receipt_p95"), receipt.at(0.95));
+        printFigure(QStringLiteral("sales_written"), double(lastAfter - lastBefore));
+        printFigure(QStringLiteral("sale_lines"), double(lastLines));
+        printFigure(QStringLiteral("sale_refusals"), refused + (m_setting.dialogs.shown - boxesBefore));
     }
 
-    // ---- the stock list
-
-    // As the main window opens a work window: maximized in its MDI area, the focus given to it.
-    static TformUrunBilgileriD* openStockList(Veritabani& db, QMdiArea& mdiArea)
+private:
+    // The whole start a user waits for: process, libraries, the toolkit, the shop, the windows.
+    void processStarts()
     {
-        auto* window = new TformUrunBilgileriD(db);
-        QMdiSubWindow* frame = mdiArea.addSubWindow(window);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->showMaximized();
-        window->setFocus();
-        QCoreApplication::processEvents();
+        Samples starts;
+        for (int run = 0; run < processStartRuns; ++run) {
+            QProcess program;
+            program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            QElapsedTimer timer;
+            timer.start();
+            program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start"), m_path});
+            QByteArray said;
+            while (!said.contains("ready") && program.waitForReadyRead(60000))
+                said += program.readAllStandardOutput();
+            const double elapsed = milliseconds(timer);
+            program.waitForFinished(-1);
+            if (!said.contains("ready")) {
+                std::fprintf(stderr, "the program did not reach the sale screen\n");
+                return;
+            }
+            starts.add(elapsed);
+        }
+        printFigure(QStringLiteral("process_start_median"), starts.median());
+        printFigure(QStringLiteral("process_start_max"), starts.max());
+    }
+
+    // Opens a work window from its menu item as the user does, until it is painted, closing it
+    // between runs; reports key_first (the one a fresh start pays) and key_median. Returns the
+    // window of the last run, still open.
+    static QWidget* timeOpening(TMdiForm& main, QAction* item, const QString& key)
+    {
+        QMdiArea* area = main.findChild<QMdiArea*>();
+        Samples later;
+        QWidget* window = nullptr;
+        for (int run = 0; run < openingRuns; ++run) {
+            if (window)
+                closeWorkWindow(window);
+            QElapsedTimer timer;
+            timer.start();
+            item->trigger();
+            QCoreApplication::processEvents();
+            const double elapsed = milliseconds(timer);
+            const QList<QMdiSubWindow*> frames = area->subWindowList();
+            window = frames.isEmpty() ? nullptr : frames.last()->widget();
+            if (!window) {
+                std::fprintf(stderr, "%s opened no window\n", qPrintable(item->text()));
+                return nullptr;
+            }
+            if (run == 0)
+                printFigure(key + QStringLiteral("_first"), elapsed);
+            else
+                later.add(elapsed);
+        }
+        printFigure(key + QStringLiteral("_median"), later.median());
         return window;
     }
 
-    static void closeStockList(TformUrunBilgileriD* window)
+    static void closeWorkWindow(QWidget* window)
     {
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void stockList()
+    static TFormUrunSatis* openSaleWindow(Veritabani& db, QMdiArea& mdiArea)
     {
-        Veritabani db(m_path);
-        QMdiArea mdiArea;
-        mdiArea.resize(1900, 980);
-        mdiArea.show();
-        QApplication::setActiveWindow(&mdiArea);
-        if (!QTest::qWaitForWindowActive(&mdiArea))
-            std::fprintf(stderr, "the main window did not become active; keystrokes may go nowhere\n");
+        auto* window = new TFormUrunSatis(db, &mdiArea, nullptr);
+        showMaximizedOnScreen(window);
+        QCoreApplication::processEvents();
+        return window;
+    }
 
-        Samples open;
-        TformUrunBilgileriD* window = nullptr;
-        for (int run = 0; run < stockListRuns; ++run) {
-            if (window)
-                closeStockList(window);
-            QElapsedTimer timer;
-            timer.start();
-            window = openStockList(db, mdiArea);
-            if (run == 0)
-                report(QStringLiteral("stock_open_first"), milliseconds(timer));
-            else
-                open.add(milliseconds(timer));
+    static void closeWindow(TFormUrunSatis* window)
+    {
+        QPointer<TFormUrunSatis> guard(window);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete guard.data();
+    }
+
+    // Barcodes picked among all products, the quick-sale ones included, as a day's scans would be.
+    std::vector<QString> barcodes(Veritabani& db)
+    {
+        const qint64 products = scalar(db.baglanti, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
+        std::vector<QString> codes;
+        if (products == 0) {
+            codes.assign(scans, QStringLiteral("8690000000000"));  // the "not registered" path
+            return codes;
         }
-        report(QStringLiteral("stock_open_median"), open.median());
+        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        Picks picks;
+        while (int(codes.size()) < scans) {
+            code.bind(1, 1 + picks.below(products));
+            if (code.step())
+                codes.push_back(code.column(0).toString());
+            code.reset();
+        }
+        return codes;
+    }
 
-        nameSearch(window);
-        spreadsheetExport(window);
-        closeStockList(window);
+    // Baskets of distinct products with a barcode; an empty shop first gets the few it sells.
+    std::vector<QStringList> saleBaskets(Veritabani& db)
+    {
+        if (scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Urunler")) == 0) {
+            auto add = db.baglanti.prepare(QStringLiteral(
+                "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+                "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
+                "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"));
+            for (int i = 1; i <= linesPerSale; ++i) {
+                add.bind(1, QStringLiteral("Ürün %1").arg(i));
+                add.bind(2, QStringLiteral("869000000010%1").arg(i));
+                add.step();
+                add.reset();
+            }
+            db.tableUrunler.reopen();
+        }
+        const qint64 products = scalar(db.baglanti, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
+        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        Picks picks;
+        std::vector<QStringList> baskets(sales);
+        for (QStringList& basket : baskets) {
+            while (basket.size() < linesPerSale) {
+                code.bind(1, 1 + picks.below(products));
+                if (code.step()) {
+                    const QString barcode = code.column(0).toString();
+                    if (!barcode.isEmpty() && !basket.contains(barcode))
+                        basket << barcode;
+                }
+                code.reset();
+            }
+        }
+        return baskets;
     }
 
     // The user clicks into the name field, which shows the current product, and types a first
@@ -441,11 +536,11 @@ private:
         }
         if (!window->urunAdi->hasFocus() || window->urunAdi->text() != searchLetters.right(1))
             std::fprintf(stderr, "the name field did not take the typing\n");
-        report(QStringLiteral("search_median"), handler.median());
-        report(QStringLiteral("search_p95"), handler.at(0.95));
-        report(QStringLiteral("search_painted_median"), shown.median());
-        report(QStringLiteral("search_painted_p95"), shown.at(0.95));
-        report(QStringLiteral("search_rows"), double(rows) / searchLetters.size());
+        printFigure(QStringLiteral("search_median"), handler.median());
+        printFigure(QStringLiteral("search_p95"), handler.at(0.95));
+        printFigure(QStringLiteral("search_painted_median"), shown.median());
+        printFigure(QStringLiteral("search_painted_p95"), shown.at(0.95));
+        printFigure(QStringLiteral("search_rows"), double(rows) / searchLetters.size());
     }
 
     // "Excel " with the desktop's spreadsheet program replaced: the workbook is written, and
@@ -459,7 +554,7 @@ private:
             opened << path;
             return true;
         });
-        const int boxesBefore = m_dialogs.shown;
+        const int boxesBefore = m_setting.dialogs.shown;
         Samples samples;
         for (int run = 0; run < exportRuns; ++run) {
             QElapsedTimer timer;
@@ -468,36 +563,183 @@ private:
             const double exportTime = milliseconds(timer);
             samples.add(exportTime);
             if (run == 0)
-                report(QStringLiteral("export_first"), exportTime);
+                printFigure(QStringLiteral("export_first"), exportTime);
             QCoreApplication::processEvents();
         }
         spreadsheet::setDesktopOpener(nullptr);
         spreadsheet::setExportFolder(QString());
-        report(QStringLiteral("export_median"), samples.median());
-        report(QStringLiteral("export_boxes"), m_dialogs.shown - boxesBefore);
-        report(QStringLiteral("export_kb"), opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
-    }
-
-    static double peakResidentMegabytes()
-    {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (status.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : status.readAll().split('\n'))
-                if (line.startsWith("VmHWM:"))
-                    return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-        }
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return double(usage.ru_maxrss) / 1024;
+        printFigure(QStringLiteral("export_median"), samples.median());
+        printFigure(QStringLiteral("export_boxes"), m_setting.dialogs.shown - boxesBefore);
+        printFigure(QStringLiteral("export_kb"), opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
     }
 
     QString m_path;
-    CountedDialogs m_dialogs;
-    struct Installed {
-        explicit Installed(Dialogs* d) { setDialogs(d); }
-        ~Installed() { setDialogs(nullptr); }
-    } m_installed{&m_dialogs};
+    ChildSetting m_setting;
 };
+
+// ---- what is measured
+
+using Figures = QMap<QString, double>;
+
+struct Shop {
+    QString title;  // the column heading
+    int scale = 0;  // of the large shop; 0 for the empty shop
+    QString path;   // the file kept (or the temporary empty one)
+    Figures figures;
+};
+
+// A figure in the table: milliseconds unless the unit says otherwise; target 0 means none.
+struct Row {
+    QString key;
+    QString caption;
+    double target = 0;
+    QString unit = QStringLiteral("ms");
+};
+
+struct Step {
+    const char* name;  // for --only
+    std::function<void(Measurement&)> measure;
+    std::vector<Row> rows;
+    // What the figures were taken on, in a sentence or two under the table.
+    std::function<QString(const std::vector<Shop>&)> note;
+};
+
+QString number(double value, int decimals = 0)
+{
+    return QLocale(QLocale::English).toString(value, 'f', decimals);
+}
+
+// "1,333 (large), 4,000 (3×)": a figure of each generated shop.
+QString perGeneratedShop(const std::vector<Shop>& shops, const QString& key, int decimals = 0)
+{
+    QStringList parts;
+    for (const Shop& shop : shops)
+        if (shop.scale > 0)
+            parts << QStringLiteral("%1 (%2)").arg(number(shop.figures.value(key), decimals), shop.title);
+    return parts.join(QStringLiteral(", "));
+}
+
+double emptyShops(const std::vector<Shop>& shops, const QString& key)
+{
+    return shops.empty() ? 0 : shops.front().figures.value(key);
+}
+
+// In the order they run: the stock list goes before the sales, which give the empty shop the
+// products they sell.
+const std::vector<Step>& steps()
+{
+    static const std::vector<Step> table = {
+        {"start",
+         [](Measurement& m) { m.startToSaleScreen(); },
+         {
+             {"open_first", "open connection and shared objects, first"},
+             {"open_median", "open connection and shared objects, median"},
+             {"main_first", "main window created and shown, first"},
+             {"main_median", "main window created and shown, median"},
+             {"sale_window_first", "sale window opened and painted, first"},
+             {"sale_window_median", "sale window opened and painted, median"},
+             {"ready_first", "start to sale screen in one process, first"},
+             {"ready_median", "start to sale screen in one process, median"},
+             {"process_start_median", "start to sale screen, whole program, median", 500},
+             {"process_start_max", "start to sale screen, whole program, slowest", 500},
+         },
+         [](const std::vector<Shop>&) {
+             return QStringLiteral("Start: in one process %1 times (\"first\" is the first, \"median\" the median of "
+                                   "the others); the whole program %2 times, from starting its process to the sale "
+                                   "screen painted.")
+                 .arg(startRuns)
+                 .arg(processStartRuns);
+         }},
+        {"scan",
+         [](Measurement& m) { m.barcodeScans(); },
+         {
+             {"scan_median", "barcode scan, Enter handler, median", 5},
+             {"scan_p95", "barcode scan, Enter handler, 95th percentile", 5},
+             {"scan_max", "barcode scan, Enter handler, slowest"},
+             {"scan_cpu_median", "barcode scan, processor time, median"},
+             {"scan_cpu_p95", "barcode scan, processor time, 95th percentile"},
+             {"scan_painted_median", "barcode scan with repaint, median"},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Scans: %1 barcodes, basket cleared every %2 lines (empty shop: the \"not "
+                                   "registered\" path, %3 boxes).")
+                 .arg(scans)
+                 .arg(scansPerBasket)
+                 .arg(emptyShops(shops, QStringLiteral("boxes")));
+         }},
+        {"filter",
+         [](Measurement& m) { m.soldLinesFilter(); },
+         {
+             {"filter_median", "[SatisNo]=n filter on, lines read, off, median"},
+             {"filter_max", "[SatisNo]=n filter on, lines read, off, slowest"},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Filter: %1 random sales, lines each on average: %2.")
+                 .arg(filterSwitches)
+                 .arg(perGeneratedShop(shops, QStringLiteral("filter_lines"), 2));
+         }},
+        {"stock",
+         [](Measurement& m) { m.stockList(); },
+         {
+             {"stock_open_first", "open stock list from the menu (painted), first", 300},
+             {"stock_open_median", "open stock list from the menu (painted), median", 300},
+             {"search_median", "stock list name search, keystroke handler, median"},
+             {"search_p95", "stock list name search, keystroke handler, 95th"},
+             {"search_painted_median", "stock list name search, with repaint, median"},
+             {"search_painted_p95", "stock list name search, with repaint, 95th", 30},
+             {"export_first", "export all products (\"Excel \"), first", 3000},
+             {"export_median", "export all products (\"Excel \"), median", 3000},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Stock list: opened %1 times in the main window; %2 first letters typed, products "
+                                   "listed each on average: %3; %4 exports, workbook KB: %5 (empty shop: refused "
+                                   "with a box, %6).")
+                 .arg(openingRuns)
+                 .arg(searchLetters.size())
+                 .arg(perGeneratedShop(shops, QStringLiteral("search_rows")))
+                 .arg(exportRuns)
+                 .arg(perGeneratedShop(shops, QStringLiteral("export_kb")))
+                 .arg(emptyShops(shops, QStringLiteral("export_boxes")));
+         }},
+        {"sale",
+         [](Measurement& m) { m.completingSales(); },
+         {
+             {"sale_median", "sale of 5 lines written (SatisTamamClick), median", 20},
+             {"sale_p95", "sale of 5 lines written, 95th percentile", 20},
+             {"sale_max", "sale of 5 lines written, slowest"},
+             {"sale_cpu_median", "sale of 5 lines written, processor time, median"},
+             {"question_median", "\"TAMAMLA\": checks, receipt question up, median"},
+             {"receipt_first", "receipt prepared for 5 lines, first"},
+             {"receipt_median", "receipt prepared for 5 lines, median", 20},
+             {"receipt_p95", "receipt prepared for 5 lines, 95th percentile", 20},
+         },
+         [](const std::vector<Shop>& shops) {
+             double refusals = 0;
+             QStringList written;
+             for (const Shop& shop : shops) {
+                 refusals += shop.figures.value(QStringLiteral("sale_refusals"));
+                 written << QStringLiteral("%1 (%2, last with %3 lines)")
+                                .arg(shop.figures.value(QStringLiteral("sales_written")))
+                                .arg(shop.title)
+                                .arg(shop.figures.value(QStringLiteral("sale_lines")));
+             }
+             return QStringLiteral("Sales: %1 baskets of %2 scanned products (the empty shop's on %2 products added "
+                                   "for them); written %3; %4 refusals; each commit waits for the disk. Receipt: "
+                                   "prepared, not printed.")
+                 .arg(sales)
+                 .arg(linesPerSale)
+                 .arg(written.join(QStringLiteral(", ")))
+                 .arg(refusals);
+         }},
+    };
+    return table;
+}
+
+const Row peakMemoryRow{"peak_mb", "peak resident memory", 150, "MB"};
+
+QString stepPeakKey(const Step& step) { return QStringLiteral("peak_mb_%1").arg(QLatin1String(step.name)); }
+
+// ---- child processes
 
 // The offscreen platform's notes about window hints and raising the receipt question say
 // nothing about the figures.
@@ -511,15 +753,48 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
     standardMessages(type, context, message);
 }
 
+// dukkano_bench --measure <file> <step,step,...>
 int measureChild(int argc, char** argv)
 {
     standardMessages = qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    SettingsKey::setFolder(settings.path());
-    Screen::setWidth(1920);
+    const QStringList wanted = QString::fromLocal8Bit(argv[3]).split(QLatin1Char(','));
     try {
-        Measurement(QString::fromLocal8Bit(argv[2])).run();
+        Measurement measurement(QString::fromLocal8Bit(argv[2]));
+        double peak = 0;
+        for (const Step& step : steps()) {
+            if (!wanted.contains(QLatin1String(step.name)))
+                continue;
+            peak = std::max(peak, peakResidentMegabytes());
+            const bool reset = resetPeakMemory();
+            step.measure(measurement);
+            const double stepPeak = peakResidentMegabytes();
+            if (reset)
+                printFigure(stepPeakKey(step), stepPeak);
+            peak = std::max(peak, stepPeak);
+        }
+        printFigure(peakMemoryRow.key, peak);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
+// dukkano_bench --start <file>: the program's start up to the sale screen painted, then "ready".
+int startChild(int argc, char** argv)
+{
+    standardMessages = qInstallMessageHandler(quietOffscreenNotes);
+    QApplication app(argc, argv);
+    ChildSetting setting;
+    try {
+        Veritabani db(QString::fromLocal8Bit(argv[2]));
+        TMdiForm main(db);
+        showMaximizedOnScreen(&main);
+        main.openUrunSatis();
+        QCoreApplication::processEvents();
+        std::printf("ready\n");
+        std::fflush(stdout);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
@@ -529,16 +804,25 @@ int measureChild(int argc, char** argv)
 
 // ---- the table (parent process)
 
-using Figures = QMap<QString, double>;
+// A counter's screen for the children: the offscreen platform's own is 800 x 600.
+bool writeScreenFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(R"({"screens": [{"name": "counter", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+        > 0;
+}
 
-Figures measureInChild(const QString& path)
+Figures measureInChild(const QString& path, const QStringList& stepNames, const QString& screenFile)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screenFile);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--measure"), path});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--measure"), path, stepNames.join(QLatin1Char(','))});
     child.waitForFinished(-1);
     Figures figures;
     for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
@@ -549,15 +833,6 @@ Figures measureInChild(const QString& path)
     if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         std::fprintf(stderr, "measuring %s failed (exit code %d)\n", qPrintable(path), child.exitCode());
     return figures;
-}
-
-qint64 rowCount(Database& db, const char* table)
-{
-    auto st = db.prepare(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
-    st.step();
-    const qint64 n = st.columnInt(0);
-    st.reset();
-    return n;
 }
 
 // Other work on the machine shows in the slowest figures; the table says how busy it was.
@@ -583,167 +858,212 @@ bool copyToDisk(const QString& from, const QString& to)
     return synced;
 }
 
-QString thousands(qint64 n) { return QLocale(QLocale::English).toString(n); }
+// Makes the shop when its file is missing, brings a kept one to the current schema, and says
+// what it holds; a kept file that is not what the generator makes today is pointed out.
+QString prepareGeneratedShop(const Shop& shop, QTextStream& out)
+{
+    const LargeShopSize size = LargeShopSize::scaled(shop.scale);
+    QString made = QStringLiteral("kept file reused");
+    if (!QFileInfo::exists(shop.path)) {
+        out << "Generating the " << shop.title << " shop in " << shop.path << " ..." << Qt::endl;
+        QDir().mkpath(QFileInfo(shop.path).path());
+        QElapsedTimer timer;
+        timer.start();
+        const double processorStart = double(std::clock()) / CLOCKS_PER_SEC;
+        makeLargeShopFile(shop.path, size, benchNow.date());
+        made = QStringLiteral("generated in %1 s (%2 s of processor time)")
+                   .arg(milliseconds(timer) / 1000, 0, 'f', 1)
+                   .arg(double(std::clock()) / CLOCKS_PER_SEC - processorStart, 0, 'f', 1);
+    }
+    Database db(shop.path);
+    prepareSchema(db);
+    const auto count = [&db](const char* table) {
+        return scalar(db, QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
+    };
+    const qint64 products = count("Urunler"), customers = count("Musteriler"), sales = count("Satislar"),
+                 lines = count("SatilanUrunler"), expenses = count("MasrafGiderler");
+    const QDate first = QDate::fromString(text(db, QStringLiteral("SELECT min(SatisTarihi) FROM Satislar")), Qt::ISODate);
+    const QDate last = QDate::fromString(text(db, QStringLiteral("SELECT max(SatisTarihi) FROM Satislar")), Qt::ISODate);
+    QString description = QStringLiteral("%1 products, %2 customers, %3 sales, %4 sold lines, %5 payments, %6 expenses; "
+                                         "sales from %7 to %8; %9 MB, %10")
+                              .arg(number(products), number(customers), number(sales), number(lines),
+                                   number(count("Odemeler")), number(expenses), first.toString(Qt::ISODate),
+                                   last.toString(Qt::ISODate))
+                              .arg(number(double(QFileInfo(shop.path).size()) / (1024 * 1024), 1), made);
+    const bool asGenerated = products == size.products && customers == size.customers && sales == size.sales
+        && lines == qint64(size.sales) * size.linesPerSale && expenses == size.expenses
+        && first == size.firstDay(benchNow.date()) && last == benchNow.date();
+    if (!asGenerated)
+        description += QStringLiteral("\n    NOTE: not the shop the generator makes today (an older generator's, or "
+                                      "another); remove the file to have it made afresh");
+    return description;
+}
 
 class Table {
 public:
-    explicit Table(QTextStream& out) : m_out(out) {}
+    Table(QTextStream& out, const std::vector<Shop>& shops) : m_out(out), m_shops(shops) {}
 
     void header()
     {
-        line(QStringLiteral("figure"), QStringLiteral("empty shop"), QStringLiteral("large shop"),
-             QStringLiteral("target"), QString());
-        m_out << QString(104, QLatin1Char('-')) << '\n';
+        QStringList titles;
+        for (const Shop& shop : m_shops)
+            titles << shop.title;
+        line(QStringLiteral("figure"), titles, QStringLiteral("target"), QString());
+        m_out << QString(captionWidth + columnWidth * int(m_shops.size()) + 24, QLatin1Char('-')) << '\n';
     }
 
-    // A figure in milliseconds, or in megabytes when unit says so; limit 0 means no target.
-    void row(const QString& name, const Figures& empty, const Figures& large, const QString& key,
-             double limit = 0, const QString& unit = QStringLiteral("ms"))
+    // A row no shop has a figure for (its step not run) is left out.
+    void row(const Row& r)
     {
-        const auto text = [&](const Figures& f) {
-            return f.contains(key) ? QStringLiteral("%1 %2").arg(f[key], 0, 'f', unit == QLatin1String("ms") ? 2 : 1).arg(unit)
-                                   : QStringLiteral("n/a");
-        };
-        QString verdict;
-        if (limit > 0) {
-            const bool met = empty.value(key, limit) < limit && large.value(key, limit) < limit;
-            verdict = met ? QStringLiteral("met") : QStringLiteral("MISSED");
+        const QString& key = r.key;
+        const QString& unit = r.unit;
+        QStringList values;
+        bool any = false, met = true;
+        for (const Shop& shop : m_shops) {
+            if (!shop.figures.contains(key)) {
+                values << QStringLiteral("n/a");
+                continue;
+            }
+            const double value = shop.figures[key];
+            any = true;
+            met = met && value < r.target;
+            values << QStringLiteral("%1 %2").arg(value, 0, 'f', unit == QLatin1String("ms") ? 2 : 1).arg(unit);
         }
-        const QString target = limit > 0 ? QStringLiteral("< %1 %2").arg(limit).arg(unit) : QString();
-        line(name, text(empty), text(large), target, verdict);
+        if (!any)
+            return;
+        const bool hasTarget = r.target > 0;
+        line(r.caption, values, hasTarget ? QStringLiteral("< %1 %2").arg(r.target).arg(unit) : QString(),
+             hasTarget ? (met ? QStringLiteral("met") : QStringLiteral("MISSED")) : QString());
     }
 
 private:
-    void line(const QString& a, const QString& b, const QString& c, const QString& d, const QString& e)
+    static constexpr int captionWidth = 52;
+    static constexpr int columnWidth = 13;
+
+    void line(const QString& caption, const QStringList& values, const QString& target, const QString& verdict)
     {
-        m_out << a.leftJustified(52) << b.rightJustified(12) << c.rightJustified(12) << "   "
-              << d.leftJustified(12) << e << '\n';
+        m_out << caption.leftJustified(captionWidth);
+        for (const QString& value : values)
+            m_out << value.rightJustified(columnWidth);
+        m_out << "   " << target.leftJustified(12) << verdict << '\n';
     }
+
     QTextStream& m_out;
+    const std::vector<Shop>& m_shops;
 };
 
-int runBenchmark(const QStringList& args)
+QString shopTitle(int scale) { return scale == 1 ? QStringLiteral("large") : QStringLiteral("%1×").arg(scale); }
+
+// The large shop where the program would open it; the others in a folder of their own each.
+QString keptPath(const QString& folder, int scale)
+{
+    const QDir dir(folder);
+    return scale == 1 ? dir.absoluteFilePath(Veritabani::defaultPath())
+                      : dir.absoluteFilePath(QStringLiteral("%1x/%2").arg(scale).arg(Veritabani::defaultPath()));
+}
+
+int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
 {
     QTextStream out(stdout);
     QTemporaryDir temporary;
-    const QString folder = args.size() > 1 ? args[1] : temporary.path();
-    QDir().mkpath(folder);
-    const QString largePath = QDir(folder).absoluteFilePath(Veritabani::defaultPath());
-    const QString emptyPath = temporary.filePath(QStringLiteral("empty.mdb"));
+    const QString folder = folderGiven.isEmpty() ? temporary.path() : folderGiven;
+    const QString screenFile = temporary.filePath(QStringLiteral("screen.json"));
+    if (!QDir().mkpath(folder) || !writeScreenFile(screenFile)) {
+        std::fprintf(stderr, "could not write in %s or %s\n", qPrintable(folder), qPrintable(temporary.path()));
+        return 1;
+    }
 
-    QString generation = QStringLiteral("existing file reused");
-    bool generating = false;
+    std::vector<Shop> shops{{QStringLiteral("empty"), 0, temporary.filePath(QStringLiteral("empty.mdb")), {}}};
+    for (const int scale : generatedScales)
+        shops.push_back({shopTitle(scale), scale, keptPath(folder, scale), {}});
+
+    QStringList contents;
     try {
-        if (!QFileInfo::exists(largePath)) {
-            out << "Generating the large shop in " << largePath << " ..." << Qt::endl;
-            QElapsedTimer timer;
-            timer.start();
-            createShopFile(largePath);
-            generating = true;
-            {
-                Database db(largePath);
-                writeLargeShop(db, LargeShopSize(), QDate::currentDate());
-            }
-            generating = false;
-            generation = QStringLiteral("%1 s").arg(milliseconds(timer) / 1000, 0, 'f', 1);
-        }
-        createShopFile(emptyPath);
+        createShopFile(shops.front().path);
+        for (const Shop& shop : shops)
+            if (shop.scale > 0)
+                contents << QStringLiteral("%1 shop (%2): %3").arg(shop.title, shop.path, prepareGeneratedShop(shop, out));
     } catch (const DataError& e) {
-        if (generating)
-            removeShopFile(largePath);  // a later run would otherwise time a half-made shop
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
     }
 
-    QString contents;
-    {
-        Database db(largePath);
-        contents = QStringLiteral("%1 products, %2 customers, %3 sales, %4 sold lines, %5 payments, %6 expenses")
-                       .arg(thousands(rowCount(db, "Urunler")), thousands(rowCount(db, "Musteriler")),
-                            thousands(rowCount(db, "Satislar")), thousands(rowCount(db, "SatilanUrunler")),
-                            thousands(rowCount(db, "Odemeler")), thousands(rowCount(db, "MasrafGiderler")));
+    for (Shop& shop : shops) {
+        out << "Measuring the " << shop.title << " shop ..." << Qt::endl;
+        if (shop.scale == 0) {
+            shop.figures = measureInChild(shop.path, stepNames, screenFile);
+            continue;
+        }
+        const QString workingCopy = temporary.filePath(QStringLiteral("measured.mdb"));
+        if (!copyToDisk(shop.path, workingCopy)) {
+            std::fprintf(stderr, "could not copy %s to %s\n", qPrintable(shop.path), qPrintable(workingCopy));
+            return 1;
+        }
+        shop.figures = measureInChild(workingCopy, stepNames, screenFile);
+        removeShopFile(workingCopy);
     }
-    const double megabytes = double(QFileInfo(largePath).size()) / (1024 * 1024);
 
-    const QString workingCopy = temporary.filePath(QStringLiteral("large.mdb"));
-    if (!copyToDisk(largePath, workingCopy)) {
-        std::fprintf(stderr, "could not copy %s to %s\n", qPrintable(largePath), qPrintable(workingCopy));
-        return 1;
-    }
-    out << "Measuring the empty shop ..." << Qt::endl;
-    const Figures empty = measureInChild(emptyPath);
-    out << "Measuring the large shop ..." << Qt::endl;
-    const Figures large = measureInChild(workingCopy);
-
-    out << "\nDukkano timings (" << DUKKANO_BUILD_TYPE << " build, offscreen, warm file cache, load average "
-        << loadAverage() << ")\n"
-        << "Large shop: " << contents << '\n'
-        << "Generation: " << generation << "; file size " << QString::number(megabytes, 'f', 1) << " MB\n"
-        << "\"first\" is the first run in a fresh process, as a real start; \"median\" the median of the "
-        << startRuns - 1 << " runs after it.\n\n";
-    Table table(out);
+    out << "\nDukkano timings (" << DUKKANO_BUILD_TYPE << " build, offscreen 1920 x 1080 screen, warm file cache, "
+        << "load average " << loadAverage() << ")\n";
+    for (const QString& line : contents)
+        out << line << '\n';
+    out << "Measured on " << benchNow.date().toString(Qt::ISODate) << " (the benchmark's today); each shop in a "
+        << "process of its own.\n\n";
+    Table table(out, shops);
     table.header();
-    table.row(QStringLiteral("open connection and shared objects, first"), empty, large, QStringLiteral("open_first"));
-    table.row(QStringLiteral("open connection and shared objects, median"), empty, large, QStringLiteral("open_median"));
-    table.row(QStringLiteral("create sale window (captions, lists), first"), empty, large, QStringLiteral("create_first"));
-    table.row(QStringLiteral("create sale window (captions, lists), median"), empty, large, QStringLiteral("create_median"));
-    table.row(QStringLiteral("start to sale screen ready, first"), empty, large, QStringLiteral("ready_first"), 500);
-    table.row(QStringLiteral("start to sale screen ready, median"), empty, large, QStringLiteral("ready_median"), 500);
-    table.row(QStringLiteral("barcode scan, Enter handler, median"), empty, large, QStringLiteral("scan_median"), 5);
-    table.row(QStringLiteral("barcode scan, Enter handler, 95th percentile"), empty, large, QStringLiteral("scan_p95"), 5);
-    table.row(QStringLiteral("barcode scan, Enter handler, slowest"), empty, large, QStringLiteral("scan_max"));
-    table.row(QStringLiteral("barcode scan, processor time, median"), empty, large, QStringLiteral("scan_cpu_median"));
-    table.row(QStringLiteral("barcode scan, processor time, 95th percentile"), empty, large, QStringLiteral("scan_cpu_p95"));
-    table.row(QStringLiteral("barcode scan with repaint, median"), empty, large, QStringLiteral("scan_painted_median"));
-    table.row(QStringLiteral("[SatisNo]=n filter on, lines read, off, median"), empty, large, QStringLiteral("filter_median"));
-    table.row(QStringLiteral("[SatisNo]=n filter on, lines read, off, slowest"), empty, large, QStringLiteral("filter_max"));
-    table.row(QStringLiteral("sale of 5 lines written (SatisTamamClick), median"), empty, large, QStringLiteral("sale_median"), 20);
-    table.row(QStringLiteral("sale of 5 lines written, 95th percentile"), empty, large, QStringLiteral("sale_p95"), 20);
-    table.row(QStringLiteral("sale of 5 lines written, slowest"), empty, large, QStringLiteral("sale_max"));
-    table.row(QStringLiteral("sale of 5 lines written, processor time, median"), empty, large, QStringLiteral("sale_cpu_median"));
-    table.row(QStringLiteral("\"TAMAMLA\": checks, receipt question up, median"), empty, large, QStringLiteral("question_median"));
-    table.row(QStringLiteral("receipt prepared for 5 lines, first"), empty, large, QStringLiteral("receipt_first"));
-    table.row(QStringLiteral("receipt prepared for 5 lines, median"), empty, large, QStringLiteral("receipt_median"), 20);
-    table.row(QStringLiteral("receipt prepared for 5 lines, 95th percentile"), empty, large, QStringLiteral("receipt_p95"), 20);
-    table.row(QStringLiteral("open stock list window (shown, painted), first"), empty, large, QStringLiteral("stock_open_first"), 300);
-    table.row(QStringLiteral("open stock list window (shown, painted), median"), empty, large, QStringLiteral("stock_open_median"), 300);
-    table.row(QStringLiteral("stock list name search, keystroke handler, median"), empty, large, QStringLiteral("search_median"), 30);
-    table.row(QStringLiteral("stock list name search, keystroke handler, 95th"), empty, large, QStringLiteral("search_p95"), 30);
-    table.row(QStringLiteral("stock list name search, with repaint, median"), empty, large, QStringLiteral("search_painted_median"), 30);
-    table.row(QStringLiteral("stock list name search, with repaint, 95th"), empty, large, QStringLiteral("search_painted_p95"), 30);
-    table.row(QStringLiteral("export all products (\"Excel \"), first"), empty, large, QStringLiteral("export_first"), 3000);
-    table.row(QStringLiteral("export all products (\"Excel \"), median"), empty, large, QStringLiteral("export_median"), 3000);
-    table.row(QStringLiteral("peak resident memory"), empty, large, QStringLiteral("peak_mb"), 150, QStringLiteral("MB"));
-    out << "\nScans: " << scans << " barcodes, basket cleared every " << scansPerBasket
-        << " lines (empty shop: the \"not registered\" path, " << empty.value(QStringLiteral("boxes"))
-        << " boxes). Filter: " << filterSwitches << " random sales, "
-        << QString::number(large.value(QStringLiteral("filter_lines")), 'f', 2) << " lines each on average.\n"
-        << "Sales: " << sales << " baskets of " << linesPerSale << " scanned products; written "
-        << large.value(QStringLiteral("sales_written")) << " (large) and " << empty.value(QStringLiteral("sales_written"))
-        << " (empty, on " << linesPerSale << " products added for them), " << large.value(QStringLiteral("sale_lines"))
-        << " lines in the last, " << large.value(QStringLiteral("sale_refusals")) + empty.value(QStringLiteral("sale_refusals"))
-        << " refusals; each commit waits for the disk. Receipt: prepared, not printed.\n"
-        << "Stock list: opened " << stockListRuns << " times in a 1900 x 980 MDI area; " << searchLetters.size()
-        << " first letters typed, " << QString::number(large.value(QStringLiteral("search_rows")), 'f', 0)
-        << " products listed each on average; " << exportRuns << " exports, "
-        << QString::number(large.value(QStringLiteral("export_kb")), 'f', 0)
-        << " KB workbook (empty shop: refused with a box, " << empty.value(QStringLiteral("export_boxes")) << ").\n";
+    for (const Step& step : steps())
+        if (stepNames.contains(QLatin1String(step.name)))
+            for (const Row& row : step.rows)
+                table.row(row);
+    table.row(peakMemoryRow);
+    for (const Step& step : steps()) {
+        table.row({stepPeakKey(step), QStringLiteral("peak resident memory while step %1 ran").arg(QLatin1String(step.name)), 0,
+                   QStringLiteral("MB")});
+    }
+    out << '\n';
+    for (const Step& step : steps())
+        if (stepNames.contains(QLatin1String(step.name)))
+            out << step.note(shops) << '\n';
     return 0;
+}
+
+int usage()
+{
+    QStringList names;
+    for (const Step& step : steps())
+        names << QLatin1String(step.name);
+    std::fprintf(stderr,
+                 "usage: dukkano_bench [--only STEP,...] [folder]\n"
+                 "  Measures an empty shop, the large shop (<folder>/veritabani.mdb) and the one three times\n"
+                 "  its size (<folder>/3x/veritabani.mdb). A missing shop is generated and kept there; without\n"
+                 "  a folder both are generated in a temporary one. Steps: %s (all by default).\n",
+                 qPrintable(names.join(QLatin1Char(','))));
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && qstrcmp(argv[1], "--measure") == 0)
+    if (argc == 4 && qstrcmp(argv[1], "--measure") == 0)
         return measureChild(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--start") == 0)
+        return startChild(argc, argv);
+
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(QLatin1Char('-')))) {
-        std::fprintf(stderr, "usage: dukkano_bench [folder]\n"
-                             "  Generates a large shop in <folder>/veritabani.mdb (a temporary folder when\n"
-                             "  none is given; an existing file there is reused) and prints the timings.\n");
-        return 2;
+    QStringList args = app.arguments().mid(1);
+    QStringList stepNames;
+    for (const Step& step : steps())
+        stepNames << QLatin1String(step.name);
+    if (args.size() >= 2 && args[0] == QLatin1String("--only")) {
+        const QStringList only = args[1].split(QLatin1Char(','));
+        for (const QString& name : only)
+            if (!stepNames.contains(name))
+                return usage();
+        stepNames = only;
+        args = args.mid(2);
     }
-    return runBenchmark(args);
+    if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-'))))
+        return usage();
+    return runBenchmark(args.value(0), stepNames);
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and prints the timings on a large generated shop and an empty one.
-# Usage: scripts/bench.sh [folder]   (the large shop is kept in folder and reused by later runs;
-# without one it is generated afresh in a temporary folder, which takes a few seconds)
+# Installs what is missing, builds, and prints the timings on an empty shop, the large generated
+# shop and one three times its size.
+# Usage: scripts/bench.sh [--only STEP,...] [folder]   (the generated shops are kept in folder,
+# the large one as veritabani.mdb and the other as 3x/veritabani.mdb, and reused by later runs;
+# without a folder they are made afresh in a temporary one, which takes about a minute)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install.sh"

@@ -346,7 +346,7 @@ private slots:
             names << urunler.text(u"UrunAdi"_qs);
         QCOMPARE(names, (QStringList{u"Cips"_qs, u"Çikolata"_qs, u"Dondurma"_qs, u"ıhlamur"_qs, u"Irmak Sabunu"_qs,
                                      u"İncir"_qs}));
-        Statement& check = dosya.prepare(u"PRAGMA integrity_check"_qs);
+        auto check = dosya.prepare(u"PRAGMA integrity_check"_qs);
         QVERIFY(check.step());
         QCOMPARE(check.column(0).toString(), u"ok"_qs);
         check.reset();
