@@ -1,6 +1,6 @@
 // Table and query objects: walking, editing, events, lookups, searches and their errors.
 #include "TestSupport.h"
-#include "TurkishText.h"
+#include "TurkishCollation.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -22,18 +22,12 @@ QStringList busyStatements(Database& db)
     return busy;
 }
 
-int turkishOrder(void*, int aBytes, const void* a, int bBytes, const void* b)
-{
-    return turkishCompare(QString::fromUtf8(static_cast<const char*>(a), aBytes),
-                          QString::fromUtf8(static_cast<const char*>(b), bBytes));
-}
-
 // Another program's connection to the same file.
 struct OtherConnection {
     explicit OtherConnection(const QString& path)
     {
         sqlite3_open(path.toUtf8().constData(), &handle);
-        sqlite3_create_collation(handle, "TURKCE", SQLITE_UTF8, nullptr, turkishOrder);
+        registerTurkish(handle);
     }
     ~OtherConnection() { sqlite3_close(handle); }
     int exec(const char* sql) { return sqlite3_exec(handle, sql, nullptr, nullptr, nullptr); }
