@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "Guarded.h"
+#include "StokHareketi.h"
 #include "KeyFilters.h"
 #include "TurkishText.h"
 #include "Veritabani.h"
@@ -270,26 +271,13 @@ void TFormUrunKayit::iadeAl(const QString& barkod)
         showMessage(gecersizIade);
         return;
     }
-    Dataset& urunler = m_db.tableUrunler;
-    urunler.setFilter(u"[SeriNumarasi]="_qs + filterLiteral(barkod));
-    urunler.setFiltered(true);
-    if (urunler.isEmpty()) {  // gone since the look-up: nothing to raise, and nothing to append
-        urunler.setFiltered(false);
+    // Gone since the look-up: nothing to raise, and no row to add.
+    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barkod, {u"UrunNo"_qs, u"UrunAdi"_qs});
+    if (!urun || !stokuDegistir(m_db.baglanti, urun->value(u"UrunNo"_qs).toLongLong(), *adet)) {
         showMessage(u"Bu Ürün Kayıtlı Değil."_qs);
         return;
     }
-    const QString stok = u"StoktakiBirimMiktari"_qs;
-    try {
-        urunler.edit();
-        urunler.setValue(stok, urunler.number(stok) + *adet);
-        urunler.post();
-    } catch (...) {
-        urunler.cancel();
-        urunler.setFiltered(false);
-        throw;
-    }
-    const QString urunAdiText = urunler.text(u"UrunAdi"_qs);
-    urunler.setFiltered(false);
+    const QString urunAdiText = urun->value(u"UrunAdi"_qs).toString();
     showMessage(urunAdiText + u" Stoğa Ait "_qs + QString::number(*adet) + u" Adet İade Alındı."_qs);
 }
 
