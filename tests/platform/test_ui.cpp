@@ -7,7 +7,10 @@
 #include "TestSupport.h"
 #include "WideScreen.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -60,7 +63,8 @@ private slots:
         QTest::newRow("number: leading comma dropped") << "number" << ",5" << "5";
         QTest::newRow("number: comma before the digits dropped") << "number" << "12⇤," << "12";
         QTest::newRow("number: minus dropped") << "number" << "-12" << "12";
-        QTest::newRow("number: dot, blank, letters dropped") << "number" << "1.a b2" << "12";
+        // A dot is kept for the reading to judge: dropped, "2.5" would become 25.
+        QTest::newRow("number: dot kept; blank, letters dropped") << "number" << "1.a b2" << "1.2";
         QTest::newRow("number: Turkish letters dropped") << "number" << "ş1çİğ" << "1";
         QTest::newRow("number: other digits dropped") << "number" << "٣2" << "2";
         QTest::newRow("number: backspace") << "number" << "123⌫" << "12";
@@ -83,6 +87,76 @@ private slots:
         installFilter(&edit, filter);
         play(&edit, keys);
         QTEST(edit.text(), "text");
+    }
+
+    // Typed text goes in key by key; pasted or dropped text goes in whole or not at all, by the
+    // same rule. The field holds `start`, with the cursor at its end or all of it selected.
+    void textEntersByTheFieldsRule_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+
+        QTest::newRow("digits: a barcode pasted") << "digits" << "" << "paste" << "8690001" << "8690001";
+        QTest::newRow("digits: letters typed") << "digits" << "" << "type" << "ABC-1" << "1";
+        QTest::newRow("digits: letters pasted") << "digits" << "" << "paste" << "ABC-1" << "";
+        QTest::newRow("digits: letters pasted by the slot") << "digits" << "" << "paste()" << "ABC-1" << "";
+        QTest::newRow("digits: letters dropped") << "digits" << "" << "drop" << "ABC-1" << "";
+        QTest::newRow("digits: digits dropped") << "digits" << "12" << "drop" << "34" << "1234";
+        QTest::newRow("digits: a rate with a comma pasted") << "digits" << "" << "paste" << "18,5" << "";
+        QTest::newRow("digits: a blank with a paste") << "digits" << "" << "paste" << " 123" << "";
+        QTest::newRow("digits: pasted over all") << "digits" << "99" << "paste over all" << "12" << "12";
+        QTest::newRow("digits: refused over all keeps all") << "digits" << "99" << "paste over all" << "1a" << "99";
+        QTest::newRow("number: an amount pasted") << "number" << "" << "paste" << "1.234,50" << "1.234,50";
+        QTest::newRow("number: dot pasted, as typed") << "number" << "" << "paste" << "2.5" << "2.5";
+        QTest::newRow("number: dot typed, as pasted") << "number" << "" << "type" << "2.5" << "2.5";
+        QTest::newRow("number: letters typed") << "number" << "" << "type" << "12 adet" << "12";
+        QTest::newRow("number: letters pasted") << "number" << "" << "paste" << "12 adet" << "";
+        QTest::newRow("number: letters dropped") << "number" << "3" << "drop" << "x" << "3";
+        QTest::newRow("number: minus pasted") << "number" << "" << "paste" << "-5" << "";
+        QTest::newRow("number: two commas pasted") << "number" << "" << "paste" << "1,2,3" << "";
+        QTest::newRow("number: a second comma pasted") << "number" << "3,4" << "paste" << "1,2" << "3,4";
+        QTest::newRow("number: a leading comma pasted") << "number" << "" << "paste" << ",5" << "";
+        QTest::newRow("number: digits after a comma") << "number" << "3," << "paste" << "25" << "3,25";
+        QTest::newRow("number: pasted over all") << "number" << "7" << "paste over all" << "12,5" << "12,5";
+    }
+
+    void textEntersByTheFieldsRule()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, start);
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QLineEdit edit;
+        installFilter(&edit, filter);
+        edit.setText(start);
+        edit.show();
+        if (how == QLatin1String("type")) {
+            test::typeText(&edit, text);
+        } else if (how == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(text);
+            const QPoint end(edit.width() - 2, edit.height() / 2);
+            const auto actions = Qt::CopyAction | Qt::MoveAction;
+            QDragEnterEvent enter(end, actions, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&edit, &enter);
+            QDropEvent drop(end, actions, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&edit, &drop);
+            const bool taken = edit.text() != start;
+            QCOMPARE(enter.isAccepted(), taken);
+            QCOMPARE(drop.isAccepted(), taken);  // a declined move leaves its source whole
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+            if (how == QLatin1String("paste over all"))
+                edit.selectAll();
+            if (how == QLatin1String("paste()"))
+                edit.paste();
+            else
+                QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        }
+        QTEST(edit.text(), "result");
     }
 
     void keyFilterLetsEnterThrough_data()

@@ -209,6 +209,30 @@ private slots:
         QCOMPARE(c.form->araToplam, basketSum(c.shop));
     }
 
+    // A pasted barcode goes in whole when it is all digits, else not at all.
+    void pastingABarcode_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("digits") << "8690001" << "8690001" << 1;
+        QTest::newRow("letters refused whole") << "ABC-1" << "" << 0;
+        QTest::newRow("a blank refused whole") << "869 0001" << "" << 0;
+    }
+
+    void pastingABarcode()
+    {
+        QFETCH(QString, pasted);
+        Counter c;
+        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("2,5"));
+        QVERIFY(c.open());
+        pasteText(c.form->seriNumarasi, pasted);
+        QTEST(c.form->seriNumarasi->text(), "text");
+        QTest::keyClick(c.form->seriNumarasi, Qt::Key_Return);
+        QTEST(int(basket(c.db()).size()), "lines");
+        QCOMPARE(c.dialogs.shown, QStringList());
+    }
+
     // The receipt number is the number the next sale will get, whatever row the shared sales
     // object stands on (its first row gave a wrong number before the first sale of a run).
     void lineCarriesTheNextSaleNumber()

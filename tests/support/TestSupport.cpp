@@ -4,8 +4,8 @@
 #include "SettingsKey.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
-
 #include <QWidget>
 
 namespace dukkano::test {
@@ -115,6 +115,12 @@ void typeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void pasteText(QWidget* widget, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
 QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text)

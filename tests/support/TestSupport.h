@@ -76,6 +76,9 @@ private:
 // Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
 void typeText(QWidget* widget, const QString& text);
 
+// Puts text on the clipboard and presses Ctrl+V in the widget.
+void pasteText(QWidget* widget, const QString& text);
+
 // Opens the editor of a grid cell and types over its text; the editor stays open.
 // nullptr when the cell cannot be edited.
 QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text);
