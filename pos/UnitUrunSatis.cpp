@@ -641,8 +641,10 @@ void TFormUrunSatis::toplamiGoster(Money amount)
 
 // ---- the discount
 
-// Exactly the keys the discount takes: digits and backspace, and a comma when the field is
-// not empty and holds none yet. Paste is refused too, since it would bring in any text.
+// Exactly the keys the discount takes: digits, thousands dots and backspace, and a comma when
+// the field is not empty and holds none yet. A dot is kept, not dropped, so that "2.5" is
+// refused as no amount rather than read as 25. Paste is refused too, since it would bring in
+// any text.
 bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste))
@@ -652,11 +654,12 @@ bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
         return false;
     const QChar c = typed.at(0);
     const bool digit = typed.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool dot = typed == QLatin1String(".");
     const bool comma = typed == QLatin1String(",");
     const QString text = indirim->text();
     if (comma)
         return text.isEmpty() || text.contains(QLatin1Char(','));
-    return !digit;
+    return !digit && !dot;
 }
 
 void TFormUrunSatis::indirimChange(const QString& text)

@@ -275,6 +275,7 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QString quantityRefused = QStringLiteral("Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır.");
+        const QString priceRefused = QStringLiteral("Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50).");
         QTest::newRow("quantity 1 to 3 at 2,50, leaving the grid")
             << 2 << "3" << false << 3 << "7,5" << "10,50 TL" << QString();
         QTest::newRow("quantity 1 to 3, Enter, then leaving")
@@ -288,6 +289,15 @@ private slots:
         QTest::newRow("an empty quantity is refused")
             << 2 << "" << false << 1 << "2,5" << "5,50 TL" << quantityRefused;
         QTest::newRow("letters and minus are not typed") << 2 << "-a4" << false << 4 << "10" << "13,00 TL" << QString();
+        // A dot is no decimal point; dropping it made "2.5" a quantity of 25.
+        QTest::newRow("2.5 is refused, not read as 25")
+            << 2 << "2.5" << false << 1 << "2,5" << "5,50 TL" << quantityRefused;
+        QTest::newRow("a thousands dot reads the Turkish way")
+            << 2 << "1.000" << false << 1000 << "2500" << "2.503,00 TL" << QString();
+        QTest::newRow("a price 0.500 is refused, not read as 500")
+            << 3 << "0.500" << false << 1 << "2,5" << "5,50 TL" << priceRefused;
+        QTest::newRow("a price with thousands and decimals")
+            << 3 << "1.234,5" << false << 1 << "1234,5" << "1.237,50 TL" << QString();
     }
 
     // Edits go through the grid's own editor; leaving the grid stores the line.
@@ -465,7 +475,8 @@ private slots:
         QTest::newRow("comma into an empty field refused") << ",5" << "5";
         QTest::newRow("second comma refused") << "1,2,3" << "1,23";
         QTest::newRow("comma before the digits of a non-empty field") << "12⇤," << ",12";
-        QTest::newRow("minus, dot, blank and letters dropped") << "-1.a 2ş" << "12";
+        // A dot is kept for the amount's reading to judge: dropped, "2.5" would become 25.
+        QTest::newRow("minus, blank and letters dropped; a dot kept") << "-1.a 2ş" << "1.2";
         QTest::newRow("backspace, then a comma again") << "1,⌫,5" << "1,5";
         QTest::newRow("backspace to empty, then a comma refused") << "1⌫,7" << "7";
     }
