@@ -1,3 +1,4 @@
+// The writing step of a sale: the sale row, its lines, the stock and the debt in one transaction.
 #include "SatisKaydi.h"
 
 #include "Clock.h"
@@ -6,7 +7,8 @@
 namespace dukkano {
 namespace {
 
-void satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
+// Returns the new sale's number: the key SQLite gave the row, whatever filter is on.
+qint64 satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
 {
     Dataset& t = db.tableSatislar;
     t.append();
@@ -15,6 +17,7 @@ void satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
     t.setValue(u"ToplamTutar"_qs, satis.araToplam - satis.indirim.value_or(Money()));
     t.setValue(u"Kazanc"_qs, satis.indirim.value_or(Money()).roundedToCents());
     t.post();
+    return t.currentKey();
 }
 
 void stoktanDus(Dataset& urunler, qint64 urunNo, qint64 adet)
@@ -61,9 +64,7 @@ qint64 satisiKaydet(Veritabani& db, Dataset& sepet, const TamamlananSatis& satis
         throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
     try {
         Transaction transaction(db.baglanti);
-        satisSatiriniYaz(db, satis);
-        db.tableSatislar.last();
-        const qint64 satisNo = db.tableSatislar.number(u"SatisNo"_qs);
+        const qint64 satisNo = satisSatiriniYaz(db, satis);
         satirlariYaz(db, sepet, satisNo);
         if (satis.veresiye)
             borcaEkle(db.tableMusteriler, satis.araToplam);

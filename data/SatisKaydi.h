@@ -17,7 +17,8 @@ struct TamamlananSatis {
     bool veresiye = false;         // on account: the customer is the current row of tableMusteriler
 };
 
-// Writes the basket as one sale through the shared table objects and returns its SatisNo.
+// Writes the basket as one sale through the shared table objects and returns its SatisNo; the
+// sale's lines carry the number SQLite gave the sale row. tableSatislar is left on the new sale.
 // Either everything is written or nothing: on any failure the transaction is rolled back, the
 // shared objects are reopened on what is stored, and the DataError is passed on.
 qint64 satisiKaydet(Veritabani& db, Dataset& sepet, const TamamlananSatis& satis);

@@ -105,6 +105,27 @@ private slots:
         QVERIFY(db.tableMusteriler.filtered());
     }
 
+    // The lines carry the new sale's own number, whatever filter the shared sales object has
+    // on; the number used to come from the last row under the filter.
+    void linesCarryTheNewSaleNumberWhateverTheFilter()
+    {
+        TempShop shop;
+        Veritabani& db = shop.db();
+        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"));
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        basket.open();
+        putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
+        QCOMPARE(satisiKaydet(db, basket, {lira("3"), std::nullopt, false}), 1);
+        db.tableSatislar.setFilter(u"[SatisNo]=1"_qs);
+        db.tableSatislar.setFiltered(true);
+
+        QCOMPARE(satisiKaydet(db, basket, {lira("3"), std::nullopt, false}), 2);
+
+        QCOMPARE(shop.firstColumn(u"SELECT SatisNo FROM SatilanUrunler ORDER BY UrunSatisNo"_qs),
+                 QStringList({"1", "2"}));
+        QCOMPARE(db.tableSatislar.number(u"SatisNo"_qs), 2);  // left on the new sale
+    }
+
     void stockGoesDownPerLineAndBelowZero()
     {
         TempShop shop;
