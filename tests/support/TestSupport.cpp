@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QWidget>
+#include <sqlite3.h>
 
 namespace dukkano::test {
 
@@ -109,6 +110,15 @@ QStringList TempShop::firstColumn(const QString& sql)
     while (st.step())
         texts << st.column(0).toString();
     return texts;
+}
+
+QStringList busyStatements(Database& db)
+{
+    QStringList busy;
+    for (sqlite3_stmt* st = sqlite3_next_stmt(db.handle(), nullptr); st; st = sqlite3_next_stmt(db.handle(), st))
+        if (sqlite3_stmt_busy(st))
+            busy << QString::fromUtf8(sqlite3_sql(st));
+    return busy;
 }
 
 void typeText(QWidget* widget, const QString& text)

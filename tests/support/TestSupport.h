@@ -73,6 +73,9 @@ private:
     std::unique_ptr<Veritabani> m_db;
 };
 
+// The SQL of every statement of the connection still stepped, which would hold a read open.
+QStringList busyStatements(Database& db);
+
 // Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
 void typeText(QWidget* widget, const QString& text);
 
