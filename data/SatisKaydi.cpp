@@ -12,12 +12,23 @@ qint64 satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
 {
     Dataset& t = db.tableSatislar;
     t.append();
-    t.setValue(u"MusteriNo"_qs, satis.veresiye ? db.tableMusteriler.number(u"MusteriNo"_qs) : 0);
+    t.setValue(u"MusteriNo"_qs, satis.musteriNo);
     t.setValue(u"SatisTarihi"_qs, Clock::today());
     t.setValue(u"ToplamTutar"_qs, satis.araToplam - satis.indirim.value_or(Money()));
     t.setValue(u"Kazanc"_qs, satis.indirim.value_or(Money()).roundedToCents());
     t.post();
     return t.currentKey();
+}
+
+// The customer charged is found by key, before anything is written; namesakes never share a
+// debt. The shared object is left on them.
+void musteriyeGit(Dataset& musteriler, qint64 musteriNo)
+{
+    musteriler.setFiltered(false);
+    musteriler.setFilter(QStringLiteral("[MusteriNo]='%1'").arg(musteriNo));
+    musteriler.setFiltered(true);
+    if (musteriler.isEmpty())
+        throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
 }
 
 void stoktanDus(Dataset& urunler, qint64 urunNo, qint64 adet)
@@ -60,13 +71,14 @@ void borcaEkle(Dataset& musteriler, Money tutar)
 
 qint64 satisiKaydet(Veritabani& db, Dataset& sepet, const TamamlananSatis& satis)
 {
-    if (satis.veresiye && db.tableMusteriler.isEmpty())
-        throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
+    const bool veresiye = satis.musteriNo != 0;
+    if (veresiye)
+        musteriyeGit(db.tableMusteriler, satis.musteriNo);
     try {
         Transaction transaction(db.baglanti);
         const qint64 satisNo = satisSatiriniYaz(db, satis);
         satirlariYaz(db, sepet, satisNo);
-        if (satis.veresiye)
+        if (veresiye)
             borcaEkle(db.tableMusteriler, satis.araToplam);
         transaction.commit();
         return satisNo;

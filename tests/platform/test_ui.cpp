@@ -3,11 +3,13 @@
 #include "Application.h"
 #include "DataError.h"
 #include "KeyFilters.h"
+#include "KeyedChoices.h"
 #include "Screen.h"
 #include "TestSupport.h"
 #include "WideScreen.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -33,6 +35,13 @@ void play(QLineEdit* edit, const QString& keys)
         default: test::typeText(edit, QString(ch));
         }
     }
+}
+
+// Given out of order; namesakes "Su" with keys 5 and 3, in that order.
+QVector<KeyedChoice> someChoices()
+{
+    return {{5, u"Su"_qs, {}}, {2, u"Çay"_qs, u"Rize"_qs}, {9, u"Kola (Kutu)"_qs, {}}, {3, u"Su"_qs, {}},
+            {4, u"Cips"_qs, {}}, {7, u"Çay"_qs, u"Ankara"_qs}};
 }
 
 void installFilter(QLineEdit* edit, const QString& kind)
@@ -157,6 +166,58 @@ private slots:
                 QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
         }
         QTEST(edit.text(), "result");
+    }
+
+    void keyedChoicesInTurkishOrder()
+    {
+        QComboBox list;
+        list.setEditable(true);
+        fillKeyedChoices(&list, someChoices());
+        QStringList texts;
+        QVariantList keys;
+        for (int i = 0; i < list.count(); ++i) {
+            texts << list.itemText(i);
+            keys << list.itemData(i, ChoiceKeyRole);
+        }
+        QCOMPARE(texts, QStringList({"", "Cips ()", "Çay (Ankara)", "Çay (Rize)", "Kola (Kutu) ()", "Su ()", "Su ()"}));
+        QCOMPARE(keys, QVariantList({QVariant(), 4, 7, 2, 9, 5, 3}));
+        QCOMPARE(list.currentIndex(), -1);
+        QCOMPARE(list.currentText(), QString());
+    }
+
+    // The key a list's text stands for; 0 for none. An entry is chosen first (row, -1 for
+    // none), then a text typed over it when one is given.
+    void keyedChoiceStandsFor_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("key");
+
+        QTest::newRow("empty text") << -1 << "" << qint64(0);
+        QTest::newRow("an entry's text") << -1 << "Çay (Rize)" << qint64(2);
+        QTest::newRow("brackets in the name") << -1 << "Kola (Kutu) ()" << qint64(9);
+        QTest::newRow("namesakes typed: the first listed") << -1 << "Su ()" << qint64(5);
+        QTest::newRow("namesakes: the one chosen") << 6 << QString() << qint64(3);
+        QTest::newRow("chosen, then another entry typed") << 6 << "Çay (Ankara)" << qint64(7);
+        QTest::newRow("chosen, then its text typed again") << 6 << "Su ()" << qint64(3);
+        QTest::newRow("the empty entry chosen") << 0 << QString() << qint64(0);
+        QTest::newRow("a part of a text") << -1 << "Su" << qint64(0);
+        QTest::newRow("another letter case") << -1 << "su ()" << qint64(0);
+        QTest::newRow("a name alone") << -1 << "Kola (Kutu)" << qint64(0);
+    }
+
+    void keyedChoiceStandsFor()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QComboBox list;
+        list.setEditable(true);
+        fillKeyedChoices(&list, someChoices());
+        if (row >= 0)
+            list.setCurrentIndex(row);
+        if (!text.isNull())
+            list.setEditText(text);
+        QTEST(chosenKey(&list).value_or(0), "key");
     }
 
     void keyFilterLetsEnterThrough_data()
