@@ -15,19 +15,25 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Answers only "acceptable" or "invalid": a field never holds a text its rule refuses, and
-// Enter is never held back as it would be for an "intermediate" text.
+// Answers only "acceptable" or "invalid", so Enter is never held back as it would be for an
+// "intermediate" text. The text the field holds is always acceptable: a value put there by
+// the program (a stored negative price, say) is the check's to refuse when it is used, and
+// Enter must still reach that check.
 class EntryValidator : public QValidator {
 public:
-    EntryValidator(EntryRule rule, QObject* parent) : QValidator(parent), m_rule(rule) {}
+    EntryValidator(EntryRule rule, QLineEdit* edit) : QValidator(edit), m_rule(rule), m_held(edit->text())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_held = text; });
+    }
 
     State validate(QString& input, int&) const override
     {
-        return meetsEntryRule(m_rule, input) ? Acceptable : Invalid;
+        return input == m_held || meetsEntryRule(m_rule, input) ? Acceptable : Invalid;
     }
 
 private:
     EntryRule m_rule;
+    QString m_held;
 };
 
 // The line edit takes a drop before its validator undoes it, so a text moved from another

@@ -220,18 +220,24 @@ private slots:
         QTEST(chosenKey(&list).value_or(0), "key");
     }
 
+    // Enter goes through, also on a text the program put there that the rule would refuse.
     void keyFilterLetsEnterThrough_data()
     {
         QTest::addColumn<QString>("filter");
-        QTest::newRow("number") << "number";
-        QTest::newRow("digits") << "digits";
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number") << "number" << "";
+        QTest::newRow("digits") << "digits" << "";
+        QTest::newRow("number holding a stored negative") << "number" << "-3";
+        QTest::newRow("digits holding letters") << "digits" << "12a";
     }
 
     void keyFilterLetsEnterThrough()
     {
         QFETCH(QString, filter);
+        QFETCH(QString, text);
         QLineEdit edit;
         installFilter(&edit, filter);
+        edit.setText(text);
         QSignalSpy entered(&edit, &QLineEdit::returnPressed);
         QTest::keyClick(&edit, Qt::Key_Return);
         QCOMPARE(entered.count(), 1);
