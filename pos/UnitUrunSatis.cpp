@@ -6,9 +6,10 @@
 #include "DataGrid.h"
 #include "Dialogs.h"
 #include "KeyFilters.h"
+#include "KeyedChoices.h"
 #include "ProgramState.h"
 #include "Screen.h"
-#include "TurkishText.h"
+#include "SecimListeleri.h"
 #include "Veritabani.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTabBar>
@@ -87,25 +87,6 @@ int roundHalfEven(long long numerator, long long denominator)
     return int(quotient);
 }
 
-// "Ad (Açıklama)": the name is what comes before the blank before the first "(", the
-// description what lies between that "(" and the last character.
-QString nameBeforeParenthesis(const QString& entry)
-{
-    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
-    return entry.left(std::max<qsizetype>(p - 2, 0));
-}
-
-QString descriptionInParentheses(const QString& entry)
-{
-    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
-    return entry.mid(p, std::max<qsizetype>(entry.size() - p - 1, 0));
-}
-
-QString listEntry(const QString& name, const QString& detail)
-{
-    return name + QStringLiteral(" (") + detail + QLatin1Char(')');
-}
-
 QString checkQuantity(const QString& text)
 {
     const auto value = Money::parse(text);
@@ -128,14 +109,13 @@ bool isEnter(const QKeyEvent* key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-void fillSorted(QComboBox* combo, QStringList entries)
+// Filters a shared object on the row a list's text stands for. A text that stands for no row
+// shows none: no row has the key 0.
+void filterOnKey(Dataset& table, const QString& keyField, std::optional<qint64> key)
 {
-    entries << QString();
-    std::stable_sort(entries.begin(), entries.end(), TurkishLess());
-    const QSignalBlocker quiet(combo);
-    combo->setModel(new QStringListModel(entries, combo));
-    combo->setCurrentIndex(-1);
-    combo->clearEditText();
+    table.setFiltered(false);
+    table.setFilter(QStringLiteral("[%1]='%2'").arg(keyField).arg(key.value_or(0)));
+    table.setFiltered(true);
 }
 
 } // namespace
@@ -391,24 +371,14 @@ void TFormUrunSatis::captionQuickSaleButtons()
     m_db.tableUrunler.setFiltered(false);
 }
 
-// Every product, once, walked page by page and sorted in Turkish order.
 void TFormUrunSatis::fillProductNames()
 {
-    Dataset& urunler = m_db.tableUrunler;
-    QStringList entries;
-    entries.reserve(urunler.recordCount());
-    for (urunler.first(); !urunler.eof(); urunler.next())
-        entries << listEntry(urunler.text(u"UrunAdi"_qs), urunler.text(u"UrunAciklamasi"_qs));
-    fillSorted(urunAdi, entries);
+    fillKeyedChoices(urunAdi, urunSecimListesi(m_db.baglanti));
 }
 
 void TFormUrunSatis::fillCustomerNames()
 {
-    Dataset& musteriler = m_db.tableMusteriler;
-    QStringList entries;
-    for (musteriler.first(); !musteriler.eof(); musteriler.next())
-        entries << listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs));
-    fillSorted(comboMusteriAdi, entries);
+    fillKeyedChoices(comboMusteriAdi, musteriSecimListesi(m_db.baglanti));
 }
 
 // A third of the screen for the page; 77/1000 of it for each button, but never wider than four
@@ -503,11 +473,7 @@ void TFormUrunSatis::urunAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    Dataset& urunler = m_db.tableUrunler;
-    urunler.setFiltered(false);
-    urunler.setFilter(u"([UrunAdi]="_qs + filterLiteral(nameBeforeParenthesis(text)) + u") and ([UrunAciklamasi]="_qs
-                      + filterLiteral(descriptionInParentheses(text)) + u")"_qs);
-    urunler.setFiltered(true);
+    filterOnKey(m_db.tableUrunler, u"UrunNo"_qs, chosenKey(urunAdi));
 }
 
 void TFormUrunSatis::urunAdiEnter()
@@ -515,8 +481,8 @@ void TFormUrunSatis::urunAdiEnter()
     urunAdiChange(urunAdi->currentText());
 }
 
-// The line comes from the product the name filter stands on; a name that matches no product
-// adds nothing, since the sale would later be written against no product.
+// The line comes from the product whose key the chosen entry carries; a text that matches no
+// entry adds nothing, since the sale would later be written against no product.
 void TFormUrunSatis::urunAdiKeyDown()
 {
     const QString text = urunAdi->currentText();
@@ -536,23 +502,7 @@ void TFormUrunSatis::comboMusteriAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    Dataset& musteriler = m_db.tableMusteriler;
-    musteriler.setFiltered(false);
-    musteriler.setFilter(u"[AdiSoyadi]="_qs + filterLiteral(nameBeforeParenthesis(text)));
-    musteriler.setFiltered(true);
-}
-
-// The name filter holds every namesake; the customer charged is the one whose list entry,
-// father's name included, is the text chosen. False when no stored customer reads so.
-bool TFormUrunSatis::musteriyiSec(const QString& entry)
-{
-    comboMusteriAdiChange(entry);
-    Dataset& musteriler = m_db.tableMusteriler;
-    for (musteriler.first(); !musteriler.eof(); musteriler.next()) {
-        if (listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs)) == entry)
-            return true;
-    }
-    return false;
+    filterOnKey(m_db.tableMusteriler, u"MusteriNo"_qs, chosenKey(comboMusteriAdi));
 }
 
 void TFormUrunSatis::comboMusteriAdiKeyDown()
@@ -641,8 +591,10 @@ void TFormUrunSatis::toplamiGoster(Money amount)
 
 // ---- the discount
 
-// Exactly the keys the discount takes: digits and backspace, and a comma when the field is
-// not empty and holds none yet. Paste is refused too, since it would bring in any text.
+// Exactly the keys the discount takes: digits, thousands dots and backspace, and a comma when
+// the field is not empty and holds none yet. A dot is kept, not dropped, so that "2.5" is
+// refused as no amount rather than read as 25. Paste is refused too, since it would bring in
+// any text.
 bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste))
@@ -652,11 +604,12 @@ bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
         return false;
     const QChar c = typed.at(0);
     const bool digit = typed.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool dot = typed == QLatin1String(".");
     const bool comma = typed == QLatin1String(",");
     const QString text = indirim->text();
     if (comma)
         return text.isEmpty() || text.contains(QLatin1Char(','));
-    return !digit;
+    return !digit && !dot;
 }
 
 void TFormUrunSatis::indirimChange(const QString& text)

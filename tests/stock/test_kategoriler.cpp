@@ -234,6 +234,27 @@ private slots:
         QTEST(w.form->kategoriKDVorani->text(), "text");
     }
 
+    // A paste meets the whole-number rule of typed keys, or nothing of it goes in.
+    void ratePaste_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("whole number") << "18" << "18";
+        QTest::newRow("a fraction refused whole") << "18,5" << "";
+        QTest::newRow("a percent sign refused whole") << "%8" << "";
+    }
+
+    void ratePaste()
+    {
+        QFETCH(QString, pasted);
+        EntryWindow w;
+        QVERIFY(w.open());
+        w.form->kategoriKDVorani->setFocus();
+        pasteText(w.form->kategoriKDVorani, pasted);
+        QTEST(w.form->kategoriKDVorani->text(), "text");
+    }
+
     void saveRefusesMissingFields_data()
     {
         QTest::addColumn<QString>("name");

@@ -610,6 +610,26 @@ private slots:
         QTEST(e.form->stoktakiBirimMiktari->text(), "text");
     }
 
+    void stockPaste_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("a quantity") << "1.250" << "1.250";
+        QTest::newRow("letters refused whole") << "12 adet" << "";
+        QTest::newRow("a minus refused whole") << "-5" << "";
+    }
+
+    void stockPaste()
+    {
+        QFETCH(QString, pasted);
+        Entry e;
+        QVERIFY(e.open());
+        e.form->stoktakiBirimMiktari->setFocus();
+        pasteText(e.form->stoktakiBirimMiktari, pasted);
+        QTEST(e.form->stoktakiBirimMiktari->text(), "text");
+    }
+
     void barcodeColours()
     {
         Entry e;
