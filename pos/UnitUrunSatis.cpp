@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DataGrid.h"
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "KeyFilters.h"
 #include "KeyedChoices.h"
 #include "ProgramState.h"
@@ -181,7 +182,7 @@ void TFormUrunSatis::buildControls()
 
     Label2 = new QLabel(u"Müşteri Adı:"_qs, this);
     comboMusteriAdi = newNameList(u"comboMusteriAdi"_qs);
-    connect(comboMusteriAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::comboMusteriAdiChange);
+    connect(comboMusteriAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::comboMusteriAdiChange));
 
     buildBasketGrid();
 
@@ -195,7 +196,7 @@ void TFormUrunSatis::buildControls()
 
     Label3 = new QLabel(u"Stok Adı :"_qs, this);
     urunAdi = newNameList(u"urunAdi"_qs);
-    connect(urunAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::urunAdiChange);
+    connect(urunAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::urunAdiChange));
 
     buildQuickSalePage();
 
@@ -205,7 +206,7 @@ void TFormUrunSatis::buildControls()
     indirim->setContextMenuPolicy(Qt::NoContextMenu);
     indirim->setAcceptDrops(false);
     indirim->setMaximumWidth(160);
-    connect(indirim, &QLineEdit::textChanged, this, &TFormUrunSatis::indirimChange);
+    connect(indirim, &QLineEdit::textChanged, this, guarded(this, &TFormUrunSatis::indirimChange));
 
     SatisTamam = new QPushButton(u"SatisTamam"_qs, this);
     SatisTamam->hide();
@@ -220,11 +221,11 @@ void TFormUrunSatis::buildControls()
     labelToplamTutar->setStyleSheet(u"QLabel { background-color: red; color: white; }"_qs);
     labelToplamTutar->setMinimumWidth(320);
 
-    connect(satisiGerceklestir, &QPushButton::clicked, this, &TFormUrunSatis::satisiGerceklestirClick);
-    connect(SatisTamam, &QPushButton::clicked, this, [this] { SatisTamamClick(); });
-    connect(sil, &QPushButton::clicked, this, &TFormUrunSatis::silClick);
-    connect(ButtonSil, &QPushButton::clicked, this, &TFormUrunSatis::ButtonSilClick);
-    connect(Button3, &QPushButton::clicked, this, &TFormUrunSatis::Button3Click);
+    connect(satisiGerceklestir, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::satisiGerceklestirClick));
+    connect(SatisTamam, &QPushButton::clicked, this, guarded([this] { SatisTamamClick(); }));
+    connect(sil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::silClick));
+    connect(ButtonSil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::ButtonSilClick));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::Button3Click));
     layOut();
 }
 
@@ -320,10 +321,10 @@ void TFormUrunSatis::buildBasketGrid()
     for (int c = 0; c < 5; ++c)
         DBGrid1->setColumnWidth(c, widths[c]);
     DBGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    connect(DBGrid1, &DataGrid::entered, this, &TFormUrunSatis::DBGrid1Enter);
-    connect(DBGrid1, &DataGrid::exited, this, &TFormUrunSatis::DBGrid1Exit);
+    connect(DBGrid1, &DataGrid::entered, this, guarded(this, &TFormUrunSatis::DBGrid1Enter));
+    connect(DBGrid1, &DataGrid::exited, this, guarded(this, &TFormUrunSatis::DBGrid1Exit));
     // The grid's own deletion goes the way of "Seçili Olanı Sil", which keeps the total.
-    connect(DBGrid1, &DataGrid::deleteRequested, this, &TFormUrunSatis::silClick);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TFormUrunSatis::silClick));
     connect(dsGeciciSatilanUrunler, &DatasetModel::fieldEdited, this,
             &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
 }
@@ -343,7 +344,7 @@ void TFormUrunSatis::buildQuickSalePage()
         auto* button = new QuickSaleButton(TabSheet2);
         button->setObjectName(QStringLiteral("hizli%1").arg(n));
         button->setFont(buttonFont);
-        connect(button, &QPushButton::clicked, this, [this, n] { hizliClick(n); });
+        connect(button, &QPushButton::clicked, this, guarded([this, n] { hizliClick(n); }));
         hizli[n - 1] = button;
     }
 }
@@ -633,10 +634,12 @@ void TFormUrunSatis::Button3Click()
 void TFormUrunSatis::closeEvent(QCloseEvent* event)
 {
     emit closed();
-    for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableUrunler, &m_db.tableSatislar, &m_db.tableSatilanUrunler})
-        shared->setFiltered(false);
+    runGuarded([this] {
+        for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableUrunler, &m_db.tableSatislar, &m_db.tableSatilanUrunler})
+            shared->setFiltered(false);
+    });
     acikFormVar = false;
-    sepetiTemizle(false);
+    runGuarded([this] { sepetiTemizle(false); });
     event->accept();
 }
 
@@ -652,51 +655,53 @@ void TFormUrunSatis::seriNumarasiColour(bool focused)
 
 bool TFormUrunSatis::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn && type != QEvent::FocusOut)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    auto* key = dynamic_cast<QKeyEvent*>(event);
-
-    if (type == QEvent::KeyRelease) {
-        // Esc closes the main window's active child window; the sale window is not one.
-        if (key->key() != Qt::Key_Escape || key->isAutoRepeat())
+    return runGuarded(false, [&]() -> bool {
+        const auto type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn && type != QEvent::FocusOut)
             return false;
-        if (m_mdiArea && m_mdiArea->currentSubWindow())
-            m_mdiArea->currentSubWindow()->close();
-        return true;
-    }
-    if (watched == seriNumarasi) {
-        if (type == QEvent::FocusIn) {
-            seriNumarasiColour(true);
-            seriNumarasiEnter();
-        } else if (type == QEvent::FocusOut) {
-            seriNumarasiColour(false);
-        } else if (isEnter(key)) {
-            seriNumarasiKeyDown();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != this)
+            return false;
+        auto* key = dynamic_cast<QKeyEvent*>(event);
+
+        if (type == QEvent::KeyRelease) {
+            // Esc closes the main window's active child window; the sale window is not one.
+            if (key->key() != Qt::Key_Escape || key->isAutoRepeat())
+                return false;
+            if (m_mdiArea && m_mdiArea->currentSubWindow())
+                m_mdiArea->currentSubWindow()->close();
             return true;
         }
-        return false;
-    }
-    if (watched == urunAdi || watched == urunAdi->lineEdit()) {
-        if (type == QEvent::FocusIn && watched == urunAdi) {
-            urunAdiEnter();
-        } else if (type == QEvent::KeyPress && isEnter(key)) {
-            urunAdiKeyDown();
+        if (watched == seriNumarasi) {
+            if (type == QEvent::FocusIn) {
+                seriNumarasiColour(true);
+                seriNumarasiEnter();
+            } else if (type == QEvent::FocusOut) {
+                seriNumarasiColour(false);
+            } else if (isEnter(key)) {
+                seriNumarasiKeyDown();
+                return true;
+            }
+            return false;
+        }
+        if (watched == urunAdi || watched == urunAdi->lineEdit()) {
+            if (type == QEvent::FocusIn && watched == urunAdi) {
+                urunAdiEnter();
+            } else if (type == QEvent::KeyPress && isEnter(key)) {
+                urunAdiKeyDown();
+                return true;
+            }
+            return false;
+        }
+        if ((watched == comboMusteriAdi || watched == comboMusteriAdi->lineEdit()) && type == QEvent::KeyPress
+            && isEnter(key)) {
+            comboMusteriAdiKeyDown();
             return true;
         }
+        if (watched == indirim && type == QEvent::KeyPress)
+            return indirimKeyPress(key);
         return false;
-    }
-    if ((watched == comboMusteriAdi || watched == comboMusteriAdi->lineEdit()) && type == QEvent::KeyPress
-        && isEnter(key)) {
-        comboMusteriAdiKeyDown();
-        return true;
-    }
-    if (watched == indirim && type == QEvent::KeyPress)
-        return indirimKeyPress(key);
-    return false;
+    });
 }
 
 } // namespace dukkano
