@@ -8,8 +8,8 @@
 #include "SettingsKey.h"
 #include "TestPrinters.h"
 #include "TestSupport.h"
-#include "UnitDialog.h"
-#include "UnitUrunSatis.h"
+#include "Dialog.h"
+#include "UrunSatis.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "SaleWindowFixture.h"
 #include "Screen.h"
 #include "TestSupport.h"
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -5,8 +5,8 @@
 #include "DatasetModel.h"
 #include "ProgramState.h"
 #include "TestSupport.h"
-#include "UnitKategoriBilgileriD.h"
-#include "UnitKategoriKayit.h"
+#include "KategoriBilgileriD.h"
+#include "KategoriKayit.h"
 
 #include <QLabel>
 #include <QLineEdit>

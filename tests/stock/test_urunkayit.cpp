@@ -4,7 +4,7 @@
 #include "ProgramState.h"
 #include "Screen.h"
 #include "TestSupport.h"
-#include "UnitUrunKayit.h"
+#include "UrunKayit.h"
 
 #include <QComboBox>
 #include <QLabel>

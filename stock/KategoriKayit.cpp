@@ -1,6 +1,6 @@
 // The group entry window: name and whole-number VAT rate, the duplicate check as the focus
 // leaves the name, the save through the shared `tableKategoriler`.
-#include "UnitKategoriKayit.h"
+#include "KategoriKayit.h"
 
 #include "Dialogs.h"
 #include "Guarded.h"

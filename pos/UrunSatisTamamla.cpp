@@ -1,7 +1,7 @@
 // Completing a sale from the sale window: "TAMAMLA" checks the basket and opens the receipt
 // question with a summary; the writing step stores the sale in one transaction.
-#include "UnitDialog.h"
-#include "UnitUrunSatis.h"
+#include "Dialog.h"
+#include "UrunSatis.h"
 
 #include "DataError.h"
 #include "DataGrid.h"

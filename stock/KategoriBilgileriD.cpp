@@ -1,6 +1,6 @@
 // The group list window: its own query on `Kategoriler`, the prefix search, the grid that
 // edits and deletes in place, and the reopening of the shared `tableKategoriler` on close.
-#include "UnitKategoriBilgileriD.h"
+#include "KategoriBilgileriD.h"
 
 #include "DataGrid.h"
 #include "DatasetModel.h"

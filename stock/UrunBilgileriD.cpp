@@ -1,6 +1,6 @@
 // The stock list window: its own query on `Urunler` narrowed by a name search (its SELECT) and a
 // barcode or group filter, grid editing, stock additions, deletion, and the workbook export.
-#include "UnitUrunBilgileriD.h"
+#include "UrunBilgileriD.h"
 
 #include "Clock.h"
 #include "DataGrid.h"

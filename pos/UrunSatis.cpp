@@ -1,6 +1,6 @@
 // The sale window: builds the basket line by line from barcodes, product names and quick-sale
 // buttons, keeps the running total by difference, and clears the basket when asked or closed.
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 
 #include "Clock.h"
 #include "DataGrid.h"
