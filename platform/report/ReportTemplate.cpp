@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,10 +27,10 @@ public:
         throw DataError(u"Rapor şablonu okunamadı (%1): %2"_s.arg(m_source, what));
     }
 
-    void allowOnly(const QJsonObject& o, const QStringList& keys, const QString& where) const
+    void allowOnly(const QJsonObject& o, std::initializer_list<QLatin1StringView> keys, const QString& where) const
     {
         for (const QString& key : o.keys())
-            if (!keys.contains(key))
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
                 fail(u"%1 içinde bilinmeyen \"%2\" anahtarı"_s.arg(where, key));
     }
 
@@ -64,13 +65,13 @@ public:
     }
 
     template <typename E>
-    E choice(const QJsonObject& o, const QString& key, const QList<std::pair<QString, E>>& options) const
+    E choice(const QJsonObject& o, const QString& key, const QList<std::pair<QLatin1StringView, E>>& options) const
     {
         const QString value = text(o, key);
         if (value.isEmpty())
             return options.front().second;
         for (const auto& [name, e] : options)
-            if (name == value)
+            if (value == name)
                 return e;
         fail(u"\"%1\" için bilinmeyen değer \"%2\""_s.arg(key, value));
     }
@@ -98,7 +99,7 @@ public:
         if (!o.contains(u"font"_s))
             return f;
         const QJsonObject fo = o.value(u"font"_s).toObject();
-        allowOnly(fo, {"family", "size", "bold"}, u"font"_s);
+        allowOnly(fo, {"family"_L1, "size"_L1, "bold"_L1}, u"font"_s);
         if (fo.contains(u"family"_s))
             f.family = text(fo, u"family"_s);
         f.size = number(fo, u"size"_s, f.size);
@@ -119,8 +120,8 @@ public:
 
     TextObject textObject(const QJsonObject& o, const QString& where) const
     {
-        allowOnly(o, {"type", "name", "left", "top", "width", "height", "text", "format", "font", "color",
-                      "align", "valign", "frame"}, where);
+        allowOnly(o, {"type"_L1, "name"_L1, "left"_L1, "top"_L1, "width"_L1, "height"_L1, "text"_L1, "format"_L1, "font"_L1, "color"_L1,
+                      "align"_L1, "valign"_L1, "frame"_L1}, where);
         TextObject t;
         t.name = text(o, u"name"_s);
         t.rect = rect(o, where);
@@ -129,9 +130,9 @@ public:
         t.font = font(o);
         t.color = color(o);
         t.hAlign = choice<HAlign>(o, u"align"_s,
-                                  {{"left", HAlign::Left}, {"center", HAlign::Center}, {"right", HAlign::Right}});
+                                  {{"left"_L1, HAlign::Left}, {"center"_L1, HAlign::Center}, {"right"_L1, HAlign::Right}});
         t.vAlign = choice<VAlign>(o, u"valign"_s,
-                                  {{"top", VAlign::Top}, {"center", VAlign::Center}, {"bottom", VAlign::Bottom}});
+                                  {{"top"_L1, VAlign::Top}, {"center"_L1, VAlign::Center}, {"bottom"_L1, VAlign::Bottom}});
         t.frame = flag(o, u"frame"_s, false);
         if (!isKnownFormat(t.format))
             fail(u"%1: bilinmeyen biçim \"%2\""_s.arg(where, t.format));
@@ -141,7 +142,7 @@ public:
 
     LineObject lineObject(const QJsonObject& o, const QString& where) const
     {
-        allowOnly(o, {"type", "name", "left", "top", "width", "height", "lineWidth", "color"}, where);
+        allowOnly(o, {"type"_L1, "name"_L1, "left"_L1, "top"_L1, "width"_L1, "height"_L1, "lineWidth"_L1, "color"_L1}, where);
         LineObject l;
         l.name = text(o, u"name"_s);
         l.rect = rect(o, where);
@@ -152,7 +153,7 @@ public:
 
     BarcodeObject barcodeObject(const QJsonObject& o, const QString& where) const
     {
-        allowOnly(o, {"type", "name", "left", "top", "width", "height", "data", "moduleWidth", "showText", "font"},
+        allowOnly(o, {"type"_L1, "name"_L1, "left"_L1, "top"_L1, "width"_L1, "height"_L1, "data"_L1, "moduleWidth"_L1, "showText"_L1, "font"_L1},
                   where);
         BarcodeObject b;
         b.name = text(o, u"name"_s);
@@ -188,18 +189,18 @@ public:
 
     PageTemplate page(const QJsonObject& o) const
     {
-        allowOnly(o, {"name", "width", "height", "margins", "orientation", "endlessHeight"}, u"page"_s);
+        allowOnly(o, {"name"_L1, "width"_L1, "height"_L1, "margins"_L1, "orientation"_L1, "endlessHeight"_L1}, u"page"_s);
         PageTemplate p;
         p.name = text(o, u"name"_s);
         p.size = QSizeF(number(o, u"width"_s, u"page"_s),
                         number(o, u"height"_s, u"page"_s));
         const QJsonObject m = o.value(u"margins"_s).toObject();
-        allowOnly(m, {"left", "top", "right", "bottom"}, u"margins"_s);
+        allowOnly(m, {"left"_L1, "top"_L1, "right"_L1, "bottom"_L1}, u"margins"_s);
         p.marginLeft = number(m, u"left"_s, p.marginLeft);
         p.marginTop = number(m, u"top"_s, p.marginTop);
         p.marginRight = number(m, u"right"_s, p.marginRight);
         p.marginBottom = number(m, u"bottom"_s, p.marginBottom);
-        p.landscape = choice<bool>(o, u"orientation"_s, {{"portrait", false}, {"landscape", true}});
+        p.landscape = choice<bool>(o, u"orientation"_s, {{"portrait"_L1, false}, {"landscape"_L1, true}});
         p.endlessHeight = flag(o, u"endlessHeight"_s, false);
         if (p.printableWidth() <= 0 || p.printableHeight() <= 0)
             fail(u"kenar boşlukları sayfadan büyük"_s);
@@ -208,12 +209,12 @@ public:
 
     Band band(const QJsonObject& o) const
     {
-        allowOnly(o, {"kind", "name", "height", "dataset", "objects"}, u"band"_s);
+        allowOnly(o, {"kind"_L1, "name"_L1, "height"_L1, "dataset"_L1, "objects"_L1}, u"band"_s);
         Band b;
         b.kind = choice<BandKind>(o, u"kind"_s,
-                                  {{"MasterData", BandKind::MasterData}, {"ReportTitle", BandKind::ReportTitle},
-                                   {"PageHeader", BandKind::PageHeader}, {"Footer", BandKind::Footer},
-                                   {"PageFooter", BandKind::PageFooter}});
+                                  {{"MasterData"_L1, BandKind::MasterData}, {"ReportTitle"_L1, BandKind::ReportTitle},
+                                   {"PageHeader"_L1, BandKind::PageHeader}, {"Footer"_L1, BandKind::Footer},
+                                   {"PageFooter"_L1, BandKind::PageFooter}});
         b.name = text(o, u"name"_s);
         b.height = number(o, u"height"_s, b.name);
         b.dataset = text(o, u"dataset"_s);
@@ -225,7 +226,7 @@ public:
 
     ReportTemplate report(const QJsonObject& o) const
     {
-        allowOnly(o, {"name", "page", "objects", "bands"}, u"rapor"_s);
+        allowOnly(o, {"name"_L1, "page"_L1, "objects"_L1, "bands"_L1}, u"rapor"_s);
         ReportTemplate r;
         r.name = text(o, u"name"_s);
         r.page = page(o.value(u"page"_s).toObject());
