@@ -9,6 +9,7 @@
 #include "UnitUrunBilgileriD.h"
 #include "UnitUrunKayit.h"
 #include "UnitUrunSatis.h"
+#include "UrunSatisIptali.h"
 #include "WorkWindow.h"
 
 #include <QMdiArea>
@@ -41,7 +42,10 @@ QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
 QWidget* TMdiForm::openUrunKayit() { return openChild(new TFormUrunKayit(m_db), MenuYeniUrun); }
 QWidget* TMdiForm::openUreticiKayit() { return openChild(new TformUreticiKayit(m_db), MenuYeniUretici); }
 QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
-QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
+QWidget* TMdiForm::openUrunSatisIptali()
+{
+    return openChild(new TformUrunSatisIptali(m_db), MenuUrunSatisIptali);
+}
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
 QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
