@@ -2,6 +2,7 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "MasraflarGiderler.h"
 #include "UnitKategoriBilgileriD.h"
 #include "UnitKategoriKayit.h"
 #include "UnitUreticiBilgileriD.h"
@@ -58,7 +59,7 @@ QWidget* TMdiForm::openKategoriBilgileriD()
     return openChild(new TformKategoriBilgileriD(m_db), menuKategoriBilgileriD);
 }
 QWidget* TMdiForm::openFiyatDegisiklikleri() { return nullptr; }
-QWidget* TMdiForm::openMasraflarGiderler() { return nullptr; }
+QWidget* TMdiForm::openMasraflarGiderler() { return openChild(new TFormMasraflarGiderler(m_db), nullptr); }
 QWidget* TMdiForm::openBarkodum() { return nullptr; }
 QWidget* TMdiForm::openSatisRaporuS() { return nullptr; }
 QWidget* TMdiForm::openUreticiBilgileriD()
