@@ -2,14 +2,14 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "KategoriBilgileriD.h"
+#include "KategoriKayit.h"
 #include "MasraflarGiderler.h"
-#include "UnitKategoriBilgileriD.h"
-#include "UnitKategoriKayit.h"
-#include "UnitUreticiBilgileriD.h"
-#include "UnitUreticiKayit.h"
-#include "UnitUrunBilgileriD.h"
-#include "UnitUrunKayit.h"
-#include "UnitUrunSatis.h"
+#include "UreticiBilgileriD.h"
+#include "UreticiKayit.h"
+#include "UrunBilgileriD.h"
+#include "UrunKayit.h"
+#include "UrunSatis.h"
 #include "UrunSatisIptali.h"
 #include "WorkWindow.h"
 

@@ -2,7 +2,7 @@
 #include "SatisIadesi.h"
 
 #include "Dataset.h"
-#include "DatasetModel.h"
+#include "Fields.h"
 #include "StokHareketi.h"
 
 #include <cmath>
@@ -98,7 +98,7 @@ QString iadeEngeli(Database& db, qint64 satisNo, qint64 urunSatisNo)
     for (const Satir& satir : satisSatirlari(db, satisNo)) {
         if ((urunSatisNo == 0 || satir.urunSatisNo == urunSatisNo) && !tamAdet(satir.adet))
             return u"\"%1\" satırının adedi %2; stok yalnız tam adet tuttuğu için bu satır iade alınamaz."_s
-                .arg(satir.urunAdi, gridText(satir.adet, false));
+                .arg(satir.urunAdi, displayText(satir.adet));
     }
     return QString();
 }

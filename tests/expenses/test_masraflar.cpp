@@ -64,7 +64,7 @@ struct Fixture {
         QStringList amounts;
         Dataset& t = form->tableMasraflarGiderler;
         for (int row = 0; row < t.recordCount(); ++row)
-            amounts << gridText(t.valueAt(row, t.fieldIndex(u"Miktar"_s)), false);
+            amounts << displayText(t.valueAt(row, t.fieldIndex(u"Miktar"_s)));
         return amounts;
     }
 
