@@ -6,7 +6,9 @@
 #include "DatasetModel.h"
 #include "Dialogs.h"
 #include "Guarded.h"
+#include "KeyedChoices.h"
 #include "SatisIadesi.h"
+#include "SecimListeleri.h"
 #include "Veritabani.h"
 #include "WideScreen.h"
 
@@ -190,39 +192,19 @@ void TformUrunSatisIptali::resizeEvent(QResizeEvent* event)
 
 void TformUrunSatisIptali::FormCreate()
 {
-    fillCustomers();
+    fillKeyedChoices(comboMusteriAdi, musteriSecimListesi(m_db.baglanti));
     comboMusteriAdiChange();
     shiftForWideScreen({fislerGrid, fisDetayGrid, stokIadeButton, fisIadeButton, resim, comboMusteriAdi, Kapat,
                         cariAdiLabel, kayitliFislerLabel, fisDetayLabel},
                        true);
 }
 
-// An empty entry for the cash sales, then every customer as "Ad (BabaAdi)" in Turkish order,
-// each entry carrying the customer's key.
-void TformUrunSatisIptali::fillCustomers()
-{
-    const QSignalBlocker quiet(comboMusteriAdi);
-    comboMusteriAdi->addItem(QString());
-    auto st = m_db.baglanti.prepare(u"SELECT MusteriNo, AdiSoyadi, BabaAdi FROM Musteriler "
-                                    "ORDER BY AdiSoyadi, BabaAdi, MusteriNo"_s);
-    while (st.step())
-        comboMusteriAdi->addItem(st.column(1).toString() + u" ("_s + st.column(2).toString() + u')', st.columnInt(0));
-    comboMusteriAdi->setCurrentIndex(0);
-}
-
-// The customer whose sales are listed, by the key of the entry: 0 for the cash sales, none for
-// a typed text that is no entry.
+// The empty entry stands for the cash sales; a typed text that is no entry for nobody.
 std::optional<qint64> TformUrunSatisIptali::chosenCustomer() const
 {
-    const QString text = comboMusteriAdi->currentText();
-    if (text.isEmpty())
+    if (comboMusteriAdi->currentText().isEmpty())
         return 0;
-    int entry = comboMusteriAdi->currentIndex();
-    if (entry <= 0 || comboMusteriAdi->itemText(entry) != text)
-        entry = comboMusteriAdi->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (entry <= 0)
-        return std::nullopt;
-    return comboMusteriAdi->itemData(entry).toLongLong();
+    return chosenKey(comboMusteriAdi);
 }
 
 void TformUrunSatisIptali::FormClose()

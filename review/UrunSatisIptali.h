@@ -59,7 +59,6 @@ private:
     void buildGrids();
     void placeControls();
     void FormCreate();
-    void fillCustomers();
     std::optional<qint64> chosenCustomer() const;
     static void switchFilter(Dataset& dataset, const QString& filter);
 
