@@ -4,11 +4,13 @@
 
 #include "KategoriBilgileriD.h"
 #include "KategoriKayit.h"
+#include "MasraflarGiderler.h"
 #include "UreticiBilgileriD.h"
 #include "UreticiKayit.h"
 #include "UrunBilgileriD.h"
 #include "UrunKayit.h"
 #include "UrunSatis.h"
+#include "UrunSatisIptali.h"
 #include "WorkWindow.h"
 
 #include <QMdiArea>
@@ -41,7 +43,10 @@ QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
 QWidget* TMdiForm::openUrunKayit() { return openChild(new TFormUrunKayit(m_db), MenuYeniUrun); }
 QWidget* TMdiForm::openUreticiKayit() { return openChild(new TformUreticiKayit(m_db), MenuYeniUretici); }
 QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
-QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
+QWidget* TMdiForm::openUrunSatisIptali()
+{
+    return openChild(new TformUrunSatisIptali(m_db), MenuUrunSatisIptali);
+}
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
 QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
@@ -54,7 +59,7 @@ QWidget* TMdiForm::openKategoriBilgileriD()
     return openChild(new TformKategoriBilgileriD(m_db), menuKategoriBilgileriD);
 }
 QWidget* TMdiForm::openFiyatDegisiklikleri() { return nullptr; }
-QWidget* TMdiForm::openMasraflarGiderler() { return nullptr; }
+QWidget* TMdiForm::openMasraflarGiderler() { return openChild(new TFormMasraflarGiderler(m_db), nullptr); }
 QWidget* TMdiForm::openBarkodum() { return nullptr; }
 QWidget* TMdiForm::openSatisRaporuS() { return nullptr; }
 QWidget* TMdiForm::openUreticiBilgileriD()

@@ -11,6 +11,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "Dialogs.h"
+#include "MasraflarGiderler.h"
 #include "Mdiunit.h"
 #include "Receipt.h"
 #include "Schema.h"
@@ -20,6 +21,7 @@
 #include "Dialog.h"
 #include "UrunBilgileriD.h"
 #include "UrunSatis.h"
+#include "UrunSatisIptali.h"
 #include "Veritabani.h"
 
 #include <QApplication>
@@ -70,6 +72,7 @@ constexpr int sales = 30;
 constexpr int linesPerSale = 5;
 constexpr int openingRuns = 5;
 constexpr int exportRuns = 3;
+constexpr int lineReturns = 30;
 // First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
 const QString searchLetters = u"akmtebsdygçfonıakmtebsdygçfonı"_s;
 
@@ -97,6 +100,7 @@ public:
         return sorted[size_t(fraction * double(sorted.size() - 1) + 0.5)];
     }
     double max() const { return m_values.empty() ? 0 : *std::max_element(m_values.begin(), m_values.end()); }
+    int count() const { return int(m_values.size()); }
 
 private:
     std::vector<double> m_values;
@@ -383,6 +387,58 @@ public:
         printFigure(u"sales_written"_s, double(lastAfter - lastBefore));
         printFigure(u"sale_lines"_s, double(lastLines));
         printFigure(u"sale_refusals"_s, refused + (m_setting.dialogs.shown - boxesBefore));
+    }
+
+    // "Stok Satış İptali" opened from the menu on the cash sales, the newest selected; then lines
+    // of the newest sales taken back one after the other, each committed to the disk.
+    void saleCancellation()
+    {
+        Veritabani db(m_path);
+        TMdiForm main(db);
+        showMainWindow(main);
+        auto* window = qobject_cast<TformUrunSatisIptali*>(
+            timeOpening(main, main.MenuUrunSatisIptali, QStringLiteral("cancel_open")));
+        if (!window)
+            return;
+        printFigure(QStringLiteral("cancel_sales"), window->tableSatislar.recordCount());
+        const qint64 linesBefore = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler"));
+        Samples handler, processor;
+        while (handler.count() < lineReturns && !window->tableSatislar.isEmpty()) {
+            // A discounted sale whose lines have all come back stays listed without lines.
+            if (window->tableSatilanUrunler.isEmpty()) {
+                const qint64 sale = window->tableSatislar.currentKey();
+                window->tableSatislar.prior();
+                if (window->tableSatislar.currentKey() == sale)
+                    break;
+                continue;
+            }
+            QElapsedTimer timer;
+            const double cpuStart = threadMilliseconds();
+            timer.start();
+            window->stokIadeButton->click();
+            handler.add(milliseconds(timer));
+            processor.add(threadMilliseconds() - cpuStart);
+            QCoreApplication::processEvents();
+        }
+        const qint64 linesAfter = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler"));
+        closeWorkWindow(window);
+        printFigure(QStringLiteral("return_median"), handler.median());
+        printFigure(QStringLiteral("return_p95"), handler.at(0.95));
+        printFigure(QStringLiteral("return_max"), handler.max());
+        printFigure(QStringLiteral("return_cpu_median"), processor.median());
+        printFigure(QStringLiteral("returned_lines"), double(linesBefore - linesAfter));
+    }
+
+    // "Masraflar && Giderler" opened from the menu, with its totals of today and of 31 days.
+    void expenseBook()
+    {
+        Veritabani db(m_path);
+        TMdiForm main(db);
+        showMainWindow(main);
+        if (QWidget* window = timeOpening(main, main.Masraflar1, QStringLiteral("expenses_open")))
+            closeWorkWindow(window);
+        printFigure(QStringLiteral("expenses_listed"),
+                    double(scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM MasrafGiderler"))));
     }
 
 private:
@@ -731,6 +787,36 @@ const std::vector<Step>& steps()
                  .arg(linesPerSale)
                  .arg(written.join(u", "_s))
                  .arg(refusals);
+         }},
+        {"cancel",
+         [](Measurement& m) { m.saleCancellation(); },
+         {
+             {"cancel_open_first", "open \"Stok Satış İptali\" on the cash sales, first", 500},
+             {"cancel_open_median", "open \"Stok Satış İptali\" on the cash sales, median", 500},
+             {"return_median", "line return, committed to the disk, median", 20},
+             {"return_p95", "line return, committed to the disk, 95th percentile", 20},
+             {"return_max", "line return, committed to the disk, slowest"},
+             {"return_cpu_median", "line return, processor time, median"},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Cancellation: opened %1 times in the main window, cash sales listed: %2; up to %3 "
+                                   "lines of the newest cash sales taken back (\"Stok İade Al\", answered Yes), "
+                                   "lines returned: %4.")
+                 .arg(openingRuns)
+                 .arg(perGeneratedShop(shops, QStringLiteral("cancel_sales")))
+                 .arg(lineReturns)
+                 .arg(perGeneratedShop(shops, QStringLiteral("returned_lines")));
+         }},
+        {"expenses",
+         [](Measurement& m) { m.expenseBook(); },
+         {
+             {"expenses_open_first", "open the expense book with its totals, first", 200},
+             {"expenses_open_median", "open the expense book with its totals, median", 200},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Expenses: opened %1 times in the main window; expenses listed: %2.")
+                 .arg(openingRuns)
+                 .arg(perGeneratedShop(shops, QStringLiteral("expenses_listed")));
          }},
     };
     return table;

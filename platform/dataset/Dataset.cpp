@@ -442,6 +442,18 @@ bool Dataset::locate(const QString& fieldName, const QVariant& value)
     const FieldInfo& f = field(fieldName);
     const QVariant stored = storedValue(f, value);
     materialize();
+    // A key in an object ordered by key is found among the listed keys without reading rows.
+    if (f.type == FieldType::Key && keyOrdered()) {
+        const qint64 key = stored.toLongLong();
+        const auto it = std::lower_bound(m_keys->begin(), m_keys->end(), key);
+        if (it == m_keys->end() || *it != key)
+            return false;
+        if (int(it - m_keys->begin()) != m_index) {
+            moveToIndex(int(it - m_keys->begin()));
+            emit afterScroll();
+        }
+        return true;
+    }
     for (int row = 0; row < m_keys->size(); ++row) {
         if (valueAt(row, fieldIndex(fieldName)) == typedValue(f, stored)) {
             if (row != m_index) {
