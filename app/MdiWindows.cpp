@@ -2,6 +2,8 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "MusteriBilgileriD.h"
+#include "MusteriKayit.h"
 #include "UnitKategoriBilgileriD.h"
 #include "UnitKategoriKayit.h"
 #include "UnitUreticiBilgileriD.h"
@@ -40,13 +42,16 @@ QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
 
 QWidget* TMdiForm::openUrunKayit() { return openChild(new TFormUrunKayit(m_db), MenuYeniUrun); }
 QWidget* TMdiForm::openUreticiKayit() { return openChild(new TformUreticiKayit(m_db), MenuYeniUretici); }
-QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
+QWidget* TMdiForm::openMusteriKayit() { return openChild(new TformMusteriKayit(m_db), MenuYeniMusteri); }
 QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
 QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
 QWidget* TMdiForm::openAylikOdemeler() { return nullptr; }
-QWidget* TMdiForm::openMusteriBilgileriD() { return nullptr; }
+QWidget* TMdiForm::openMusteriBilgileriD()
+{
+    return openChild(new TformMusteriBilgileriD(m_db), menuMusteriBilgileriD);
+}
 QWidget* TMdiForm::openSatisAyrintilari() { return nullptr; }
 QWidget* TMdiForm::openKategoriKayit() { return openChild(new TformKategoriKayit(m_db), MenuYeniKategori); }
 QWidget* TMdiForm::openKategoriBilgileriD()

@@ -1,0 +1,254 @@
+// The customer entry and list windows, and the one delete rule behind every way of deleting a
+// customer: the list's button, Enter and Ctrl+Del.
+#include "AccountsFixture.h"
+#include "MusteriBilgileriD.h"
+#include "MusteriKayit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace dukkano;
+using namespace dukkano::test;
+
+namespace {
+
+enum class DeletePath { ListButton, ListEnter, ListCtrlDel };
+
+} // namespace
+
+Q_DECLARE_METATYPE(DeletePath)
+
+class TestMusteriler : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Name, then address, then phone: the first one missing is reported and gets the focus.
+    void entryChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+
+        QTest::newRow("nothing") << "" << "" << "" << "Lütfen Müşteri Adını Giriniz." << "adiSoyadi";
+        QTest::newRow("no name") << "" << "Kadıköy" << "555" << "Lütfen Müşteri Adını Giriniz." << "adiSoyadi";
+        QTest::newRow("no address") << "Ali" << "" << "" << "Lütfen Fatura Adresini Giriniz." << "faturaAdresi";
+        QTest::newRow("no phone") << "Ali" << "Kadıköy" << "" << "Lütfen Telefon No yu Giriniz." << "telefonNo";
+    }
+
+    void entryChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, address);
+        QFETCH(QString, phone);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        Accounts a;
+        QPointer<TformMusteriKayit> form = a.open<TformMusteriKayit>();
+        typeText(form->adiSoyadi, name);
+        typeText(form->faturaAdresi, address);
+        typeText(form->telefonNo, phone);
+
+        form->kaydet->click();
+
+        QCOMPARE(a.dialogs.shown, QStringList{message});
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(a.shop.count(QStringLiteral("Musteriler")), 0);
+        delete form.data();
+    }
+
+    // Blanks are content; the hidden fields are stored empty and the debt is left unset;
+    // the same name twice is two customers.
+    void entrySaves()
+    {
+        Accounts a;
+        QPointer<TformMusteriKayit> form = a.open<TformMusteriKayit>();
+        QVERIFY(acikFormVar);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Müşteri Kayit"));
+        QCOMPARE(form->baslik->text(), QStringLiteral("Yeni Müşteri Ekle"));
+        QVERIFY(form->babaAdi->isHidden() && form->sirketAdi->isHidden() && form->faxNo->isHidden());
+        for (int i = 0; i < 2; ++i) {
+            form->adiSoyadi->setFocus();
+            typeText(form->adiSoyadi, QStringLiteral("Şükrü Öz"));
+            QTest::keyClick(form->adiSoyadi, Qt::Key_Return);  // Enter goes on to the address
+            typeText(QApplication::focusWidget(), QStringLiteral(" "));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            typeText(QApplication::focusWidget(), QStringLiteral("0212 555 11 22"));
+            form->kaydet->click();
+            QCOMPARE(a.dialogs.last(), QStringLiteral("Yeni Müşteri Kaydedildi."));
+            QCOMPARE(form->adiSoyadi->text(), QString());
+            QCOMPARE(form->telefonNo->text(), QString());
+            QCOMPARE(QApplication::focusWidget(), form->adiSoyadi);
+        }
+        QCOMPARE(a.shop.firstColumn(QStringLiteral(
+                     "SELECT MusteriNo || '|' || AdiSoyadi || '|' || BabaAdi || '|' || SirketAdi || '|' || FaturaAdresi "
+                     "|| '|' || TelefonNumarasi || '|' || FaksNumarasi || '|' || coalesce(ToplamBorc, 'unset') "
+                     "FROM Musteriler ORDER BY MusteriNo")),
+                 (QStringList{"1|Şükrü Öz||| |0212 555 11 22||unset", "2|Şükrü Öz||| |0212 555 11 22||unset"}));
+        form->close();
+        QVERIFY(!acikFormVar);
+    }
+
+    // A name longer than its column is refused with a message; nothing is stored.
+    void entryRefusesTooLongName()
+    {
+        Accounts a;
+        QPointer<TformMusteriKayit> form = a.open<TformMusteriKayit>();
+        form->adiSoyadi->setText(QString(51, QLatin1Char('a')));
+        form->faturaAdresi->setText(QStringLiteral("x"));
+        form->telefonNo->setText(QStringLiteral("1"));
+        form->kaydet->click();
+        QVERIFY(a.dialogs.last().contains(QStringLiteral("en fazla 50 karakter")));
+        QCOMPARE(a.shop.count(QStringLiteral("Musteriler")), 0);
+        QCOMPARE(form->adiSoyadi->text().size(), 51);
+        delete form.data();
+    }
+
+    // The start of a name in Turkish case; "%" and "_" stay wildcards; the list stays sorted.
+    void listSearch_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("listed");
+
+        QTest::newRow("ç finds Ç") << "ç" << QStringList{"Çağla Ak", "çiğdem Er"};
+        QTest::newRow("I is dotless") << "I" << QStringList{"ılgaz Su"};
+        QTest::newRow("i finds İ") << "i" << QStringList{"İpek Ay", "ismail Tan"};
+        QTest::newRow("% inside") << "%a%" << QStringList{"Ahmet Kaya", "Çağla Ak", "ılgaz Su", "İpek Ay", "ismail Tan"};
+        QTest::newRow("_ one letter") << "_p" << QStringList{"İpek Ay"};
+        QTest::newRow("quote") << "O'" << QStringList{"O'Neil Jo"};
+        QTest::newRow("nobody") << "zz" << QStringList{};
+    }
+
+    void listSearch()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, listed);
+        Accounts a;
+        for (const char* name : {"ismail Tan", "Çağla Ak", "O'Neil Jo", "İpek Ay", "çiğdem Er", "ılgaz Su", "Ahmet Kaya"})
+            a.addCustomer(QString::fromUtf8(name));
+        QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
+        QCOMPARE(columnTexts(form->dsMusteriler, TformMusteriBilgileriD::AdiSoyadi),
+                 (QStringList{"Ahmet Kaya", "Çağla Ak", "çiğdem Er", "ılgaz Su", "İpek Ay", "ismail Tan", "O'Neil Jo"}));
+
+        form->musteriAdi->setFocus();
+        form->musteriAdi->clear();
+        typeText(form->musteriAdi, typed);
+        QCOMPARE(columnTexts(form->dsMusteriler, TformMusteriBilgileriD::AdiSoyadi), listed);
+
+        // "Yenile" lists everyone again from an empty search field.
+        form->temizle->click();
+        QCOMPARE(form->musteriAdi->text(), QString());
+        QCOMPARE(form->dsMusteriler->rowCount(), 7);
+        delete form.data();
+    }
+
+    // Moving in the grid copies the name into the search field without searching.
+    void listScrollCopiesName()
+    {
+        Accounts a;
+        a.addCustomer(QStringLiteral("Ayşe"));
+        a.addCustomer(QStringLiteral("Berk"));
+        QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Cari Listesi"));
+        QCOMPARE(form->sil->text(), QString());
+        QCOMPARE(form->sil->toolTip(), QStringLiteral("Sil"));
+        form->musteriGrid->setFocus();
+        chooseRow(form->musteriGrid, 1);
+        QCOMPARE(form->musteriAdi->text(), QStringLiteral("Berk"));
+        QCOMPARE(form->dsMusteriler->rowCount(), 2);
+        delete form.data();
+    }
+
+    // A cell still being typed is stored on close; the shared customers see it.
+    void listStoresPendingEditOnClose()
+    {
+        Accounts a;
+        const qint64 no = a.addCustomer(QStringLiteral("Ayşe"));
+        QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
+        QVERIFY(typeIntoCell(form->musteriGrid, 0, TformMusteriBilgileriD::FaturaAdresi, QStringLiteral("Üsküdar")));
+        form->close();
+        QCOMPARE(a.shop.scalar(QStringLiteral("SELECT FaturaAdresi FROM Musteriler WHERE MusteriNo = ?"), {no}).toString(),
+                 QStringLiteral("Üsküdar"));
+        QCOMPARE(a.db().tableMusteriler.text(QStringLiteral("FaturaAdresi")), QStringLiteral("Üsküdar"));
+        QVERIFY(!a.db().tableMusteriler.filtered());
+    }
+
+    // Every way of deleting: a debt of 0, unset or below 0 may go after the question; any
+    // debt above 0 is refused without one. The namesake who owes is never touched.
+    void deleteRule_data()
+    {
+        QTest::addColumn<DeletePath>("path");
+        QTest::addColumn<QString>("debt");  // "unset": never set
+        QTest::addColumn<bool>("allowed");
+
+        const QList<std::pair<const char*, DeletePath>> paths = {
+            {"list Sil", DeletePath::ListButton},         {"list Enter", DeletePath::ListEnter},
+            {"list Ctrl+Del", DeletePath::ListCtrlDel}};
+        for (const auto& [name, path] : paths) {
+            QTest::addRow("%s, 0", name) << path << "0" << true;
+            QTest::addRow("%s, unset", name) << path << "unset" << true;
+            QTest::addRow("%s, -5", name) << path << "-5" << true;
+            QTest::addRow("%s, 0,0001", name) << path << "0,0001" << false;
+        }
+    }
+
+    void deleteRule()
+    {
+        QFETCH(DeletePath, path);
+        QFETCH(QString, debt);
+        QFETCH(bool, allowed);
+        Accounts a;
+        const qint64 namesake = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"), QStringLiteral("50"));
+        const qint64 no = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Veli"),
+                                        debt == QLatin1String("unset") ? std::nullopt : std::optional<QString>(debt));
+        if (allowed)
+            a.dialogs.answerQuestion(true);
+
+        QPointer<WorkWindow> window;
+        switch (path) {
+        case DeletePath::ListButton:
+        case DeletePath::ListEnter:
+        case DeletePath::ListCtrlDel: {
+            auto* form = a.open<TformMusteriBilgileriD>();
+            window = form;
+            QVERIFY(form->dSetMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            if (path == DeletePath::ListButton) {
+                form->sil->click();
+            } else if (path == DeletePath::ListEnter) {
+                form->musteriAdi->setFocus();
+                QTest::keyClick(form->musteriAdi, Qt::Key_Return);
+            } else {
+                form->musteriGrid->setFocus();
+                QTest::keyClick(form->musteriGrid, Qt::Key_Delete, Qt::ControlModifier);
+            }
+            QCOMPARE(QApplication::focusWidget(), form->musteriAdi);
+            break;
+        }
+        }
+
+        QCOMPARE(a.dialogs.shown, allowed ? QStringList{silmeSorusu} : QStringList{borcluSilinmez});
+        if (allowed)
+            QCOMPARE(a.dialogs.captions, QStringList{"Cari Listesi"});
+        QCOMPARE(a.exists(no), !allowed);
+        QVERIFY(a.exists(namesake));
+        delete window.data();
+    }
+
+    // Answered No, the question deletes nothing.
+    void deleteAnsweredNo()
+    {
+        Accounts a;
+        const qint64 no = a.addCustomer(QStringLiteral("Ayşe"));
+        QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
+        a.dialogs.answerQuestion(false);
+        form->sil->click();
+        QCOMPARE(a.dialogs.shown, QStringList{silmeSorusu});
+        QVERIFY(a.exists(no));
+        delete form.data();
+    }
+};
+
+QTEST_MAIN(TestMusteriler)
+#include "test_musteriler.moc"
