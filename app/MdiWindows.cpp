@@ -2,6 +2,7 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "AylikOdemeler.h"
 #include "MusteriBilgileriD.h"
 #include "MusteriKayit.h"
 #include "UnitKategoriBilgileriD.h"
@@ -47,7 +48,7 @@ QWidget* TMdiForm::openUrunSatisIptali() { return nullptr; }
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
 QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
-QWidget* TMdiForm::openAylikOdemeler() { return nullptr; }
+QWidget* TMdiForm::openAylikOdemeler() { return openChild(new TformAylikOdemeler(m_db), MenuAylikOdemeler); }
 QWidget* TMdiForm::openMusteriBilgileriD()
 {
     return openChild(new TformMusteriBilgileriD(m_db), menuMusteriBilgileriD);

@@ -1,4 +1,5 @@
-// A customer's account, always by key: the debt as stored and the rule for deleting.
+// A customer's account, always by key: the debt as stored, the rule for deleting, and a
+// payment with its record.
 #pragma once
 
 #include "Money.h"
@@ -14,5 +15,10 @@ std::optional<Money> kayitliBorc(Database& db, qint64 musteriNo);
 
 // Only a customer who owes nothing may be deleted: a debt of 0, empty or below 0 (a credit).
 constexpr bool silinebilir(Money borc) { return borc <= Money(); }
+
+// Lowers the debt by the amount and records the payment, dated today, in one transaction:
+// both are written or neither. Throws DataError, with a message that says nothing was
+// changed, when the customer is gone or the file refuses either write.
+void borcOdemesiYap(Database& db, qint64 musteriNo, Money miktar);
 
 } // namespace dukkano

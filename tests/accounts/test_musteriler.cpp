@@ -1,6 +1,7 @@
 // The customer entry and list windows, and the one delete rule behind every way of deleting a
-// customer: the list's button, Enter and Ctrl+Del.
+// customer: the list's button, Enter and Ctrl+Del, the account window's button and Ctrl+Del.
 #include "AccountsFixture.h"
+#include "AylikOdemeler.h"
 #include "MusteriBilgileriD.h"
 #include "MusteriKayit.h"
 
@@ -13,7 +14,7 @@ using namespace dukkano::test;
 
 namespace {
 
-enum class DeletePath { ListButton, ListEnter, ListCtrlDel };
+enum class DeletePath { ListButton, ListEnter, ListCtrlDel, AccountButton, AccountCtrlDel };
 
 } // namespace
 
@@ -185,7 +186,8 @@ private slots:
 
         const QList<std::pair<const char*, DeletePath>> paths = {
             {"list Sil", DeletePath::ListButton},         {"list Enter", DeletePath::ListEnter},
-            {"list Ctrl+Del", DeletePath::ListCtrlDel}};
+            {"list Ctrl+Del", DeletePath::ListCtrlDel},   {"account button", DeletePath::AccountButton},
+            {"account Ctrl+Del", DeletePath::AccountCtrlDel}};
         for (const auto& [name, path] : paths) {
             QTest::addRow("%s, 0", name) << path << "0" << true;
             QTest::addRow("%s, unset", name) << path << "unset" << true;
@@ -224,6 +226,19 @@ private slots:
                 QTest::keyClick(form->musteriGrid, Qt::Key_Delete, Qt::ControlModifier);
             }
             QCOMPARE(QApplication::focusWidget(), form->musteriAdi);
+            break;
+        }
+        case DeletePath::AccountButton:
+        case DeletePath::AccountCtrlDel: {
+            auto* form = a.open<TformAylikOdemeler>();
+            window = form;
+            QVERIFY(form->dSetMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            if (path == DeletePath::AccountButton) {
+                form->musteriSil->click();
+            } else {
+                form->musteriGrid->setFocus();
+                QTest::keyClick(form->musteriGrid, Qt::Key_Delete, Qt::ControlModifier);
+            }
             break;
         }
         }
