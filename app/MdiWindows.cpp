@@ -4,7 +4,9 @@
 
 #include "AylikOdemeler.h"
 #include "MusteriBilgileriD.h"
+#include "MusteriBorclari.h"
 #include "MusteriKayit.h"
+#include "SatisAyrintilari.h"
 #include "UnitKategoriBilgileriD.h"
 #include "UnitKategoriKayit.h"
 #include "UnitUreticiBilgileriD.h"
@@ -53,7 +55,10 @@ QWidget* TMdiForm::openMusteriBilgileriD()
 {
     return openChild(new TformMusteriBilgileriD(m_db), menuMusteriBilgileriD);
 }
-QWidget* TMdiForm::openSatisAyrintilari() { return nullptr; }
+QWidget* TMdiForm::openSatisAyrintilari()
+{
+    return openChild(new TformSatisAyrintilari(m_db), MenuSatisAyrintilari);
+}
 QWidget* TMdiForm::openKategoriKayit() { return openChild(new TformKategoriKayit(m_db), MenuYeniKategori); }
 QWidget* TMdiForm::openKategoriBilgileriD()
 {
@@ -67,7 +72,7 @@ QWidget* TMdiForm::openUreticiBilgileriD()
 {
     return openChild(new TformUreticiBilgileriD(m_db), menuUreticiBilgileriD);
 }
-QWidget* TMdiForm::openMusteriBorclari() { return nullptr; }
+QWidget* TMdiForm::openMusteriBorclari() { return openChild(new TformMusteriBorclari(m_db), nullptr); }
 QWidget* TMdiForm::openSifreGirisi() { return nullptr; }
 QWidget* TMdiForm::openSifreDegisimi() { return nullptr; }
 QWidget* TMdiForm::previewMusteriler() { return nullptr; }

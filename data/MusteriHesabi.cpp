@@ -48,4 +48,12 @@ void borcOdemesiYap(Database& db, qint64 musteriNo, Money miktar)
         throw DataError(odenmedi + u"\nMüşteri bulunamadı; silinmiş olabilir."_s);
 }
 
+Money toplamHarcama(Database& db, qint64 musteriNo)
+{
+    auto st = db.prepare(u"SELECT coalesce(sum(ToplamTutar), 0) FROM Satislar WHERE MusteriNo = ?"_s);
+    st.bind(1, musteriNo);
+    st.step();
+    return Money::fromUnits(st.columnInt(0));
+}
+
 } // namespace dukkano

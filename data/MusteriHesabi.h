@@ -1,5 +1,5 @@
-// A customer's account, always by key: the debt as stored, the rule for deleting, and a
-// payment with its record.
+// A customer's account, always by key: the debt as stored, the rule for deleting, a payment
+// with its record, and the total spent.
 #pragma once
 
 #include "Money.h"
@@ -20,5 +20,8 @@ constexpr bool silinebilir(Money borc) { return borc <= Money(); }
 // both are written or neither. Throws DataError, with a message that says nothing was
 // changed, when the customer is gone or the file refuses either write.
 void borcOdemesiYap(Database& db, qint64 musteriNo, Money miktar);
+
+// The sum of `ToplamTutar` over the customer's sales, as stored (after discounts and returns).
+Money toplamHarcama(Database& db, qint64 musteriNo);
 
 } // namespace dukkano

@@ -1,8 +1,10 @@
 // The customer entry and list windows, and the one delete rule behind every way of deleting a
-// customer: the list's button, Enter and Ctrl+Del, the account window's button and Ctrl+Del.
+// customer: the list's button, Enter and Ctrl+Del, the account window's button and Ctrl+Del,
+// and Ctrl+Del in the debts grid.
 #include "AccountsFixture.h"
 #include "AylikOdemeler.h"
 #include "MusteriBilgileriD.h"
+#include "MusteriBorclari.h"
 #include "MusteriKayit.h"
 
 #include <QLabel>
@@ -14,7 +16,7 @@ using namespace dukkano::test;
 
 namespace {
 
-enum class DeletePath { ListButton, ListEnter, ListCtrlDel, AccountButton, AccountCtrlDel };
+enum class DeletePath { ListButton, ListEnter, ListCtrlDel, AccountButton, AccountCtrlDel, DebtsCtrlDel };
 
 } // namespace
 
@@ -187,7 +189,7 @@ private slots:
         const QList<std::pair<const char*, DeletePath>> paths = {
             {"list Sil", DeletePath::ListButton},         {"list Enter", DeletePath::ListEnter},
             {"list Ctrl+Del", DeletePath::ListCtrlDel},   {"account button", DeletePath::AccountButton},
-            {"account Ctrl+Del", DeletePath::AccountCtrlDel}};
+            {"account Ctrl+Del", DeletePath::AccountCtrlDel}, {"debts Ctrl+Del", DeletePath::DebtsCtrlDel}};
         for (const auto& [name, path] : paths) {
             QTest::addRow("%s, 0", name) << path << "0" << true;
             QTest::addRow("%s, unset", name) << path << "unset" << true;
@@ -239,6 +241,14 @@ private slots:
                 form->musteriGrid->setFocus();
                 QTest::keyClick(form->musteriGrid, Qt::Key_Delete, Qt::ControlModifier);
             }
+            break;
+        }
+        case DeletePath::DebtsCtrlDel: {
+            auto* form = a.open<TformMusteriBorclari>();
+            window = form;
+            QVERIFY(a.db().tableMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            form->borcGrid->setFocus();
+            QTest::keyClick(form->borcGrid, Qt::Key_Delete, Qt::ControlModifier);
             break;
         }
         }
