@@ -169,6 +169,7 @@ void TformAylikOdemeler::buildGrid()
     musteriGrid->setObjectName(u"musteriGrid"_s);
     musteriGrid->setDatasetModel(dsMusteriler);
     musteriGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    musteriGrid->verticalHeader()->hide();
     const int widths[] = {80, 200, 220, 110, 110};
     for (int c = MusteriNo; c <= ToplamBorc; ++c)
         musteriGrid->setColumnWidth(c, widths[c]);

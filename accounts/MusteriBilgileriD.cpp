@@ -131,6 +131,7 @@ void TformMusteriBilgileriD::buildGrid()
     musteriGrid->setObjectName(u"musteriGrid"_s);
     musteriGrid->setDatasetModel(dsMusteriler);
     musteriGrid->setInsertAllowed(true);
+    musteriGrid->verticalHeader()->hide();
     musteriGrid->setColumnHidden(BabaAdi, true);
     musteriGrid->setColumnHidden(SirketAdi, true);
     musteriGrid->setColumnWidth(MusteriNo, 80);

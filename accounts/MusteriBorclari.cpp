@@ -39,6 +39,7 @@ TformMusteriBorclari::TformMusteriBorclari(Veritabani& db, QWidget* parent) : Wo
     borcGrid->setObjectName(u"borcGrid"_s);
     borcGrid->setDatasetModel(dsMusteriler);
     borcGrid->setTabKeyNavigation(true);
+    borcGrid->verticalHeader()->hide();
     borcGrid->setColumnWidth(MusteriNo, 90);
     borcGrid->setColumnWidth(AdiSoyadi, 260);
     borcGrid->setColumnWidth(TelefonNumarasi, 160);

@@ -60,6 +60,7 @@ DataGrid* readOnlyGrid(DatasetModel* model, const QString& name, QWidget* parent
     grid->setDatasetModel(model);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->hide();
     return grid;
 }
 

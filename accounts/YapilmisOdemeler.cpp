@@ -68,6 +68,7 @@ TformYapilmisOdemeler::TformYapilmisOdemeler(Dataset& tableOdemeler, qint64 must
     odemeGrid->setObjectName(u"odemeGrid"_s);
     odemeGrid->setDatasetModel(dsOdemeler);
     odemeGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    odemeGrid->verticalHeader()->hide();
     odemeGrid->setColumnWidth(OdemeTarihi, 160);
     odemeGrid->setColumnWidth(OdemeMiktari, 180);
     odemeGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
