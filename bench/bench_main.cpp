@@ -8,11 +8,15 @@
 //
 // What is measured is the table `steps` below: a step is a piece of work done in the child,
 // with the figures it reports and the rows that print them.
+#include "AylikOdemeler.h"
 #include "Clock.h"
+#include "DataGrid.h"
 #include "Database.h"
 #include "Dialogs.h"
 #include "Mdiunit.h"
+#include "MusteriHesabi.h"
 #include "Receipt.h"
+#include "SatisAyrintilari.h"
 #include "Schema.h"
 #include "SettingsKey.h"
 #include "ShopGenerator.h"
@@ -27,6 +31,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMap>
@@ -68,6 +73,8 @@ constexpr int sales = 30;
 constexpr int linesPerSale = 5;
 constexpr int openingRuns = 5;
 constexpr int exportRuns = 3;
+constexpr int customerChoices = 50;
+constexpr int payments = 30;
 // First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
 const QString searchLetters = QStringLiteral("akmtebsdygçfonıakmtebsdygçfonı");
 
@@ -383,6 +390,31 @@ public:
         printFigure(QStringLiteral("sale_refusals"), refused + (m_setting.dialogs.shown - boxesBefore));
     }
 
+    // The customer windows opened from the main window (the debts from its hot spot), customers
+    // chosen in the sale details, and payments taken in the account window.
+    void customerAccounts()
+    {
+        Veritabani db(m_path);
+        TMdiForm main(db);
+        showMainWindow(main);
+        const auto close = [](QWidget* window) {
+            if (window)
+                closeWorkWindow(window);
+        };
+        close(timeOpening(main, main.MenuYeniMusteri, QStringLiteral("customer_entry_open")));
+        close(timeOpening(main, main.menuMusteriBilgileriD, QStringLiteral("customer_list_open")));
+        close(timeOpening(main, [&main] { QTest::mouseClick(main.Label1, Qt::LeftButton); }, QStringLiteral("debts_open"),
+                          QStringLiteral("the hot spot")));
+        QWidget* details = timeOpening(main, main.MenuSatisAyrintilari, QStringLiteral("details_open"));
+        if (auto* window = qobject_cast<TformSatisAyrintilari*>(details))
+            chooseCustomers(window);
+        close(details);
+        QWidget* account = timeOpening(main, main.MenuAylikOdemeler, QStringLiteral("account_open"));
+        if (auto* window = qobject_cast<TformAylikOdemeler*>(account))
+            takePayments(db, window);
+        close(account);
+    }
+
 private:
     // The whole start a user waits for: process, libraries, the toolkit, the shop, the windows.
     void processStarts()
@@ -414,6 +446,12 @@ private:
     // window of the last run, still open.
     static QWidget* timeOpening(TMdiForm& main, QAction* item, const QString& key)
     {
+        return timeOpening(main, [item] { item->trigger(); }, key, item->text());
+    }
+
+    static QWidget* timeOpening(TMdiForm& main, const std::function<void()>& open, const QString& key,
+                                const QString& what)
+    {
         QMdiArea* area = main.findChild<QMdiArea*>();
         Samples later;
         QWidget* window = nullptr;
@@ -422,13 +460,13 @@ private:
                 closeWorkWindow(window);
             QElapsedTimer timer;
             timer.start();
-            item->trigger();
+            open();
             QCoreApplication::processEvents();
             const double elapsed = milliseconds(timer);
             const QList<QMdiSubWindow*> frames = area->subWindowList();
             window = frames.isEmpty() ? nullptr : frames.last()->widget();
             if (!window) {
-                std::fprintf(stderr, "%s opened no window\n", qPrintable(item->text()));
+                std::fprintf(stderr, "%s opened no window\n", qPrintable(what));
                 return nullptr;
             }
             if (run == 0)
@@ -571,6 +609,84 @@ private:
         printFigure(QStringLiteral("export_median"), samples.median());
         printFigure(QStringLiteral("export_boxes"), m_setting.dialogs.shown - boxesBefore);
         printFigure(QStringLiteral("export_kb"), opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
+    }
+
+    // A customer clicked in the sale details, until the sales, the first sale's lines and the
+    // total spending are painted.
+    void chooseCustomers(TformSatisAyrintilari* window)
+    {
+        DataGrid* grid = window->musteriGrid;
+        const int customers = grid->model()->rowCount();
+        if (customers < 2)
+            return;
+        Picks picks;
+        Samples handler, shown;
+        qint64 sales = 0;
+        for (int i = 0; i < customerChoices; ++i) {
+            int row = int(picks.below(customers));
+            if (row == grid->currentIndex().row())
+                row = (row + 1) % customers;
+            QElapsedTimer timer;
+            timer.start();
+            grid->setCurrentIndex(grid->model()->index(row, TformSatisAyrintilari::AdiSoyadi));
+            handler.add(milliseconds(timer));
+            QCoreApplication::processEvents();
+            shown.add(milliseconds(timer));
+            sales += window->dsSatislar->rowCount();
+        }
+        printFigure(QStringLiteral("details_choose_median"), handler.median());
+        printFigure(QStringLiteral("details_choose_painted_median"), shown.median());
+        printFigure(QStringLiteral("details_choose_painted_p95"), shown.at(0.95));
+        printFigure(QStringLiteral("details_choose_painted_max"), shown.max());
+        printFigure(QStringLiteral("details_sales"), double(sales) / customerChoices);
+    }
+
+    // "Ödemeyi Gerçekleştir" for 1 lira on customers who owe at least that, spread over the
+    // list: the checks, the question (answered at once), the commit waiting for the disk and
+    // the list read again. Then the writing step alone.
+    void takePayments(Veritabani& db, TformAylikOdemeler* window)
+    {
+        const DatasetModel* model = window->dsMusteriler;
+        std::vector<int> owing;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QVariant debt = model->index(row, TformAylikOdemeler::ToplamBorc).data(DatasetModel::RawValueRole);
+            if (!debt.isNull() && debt.value<Money>() >= Money::fromLira(2))
+                owing.push_back(row);
+        }
+        if (owing.empty())
+            return;
+        const qint64 before = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Odemeler"));
+        const int boxesBefore = m_setting.dialogs.shown;
+        Samples handler, processor, written;
+        std::vector<qint64> paid;
+        for (int i = 0; i < payments; ++i) {
+            const int row = owing[size_t(i) * owing.size() / payments];
+            window->musteriGrid->setCurrentIndex(model->index(row, TformAylikOdemeler::AdiSoyadi));
+            window->yapilanOdeme->setText(QStringLiteral("1"));
+            QCoreApplication::processEvents();
+            paid.push_back(window->dSetMusteriler.number(QStringLiteral("MusteriNo")));
+            const double cpuStart = threadMilliseconds();
+            QElapsedTimer timer;
+            timer.start();
+            window->satisiGerceklestir->click();
+            handler.add(milliseconds(timer));
+            processor.add(threadMilliseconds() - cpuStart);
+            QCoreApplication::processEvents();
+        }
+        for (const qint64 customer : paid) {
+            QElapsedTimer timer;
+            timer.start();
+            borcOdemesiYap(db.baglanti, customer, Money::fromLira(1));
+            written.add(milliseconds(timer));
+        }
+        const qint64 after = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Odemeler"));
+        printFigure(QStringLiteral("pay_median"), handler.median());
+        printFigure(QStringLiteral("pay_p95"), handler.at(0.95));
+        printFigure(QStringLiteral("pay_max"), handler.max());
+        printFigure(QStringLiteral("pay_cpu_median"), processor.median());
+        printFigure(QStringLiteral("pay_write_median"), written.median());
+        printFigure(QStringLiteral("pay_written"), double(after - before));
+        printFigure(QStringLiteral("pay_boxes"), m_setting.dialogs.shown - boxesBefore);
     }
 
     QString m_path;
@@ -730,6 +846,41 @@ const std::vector<Step>& steps()
                  .arg(linesPerSale)
                  .arg(written.join(QStringLiteral(", ")))
                  .arg(refusals);
+         }},
+        {"accounts",
+         [](Measurement& m) { m.customerAccounts(); },
+         {
+             {"customer_entry_open_first", "open customer entry (\"Müşteri\"), first", 300},
+             {"customer_entry_open_median", "open customer entry (\"Müşteri\"), median", 300},
+             {"customer_list_open_first", "open customer list (\"Cari Listesi\"), first", 300},
+             {"customer_list_open_median", "open customer list (\"Cari Listesi\"), median", 300},
+             {"debts_open_first", "open debts from the hot spot, first", 300},
+             {"debts_open_median", "open debts from the hot spot, median", 300},
+             {"details_open_first", "open customer sale details, first", 300},
+             {"details_open_median", "open customer sale details, median", 300},
+             {"account_open_first", "open account list (\"Cari Liste ve Borç\"), first", 300},
+             {"account_open_median", "open account list (\"Cari Liste ve Borç\"), median", 300},
+             {"details_choose_median", "sale details, customer chosen, handler, median"},
+             {"details_choose_painted_median", "sale details, customer chosen, painted, median", 50},
+             {"details_choose_painted_p95", "sale details, customer chosen, painted, 95th", 50},
+             {"details_choose_painted_max", "sale details, customer chosen, painted, slowest"},
+             {"pay_median", "payment taken (committed to disk), median", 20},
+             {"pay_p95", "payment taken (committed to disk), 95th percentile", 20},
+             {"pay_max", "payment taken (committed to disk), slowest"},
+             {"pay_cpu_median", "payment taken, processor time, median"},
+             {"pay_write_median", "payment writing step alone, median"},
+         },
+         [](const std::vector<Shop>& shops) {
+             return QStringLiteral("Customers: each window opened %1 times in the main window; %2 customers chosen in "
+                                   "the sale details, sales listed each on average: %3; %4 payments of 1 lira through "
+                                   "the account window, each commit waiting for the disk (written: %5; boxes: %6), "
+                                   "then %4 by the writing step alone.")
+                 .arg(openingRuns)
+                 .arg(customerChoices)
+                 .arg(perGeneratedShop(shops, QStringLiteral("details_sales")))
+                 .arg(payments)
+                 .arg(perGeneratedShop(shops, QStringLiteral("pay_written")))
+                 .arg(perGeneratedShop(shops, QStringLiteral("pay_boxes")));
          }},
     };
     return table;
