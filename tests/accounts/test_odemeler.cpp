@@ -332,17 +332,31 @@ private slots:
         QVERIFY(!main.MenuAylikOdemeler->isChecked());
     }
 
-    // "Kapat" in the payments window goes back to the account window, which stays open.
-    void paymentsWindowKapat()
+    // "Kapat" or Esc in the payments window goes back to the account window, which stays open.
+    void paymentsWindowCloses_data()
     {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Kapat") << false;
+        QTest::newRow("Esc") << true;
+    }
+
+    void paymentsWindowCloses()
+    {
+        QFETCH(bool, escape);
         Accounts a;
         a.addCustomer(QStringLiteral("Ali"), QString(), QStringLiteral("40"));
         TMdiForm main(a.db());
         main.show();
         main.MenuAylikOdemeler->trigger();
         auto* account = qobject_cast<TformAylikOdemeler*>(main.mdiArea()->subWindowList().first()->widget());
+        main.activateWindow();
+        QApplication::setActiveWindow(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         account->odemeler->click();
-        paymentsWindow(main)->kapat->click();
+        if (escape)
+            QTest::keyClick(paymentsWindow(main)->odemeGrid, Qt::Key_Escape);
+        else
+            paymentsWindow(main)->kapat->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
         QVERIFY(main.mdiArea()->subWindowList().first()->isMaximized());
