@@ -21,9 +21,9 @@
 #include "SettingsKey.h"
 #include "ShopGenerator.h"
 #include "SpreadsheetFiles.h"
-#include "UnitDialog.h"
-#include "UnitUrunBilgileriD.h"
-#include "UnitUrunSatis.h"
+#include "Dialog.h"
+#include "UrunBilgileriD.h"
+#include "UrunSatis.h"
 #include "Veritabani.h"
 
 #include <QApplication>

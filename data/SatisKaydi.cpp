@@ -1,3 +1,4 @@
+// The writing step of a sale: the sale row, its lines, the stock and the debt in one transaction.
 #include "SatisKaydi.h"
 
 #include "Clock.h"
@@ -6,15 +7,28 @@
 namespace dukkano {
 namespace {
 
-void satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
+// Returns the new sale's number: the key SQLite gave the row, whatever filter is on.
+qint64 satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
 {
     Dataset& t = db.tableSatislar;
     t.append();
-    t.setValue(u"MusteriNo"_qs, satis.veresiye ? db.tableMusteriler.number(u"MusteriNo"_qs) : 0);
+    t.setValue(u"MusteriNo"_qs, satis.musteriNo);
     t.setValue(u"SatisTarihi"_qs, Clock::today());
     t.setValue(u"ToplamTutar"_qs, satis.araToplam - satis.indirim.value_or(Money()));
     t.setValue(u"Kazanc"_qs, satis.indirim.value_or(Money()).roundedToCents());
     t.post();
+    return t.currentKey();
+}
+
+// The customer charged is found by key, before anything is written; namesakes never share a
+// debt. The shared object is left on them.
+void musteriyeGit(Dataset& musteriler, qint64 musteriNo)
+{
+    musteriler.setFiltered(false);
+    musteriler.setFilter(QStringLiteral("[MusteriNo]='%1'").arg(musteriNo));
+    musteriler.setFiltered(true);
+    if (musteriler.isEmpty())
+        throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
 }
 
 void stoktanDus(Dataset& urunler, qint64 urunNo, qint64 adet)
@@ -57,15 +71,14 @@ void borcaEkle(Dataset& musteriler, Money tutar)
 
 qint64 satisiKaydet(Veritabani& db, Dataset& sepet, const TamamlananSatis& satis)
 {
-    if (satis.veresiye && db.tableMusteriler.isEmpty())
-        throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
+    const bool veresiye = satis.musteriNo != 0;
+    if (veresiye)
+        musteriyeGit(db.tableMusteriler, satis.musteriNo);
     try {
         Transaction transaction(db.baglanti);
-        satisSatiriniYaz(db, satis);
-        db.tableSatislar.last();
-        const qint64 satisNo = db.tableSatislar.number(u"SatisNo"_qs);
+        const qint64 satisNo = satisSatiriniYaz(db, satis);
         satirlariYaz(db, sepet, satisNo);
-        if (satis.veresiye)
+        if (veresiye)
             borcaEkle(db.tableMusteriler, satis.araToplam);
         transaction.commit();
         return satisNo;

@@ -135,11 +135,14 @@ const std::vector<std::function<void(Database&)>> migrations = {
     },
 };
 
+// The statements are reset once read: a stepped one would hold a read open for the whole run.
 int fileVersion(Database& db)
 {
     auto st = db.prepare(QStringLiteral("PRAGMA user_version"));
     st.step();
-    return int(st.columnInt(0));
+    const int version = int(st.columnInt(0));
+    st.reset();
+    return version;
 }
 
 bool hasOtherTables(Database& db)
@@ -147,7 +150,9 @@ bool hasOtherTables(Database& db)
     auto st = db.prepare(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
     st.step();
-    return st.columnInt(0) > 0;
+    const bool found = st.columnInt(0) > 0;
+    st.reset();
+    return found;
 }
 
 struct TableShape {

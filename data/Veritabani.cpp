@@ -42,7 +42,9 @@ qint64 Veritabani::sonrakiSatisNo()
     auto st = baglanti.prepare(QStringLiteral(
         "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"));
     st.step();
-    return st.columnInt(0);
+    const qint64 next = st.columnInt(0);
+    st.reset();  // a stepped statement would hold a read open until the next use
+    return next;
 }
 
 } // namespace dukkano

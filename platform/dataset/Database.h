@@ -3,6 +3,8 @@
 #pragma once
 
 #include "DataError.h"
+#include "Fields.h"
+#include "Statement.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -15,100 +17,10 @@
 #include <unordered_map>
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace dukkano {
 
-// Column kinds, declared in CREATE TABLE by the type names in brackets.
-enum class FieldType {
-    Key,      // INTEGER PRIMARY KEY AUTOINCREMENT
-    Integer,  // INTEGER
-    Text,     // TEXT(n): at most n characters
-    Memo,     // TEXT
-    Money,    // CURRENCY: a whole count of 1/10000 lira
-    Whole,    // DECIMAL(18,0): whole quantities
-    Double,   // DOUBLE
-    Boolean,  // BOOLEAN
-    Date,     // DATE: a calendar day as ISO text
-};
 
-struct FieldInfo {
-    QString name;
-    FieldType type = FieldType::Text;
-    int width = 0;  // characters, for Text
-    bool isNumeric() const;
-};
-
-struct TableInfo {
-    QString name;
-    QVector<FieldInfo> fields;
-    int keyIndex = -1;
-    QVector<QStringList> indexes;  // the columns of each index, in index order
-    int indexOf(const QString& field) const;  // case-insensitive, -1 when missing
-    const FieldInfo& key() const { return fields[keyIndex]; }
-};
-
-class Database;
-
-// A prepared statement; values go in and come out as QVariant (null, qint64, double, QString).
-// A statement that has returned a row holds a read transaction until it is reset or steps
-// past its last row.
-class Statement {
-public:
-    Statement() = default;
-    // owner: the connection whose damaged state the statement reports and respects.
-    Statement(sqlite3* db, const QString& sql, Database* owner = nullptr);
-    ~Statement();
-    Statement(Statement&& other) noexcept;
-    Statement& operator=(Statement&& other) noexcept;
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    void bind(int index, const QVariant& value);          // 1-based
-    void bind(const QString& name, const QVariant& value);  // ":name"
-    bool step();                                           // true while a row is ready
-    void reset();
-    int columnCount() const;
-    QVariant column(int index) const;
-    qint64 columnInt(int index) const;
-    const QString& sql() const { return m_sql; }
-
-private:
-    friend class Database;
-    friend class ScopedStatement;
-    [[noreturn]] void fail(int code) const;
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_stmt = nullptr;
-    Database* m_owner = nullptr;
-    QString m_sql;
-    bool m_inUse = false;  // lent out by Database::prepare
-};
-
-// A statement lent for one step of work: reset when it goes out of scope, so that no read
-// transaction outlives the step that needed it, whatever the caller did with the rows.
-class ScopedStatement {
-public:
-    explicit ScopedStatement(Statement& cached);
-    explicit ScopedStatement(std::unique_ptr<Statement> own);
-    ~ScopedStatement();
-    ScopedStatement(ScopedStatement&& other) noexcept;
-    ScopedStatement(const ScopedStatement&) = delete;
-    ScopedStatement& operator=(const ScopedStatement&) = delete;
-    ScopedStatement& operator=(ScopedStatement&&) = delete;
-
-    void bind(int index, const QVariant& value) { m_st->bind(index, value); }
-    void bind(const QString& name, const QVariant& value) { m_st->bind(name, value); }
-    bool step() { return m_st->step(); }
-    void reset() { m_st->reset(); }
-    int columnCount() const { return m_st->columnCount(); }
-    QVariant column(int index) const { return m_st->column(index); }
-    qint64 columnInt(int index) const { return m_st->columnInt(index); }
-    Statement& statement() { return *m_st; }
-
-private:
-    Statement* m_st;
-    std::unique_ptr<Statement> m_own;  // when the cached one was already lent out
-};
 
 class Database {
 public:

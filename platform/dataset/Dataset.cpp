@@ -18,29 +18,6 @@ QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Ch
     throw std::logic_error(what.toStdString());
 }
 
-QVariant typedValue(const FieldInfo& f, const QVariant& stored)
-{
-    if (stored.isNull())
-        return QVariant();
-    switch (f.type) {
-    case FieldType::Money:
-        return QVariant::fromValue(Money::fromUnits(stored.toLongLong()));
-    case FieldType::Date:
-        return QDate::fromString(stored.toString().left(10), Qt::ISODate);
-    case FieldType::Boolean:
-        return stored.toLongLong() != 0;
-    case FieldType::Key:
-    case FieldType::Integer:
-    case FieldType::Whole:
-        return stored.toLongLong();
-    case FieldType::Double:
-        return stored.toDouble();
-    case FieldType::Text:
-    case FieldType::Memo:
-        return stored.toString();
-    }
-    return stored;
-}
 
 // An order by plain columns that begin an index is carried on to the index's other columns,
 // so that SQLite walks the index instead of sorting every row; rows equal in the given
@@ -567,21 +544,7 @@ QVariant Dataset::value(const QString& fieldName) { return readValue(fieldName);
 
 QString Dataset::text(const QString& fieldName)
 {
-    const QVariant v = readValue(fieldName);
-    if (v.isNull())
-        return QString();
-    if (v.metaType() == QMetaType::fromType<Money>())
-        return v.value<Money>().toEditText();
-    switch (v.metaType().id()) {
-    case QMetaType::QDate:
-        return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-    case QMetaType::Double:
-        return QLocale(QLocale::Turkish, QLocale::Turkey).toString(v.toDouble(), 'g', 15).remove(QChar(0x2E));
-    case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        return v.toString();
-    }
+    return displayText(readValue(fieldName));
 }
 
 qint64 Dataset::number(const QString& fieldName)

@@ -33,9 +33,5 @@ private:
 // A value as a quoted literal of a filter text: 'O''Neil'.
 QString filterLiteral(QString value);
 
-// The stored form of a value for a field: qint64 for keys, integers, whole numbers, money
-// (in units) and booleans, double for doubles, ISO text for days, text for texts. Texts are
-// read the Turkish way. Throws DataError naming the field when the value does not fit.
-QVariant storedValue(const FieldInfo& field, const QVariant& value);
 
 } // namespace dukkano

@@ -22,12 +22,14 @@ QString groupThousands(const QString& digits)
     return out;
 }
 
+// Thousands dots group by three after a leading group of one to three digits. A leading zero
+// groups nothing: "0.500" is someone's 0,5, not five hundred.
 bool validGrouping(QStringView whole)
 {
     const auto groups = whole.split(QLatin1Char('.'));
     if (groups.size() == 1)
         return true;
-    if (groups.front().isEmpty() || groups.front().size() > 3)
+    if (groups.front().isEmpty() || groups.front().size() > 3 || groups.front().startsWith(QLatin1Char('0')))
         return false;
     for (qsizetype i = 1; i < groups.size(); ++i)
         if (groups[i].size() != 3)

@@ -2,12 +2,14 @@
 #include "DataGrid.h"
 
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "KeyFilters.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 namespace dukkano {
@@ -45,13 +47,13 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    connect(qApp, &QApplication::focusChanged, this, &DataGrid::focusMoved);
+    connect(qApp, &QApplication::focusChanged, this, guarded(this, &DataGrid::focusMoved));
 }
 
 // The focus leaves a grid that is being destroyed; that is no leaving to report.
 DataGrid::~DataGrid()
 {
-    disconnect(qApp, &QApplication::focusChanged, this, &DataGrid::focusMoved);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void DataGrid::setDatasetModel(DatasetModel* model)
@@ -94,11 +96,12 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     Dataset* data = dataset();
     if (m_following || !data || !current.isValid() || current.row() == data->currentRow())
         return;
-    m_following = true;
-    dropUntouchedRow();
-    if (postPending() && current.row() < data->recordCount())
-        data->setRecNo(current.row() + 1);
-    m_following = false;
+    runGuarded([&] {
+        const QScopedValueRollback<bool> following(m_following, true);
+        dropUntouchedRow();
+        if (postPending() && current.row() < data->recordCount())
+            data->setRecNo(current.row() + 1);
+    });
     followDataset();
 }
 
@@ -151,20 +154,22 @@ void DataGrid::dropUntouchedRow()
 
 void DataGrid::keyPressEvent(QKeyEvent* event)
 {
-    Dataset* data = dataset();
-    const bool onLastRow = data && currentIndex().row() == m_model->rowCount() - 1;
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
-        if (data && !data->isEmpty())
-            emit deleteRequested();
-        return;
-    }
-    if (m_insertAllowed && data && !data->isReadOnly() && data->state() != Dataset::State::Insert
-        && event->modifiers() == Qt::NoModifier
-        && (event->key() == Qt::Key_Insert || (event->key() == Qt::Key_Down && onLastRow))) {
-        startRow();
-        return;
-    }
-    QTableView::keyPressEvent(event);
+    runGuarded([&] {
+        Dataset* data = dataset();
+        const bool onLastRow = data && currentIndex().row() == m_model->rowCount() - 1;
+        if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
+            if (data && !data->isEmpty())
+                emit deleteRequested();
+            return;
+        }
+        if (m_insertAllowed && data && !data->isReadOnly() && data->state() != Dataset::State::Insert
+            && event->modifiers() == Qt::NoModifier
+            && (event->key() == Qt::Key_Insert || (event->key() == Qt::Key_Down && onLastRow))) {
+            startRow();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    });
 }
 
 bool DataGrid::owns(QWidget* widget) const

@@ -7,26 +7,6 @@
 
 namespace dukkano {
 
-QString gridText(const QVariant& value, bool moneyDisplay)
-{
-    if (value.isNull())
-        return QString();
-    if (value.metaType() == QMetaType::fromType<Money>()) {
-        const Money m = value.value<Money>();
-        return moneyDisplay ? m.toCurrency() : m.toEditText();
-    }
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-    case QMetaType::Double:
-        return QLocale(QLocale::Turkish, QLocale::Turkey).toString(value.toDouble(), 'g', 15).remove(QLatin1Char('.'));
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        return value.toString();
-    }
-}
-
 DatasetModel::DatasetModel(Dataset& dataset, QVector<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_dataset(&dataset), m_columns(std::move(columns))
 {
@@ -92,9 +72,9 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
     const GridColumn& c = m_columns[index.column()];
     switch (role) {
     case Qt::DisplayRole:
-        return gridText(valueAt(index), c.moneyDisplay);
+        return displayText(valueAt(index), c.moneyDisplay);
     case Qt::EditRole:
-        return gridText(valueAt(index), false);
+        return displayText(valueAt(index), false);
     case RawValueRole:
         return valueAt(index);
     case Qt::TextAlignmentRole:

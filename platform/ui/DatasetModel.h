@@ -67,8 +67,5 @@ private:
     bool m_writing = false;
 };
 
-// The text a grid shows for a field's typed value: money as "2,5" (or "2,50 TL" when marked),
-// whole numbers plainly, doubles the Turkish way, days as dd.MM.yyyy.
-QString gridText(const QVariant& value, bool moneyDisplay);
 
 } // namespace dukkano

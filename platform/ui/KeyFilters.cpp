@@ -1,72 +1,90 @@
-// Key filters for price, quantity, discount and payment fields, and digit-only fields.
+// Entry rules for price, quantity, discount and payment fields, and digit-only fields: a
+// validator judges every change of the text, whether typed, pasted or dropped.
 #include "KeyFilters.h"
 
-#include <QKeyEvent>
+#include <QDropEvent>
 #include <QLineEdit>
-#include <optional>
+#include <QMimeData>
+#include <QValidator>
 
 namespace dukkano {
 namespace {
 
-// The one printable character a plain key press would type; nothing for keys that type no
-// text (navigation, editing, backspace) and for Ctrl/Alt/Meta shortcuts, which go through.
-std::optional<QString> typedText(QEvent* event)
+bool isDigit(QChar c)
 {
-    if (event->type() != QEvent::KeyPress)
-        return std::nullopt;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    const QString text = key->text();
-    if (text.isEmpty() || !text.at(0).isPrint())
-        return std::nullopt;
-    return text;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool isDigit(const QString& text)
-{
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-}
-
-// A comma is welcome only where it will not lead the number and will be the only one.
-bool commaFits(const QLineEdit& edit)
-{
-    QString rest = edit.text();
-    int position = edit.cursorPosition();
-    if (edit.hasSelectedText()) {
-        position = edit.selectionStart();
-        rest.remove(position, edit.selectedText().size());
+// Answers only "acceptable" or "invalid", so Enter is never held back as it would be for an
+// "intermediate" text. The text the field holds is always acceptable: a value put there by
+// the program (a stored negative price, say) is the check's to refuse when it is used, and
+// Enter must still reach that check.
+class EntryValidator : public QValidator {
+public:
+    EntryValidator(EntryRule rule, QLineEdit* edit) : QValidator(edit), m_rule(rule), m_held(edit->text())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_held = text; });
     }
-    return position > 0 && !rest.contains(QLatin1Char(','));
-}
+
+    State validate(QString& input, int&) const override
+    {
+        return input == m_held || meetsEntryRule(m_rule, input) ? Acceptable : Invalid;
+    }
+
+private:
+    EntryRule m_rule;
+    QString m_held;
+};
+
+// The line edit takes a drop before its validator undoes it, so a text moved from another
+// field would vanish from there too. A drop the rule refuses is declined instead, and the
+// text stays where it came from.
+class DropGuard : public QObject {
+public:
+    DropGuard(EntryRule rule, QLineEdit* edit) : QObject(edit), m_rule(rule), m_edit(edit) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const auto type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->source() == m_edit || !drop->mimeData()->hasText())
+            return false;
+        QString result = m_edit->text();
+        result.insert(m_edit->cursorPositionAt(drop->position().toPoint()), drop->mimeData()->text());
+        if (meetsEntryRule(m_rule, result))
+            return false;
+        drop->ignore();
+        return true;
+    }
+
+private:
+    EntryRule m_rule;
+    QLineEdit* m_edit;
+};
 
 } // namespace
 
-bool NumberEntryFilter::eventFilter(QObject* watched, QEvent* event)
+bool meetsEntryRule(EntryRule rule, QStringView text)
 {
-    const auto text = typedText(event);
-    const auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (!text || !edit || isDigit(*text))
-        return false;
-    if (*text == QLatin1String(","))
-        return !commaFits(*edit);
-    return true;
+    qsizetype commas = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char(','))
+            ++commas;
+        else if (!isDigit(c) && !(rule == EntryRule::Number && c == QLatin1Char('.')))
+            return false;
+    }
+    if (rule == EntryRule::DigitsOnly)
+        return commas == 0;
+    return commas == 0 || (commas == 1 && !text.startsWith(QLatin1Char(',')));
 }
 
-bool DigitsOnlyFilter::eventFilter(QObject*, QEvent* event)
+void installEntryRule(QLineEdit* edit, EntryRule rule)
 {
-    const auto text = typedText(event);
-    return text && !isDigit(*text);
-}
-
-void installNumberEntryFilter(QLineEdit* edit)
-{
-    edit->installEventFilter(new NumberEntryFilter(edit));
-}
-
-void installDigitsOnlyFilter(QLineEdit* edit)
-{
-    edit->installEventFilter(new DigitsOnlyFilter(edit));
+    edit->setValidator(new EntryValidator(rule, edit));
+    edit->installEventFilter(new DropGuard(rule, edit));
 }
 
 } // namespace dukkano

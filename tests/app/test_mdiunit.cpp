@@ -7,7 +7,7 @@
 #include "ProgramState.h"
 #include "SettingsKey.h"
 #include "TestSupport.h"
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 
 #include <QAction>
 #include <QApplication>

@@ -194,6 +194,36 @@ private slots:
         QCOMPARE(exited.count(), byFocus ? 1 : 0);
     }
 
+    // A number cell's editor takes a paste by the rule it takes typed keys by; a text cell takes
+    // any paste. The paste goes over the cell's selected text "18".
+    void cellEditorPaste_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number: a rate") << 2 << "18,5" << "18,5";
+        QTest::newRow("number: letters refused whole") << 2 << "%18 KDV" << "18";
+        QTest::newRow("number: two commas refused whole") << 2 << "1,8,5" << "18";
+        QTest::newRow("text: anything") << 1 << "%18 KDV" << "%18 KDV";
+    }
+
+    void cellEditorPaste()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, pasted);
+        TempShop shop;
+        Dataset& groups = shop.db().tableKategoriler;
+        addGroups(groups, {QStringLiteral("18")});
+        GroupWindow w(groups);
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QLineEdit* editor = w.typeInto(0, column, QString());
+        QVERIFY(editor);
+        QCOMPARE(editor->selectedText(), QStringLiteral("18"));
+
+        pasteText(editor, pasted);
+        QTEST(editor->text(), "text");
+    }
+
     void refusedTextChangesNothing()
     {
         TempShop shop;

@@ -11,17 +11,6 @@ using namespace dukkano::test;
 
 namespace {
 
-// The statements of the connection that are stepped and not reset: each holds a read
-// transaction that hides later writes and blocks a checkpoint.
-QStringList busyStatements(Database& db)
-{
-    QStringList busy;
-    for (sqlite3_stmt* st = sqlite3_next_stmt(db.handle(), nullptr); st; st = sqlite3_next_stmt(db.handle(), st))
-        if (sqlite3_stmt_busy(st))
-            busy << QString::fromUtf8(sqlite3_sql(st));
-    return busy;
-}
-
 // Another program's connection to the same file.
 struct OtherConnection {
     explicit OtherConnection(const QString& path)

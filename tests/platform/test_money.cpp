@@ -30,6 +30,15 @@ private slots:
         QTest::newRow("two commas") << "1,2,3" << false << qint64(0);
         QTest::newRow("dot as decimal") << "2.5" << false << qint64(0);
         QTest::newRow("bad grouping") << "12.34,5" << false << qint64(0);
+        QTest::newRow("dot as decimal, one digit each") << "1.5" << false << qint64(0);
+        QTest::newRow("dot as decimal after a zero") << "0.500" << false << qint64(0);
+        QTest::newRow("zero-led group") << "01.234" << false << qint64(0);
+        QTest::newRow("leading dot") << ".5" << false << qint64(0);
+        QTest::newRow("trailing dot") << "1." << false << qint64(0);
+        QTest::newRow("two dots in a row") << "1..234" << false << qint64(0);
+        QTest::newRow("dot in the decimals") << "1,2.3" << false << qint64(0);
+        QTest::newRow("millions with decimals") << "2.500.000,5" << true << qint64(25000005000);
+        QTest::newRow("negative thousands") << "-1.234" << true << qint64(-12340000);
         QTest::newRow("only comma") << "," << false << qint64(0);
         QTest::newRow("only minus") << "-" << false << qint64(0);
         QTest::newRow("overflow") << "99999999999999999999" << false << qint64(0);

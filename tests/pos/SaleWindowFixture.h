@@ -3,7 +3,7 @@
 
 #include "ProgramState.h"
 #include "TestSupport.h"
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -8,8 +8,8 @@
 #include "SettingsKey.h"
 #include "TestPrinters.h"
 #include "TestSupport.h"
-#include "UnitDialog.h"
-#include "UnitUrunSatis.h"
+#include "Dialog.h"
+#include "UrunSatis.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -323,6 +323,29 @@ private slots:
         QCOMPARE(c.form->comboMusteriAdi->currentText(), QString());
         QCOMPARE(QApplication::activeWindow(), c.form.data());
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
+    }
+
+    // Two customers read alike in the list; the one picked is the one charged.
+    void onAccountToTheNamesakePicked()
+    {
+        Counter c;
+        const qint64 twin = c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
+        QVERIFY(c.open());
+        QVERIFY(c.fillBasket());
+        QComboBox* list = c.form->comboMusteriAdi;
+        const int picked = list->findText(QStringLiteral("Ali Veli (Hasan)")) + 1;
+        QCOMPARE(list->itemText(picked), QStringLiteral("Ali Veli (Hasan)"));
+        list->setCurrentIndex(picked);
+
+        c.tamamla();
+        QVERIFY(c.asking());
+        c.hayir();
+
+        QCOMPARE(c.dialogs.shown, QStringList());
+        QCOMPARE(c.shop.scalar(u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), twin);
+        const QString debt = u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs;
+        QCOMPARE(storedMoney(c.shop, debt.arg(1)), u"0"_qs);
+        QCOMPARE(storedMoney(c.shop, debt.arg(twin)), u"10,5"_qs);
     }
 
     void printingTheReceipt_data()

@@ -5,8 +5,8 @@
 #include "ProgramState.h"
 #include "Receipt.h"
 #include "TestSupport.h"
-#include "UnitUreticiBilgileriD.h"
-#include "UnitUreticiKayit.h"
+#include "UreticiBilgileriD.h"
+#include "UreticiKayit.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 #include "DatasetModel.h"
 #include "ProgramState.h"
 #include "TestSupport.h"
-#include "UnitKategoriBilgileriD.h"
-#include "UnitKategoriKayit.h"
+#include "KategoriBilgileriD.h"
+#include "KategoriKayit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -231,6 +231,27 @@ private slots:
         QVERIFY(w.open());
         w.form->kategoriKDVorani->setFocus();
         play(w.form->kategoriKDVorani, keys);
+        QTEST(w.form->kategoriKDVorani->text(), "text");
+    }
+
+    // A paste meets the whole-number rule of typed keys, or nothing of it goes in.
+    void ratePaste_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("whole number") << "18" << "18";
+        QTest::newRow("a fraction refused whole") << "18,5" << "";
+        QTest::newRow("a percent sign refused whole") << "%8" << "";
+    }
+
+    void ratePaste()
+    {
+        QFETCH(QString, pasted);
+        EntryWindow w;
+        QVERIFY(w.open());
+        w.form->kategoriKDVorani->setFocus();
+        pasteText(w.form->kategoriKDVorani, pasted);
         QTEST(w.form->kategoriKDVorani->text(), "text");
     }
 

@@ -10,7 +10,7 @@
 #include "Screen.h"
 #include "SpreadsheetFiles.h"
 #include "TestSupport.h"
-#include "UnitUrunBilgileriD.h"
+#include "UrunBilgileriD.h"
 #include "XlsxFile.h"
 
 #include <QComboBox>

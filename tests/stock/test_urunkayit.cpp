@@ -4,7 +4,7 @@
 #include "ProgramState.h"
 #include "Screen.h"
 #include "TestSupport.h"
-#include "UnitUrunKayit.h"
+#include "UrunKayit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -607,6 +607,26 @@ private slots:
         QVERIFY(e.open());
         e.form->stoktakiBirimMiktari->setFocus();
         play(e.form->stoktakiBirimMiktari, keys);
+        QTEST(e.form->stoktakiBirimMiktari->text(), "text");
+    }
+
+    void stockPaste_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("a quantity") << "1.250" << "1.250";
+        QTest::newRow("letters refused whole") << "12 adet" << "";
+        QTest::newRow("a minus refused whole") << "-5" << "";
+    }
+
+    void stockPaste()
+    {
+        QFETCH(QString, pasted);
+        Entry e;
+        QVERIFY(e.open());
+        e.form->stoktakiBirimMiktari->setFocus();
+        pasteText(e.form->stoktakiBirimMiktari, pasted);
         QTEST(e.form->stoktakiBirimMiktari->text(), "text");
     }
 

@@ -4,9 +4,10 @@
 #include "SettingsKey.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
-
 #include <QWidget>
+#include <sqlite3.h>
 
 namespace dukkano::test {
 
@@ -111,10 +112,25 @@ QStringList TempShop::firstColumn(const QString& sql)
     return texts;
 }
 
+QStringList busyStatements(Database& db)
+{
+    QStringList busy;
+    for (sqlite3_stmt* st = sqlite3_next_stmt(db.handle(), nullptr); st; st = sqlite3_next_stmt(db.handle(), st))
+        if (sqlite3_stmt_busy(st))
+            busy << QString::fromUtf8(sqlite3_sql(st));
+    return busy;
+}
+
 void typeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void pasteText(QWidget* widget, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
 QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text)

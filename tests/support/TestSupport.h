@@ -73,8 +73,14 @@ private:
     std::unique_ptr<Veritabani> m_db;
 };
 
+// The SQL of every statement of the connection still stepped, which would hold a read open.
+QStringList busyStatements(Database& db);
+
 // Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
 void typeText(QWidget* widget, const QString& text);
+
+// Puts text on the clipboard and presses Ctrl+V in the widget.
+void pasteText(QWidget* widget, const QString& text);
 
 // Opens the editor of a grid cell and types over its text; the editor stays open.
 // nullptr when the cell cannot be edited.

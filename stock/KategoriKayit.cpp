@@ -1,8 +1,9 @@
 // The group entry window: name and whole-number VAT rate, the duplicate check as the focus
 // leaves the name, the save through the shared `tableKategoriler`.
-#include "UnitKategoriKayit.h"
+#include "KategoriKayit.h"
 
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "KeyFilters.h"
 #include "NameSearch.h"
 #include "Veritabani.h"
@@ -85,10 +86,10 @@ void TformKategoriKayit::buildControls()
     whole->setRowStretch(1, 1);
     whole->setColumnStretch(1, 1);
 
-    connect(kategoriAdi, &QLineEdit::textChanged, this, &TformKategoriKayit::kategoriAdiChange);
-    connect(kaydet, &QPushButton::clicked, this, &TformKategoriKayit::kaydetClick);
-    connect(Temizle, &QPushButton::clicked, this, &TformKategoriKayit::TemizleClick);
-    connect(Kapat, &QPushButton::clicked, this, &TformKategoriKayit::KapatClick);
+    connect(kategoriAdi, &QLineEdit::textChanged, this, guarded(this, &TformKategoriKayit::kategoriAdiChange));
+    connect(kaydet, &QPushButton::clicked, this, guarded(this, &TformKategoriKayit::kaydetClick));
+    connect(Temizle, &QPushButton::clicked, this, guarded(this, &TformKategoriKayit::TemizleClick));
+    connect(Kapat, &QPushButton::clicked, this, guarded(this, &TformKategoriKayit::KapatClick));
     for (QWidget* watched : {static_cast<QWidget*>(kategoriAdi), static_cast<QWidget*>(kategoriKDVorani),
                              static_cast<QWidget*>(kaydet)})
         watched->installEventFilter(this);
@@ -176,22 +177,24 @@ void TformKategoriKayit::FormClose()
 
 bool TformKategoriKayit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        // A message box in the middle of a mouse press would leave the button half pressed;
-        // for a click the check waits for kaydetClick.
-        const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-        if (watched == kategoriKDVorani || (watched == kaydet && !byMouse))
-            kategoriKDVoraniEnter();
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress && (watched == kategoriAdi || watched == kategoriKDVorani)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
+    return runGuarded(false, [&]() -> bool {
+        if (event->type() == QEvent::FocusIn) {
+            // A message box in the middle of a mouse press would leave the button half pressed;
+            // for a click the check waits for kaydetClick.
+            const bool byMouse = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            if (watched == kategoriKDVorani || (watched == kaydet && !byMouse))
+                kategoriKDVoraniEnter();
+            return false;
         }
-    }
-    return false;
+        if (event->type() == QEvent::KeyPress && (watched == kategoriAdi || watched == kategoriKDVorani)) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                focusNextChild();
+                return true;
+            }
+        }
+        return false;
+    });
 }
 
 } // namespace dukkano

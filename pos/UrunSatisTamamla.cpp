@@ -1,11 +1,12 @@
 // Completing a sale from the sale window: "TAMAMLA" checks the basket and opens the receipt
 // question with a summary; the writing step stores the sale in one transaction.
-#include "UnitDialog.h"
-#include "UnitUrunSatis.h"
+#include "Dialog.h"
+#include "UrunSatis.h"
 
 #include "DataError.h"
 #include "DataGrid.h"
 #include "Dialogs.h"
+#include "KeyedChoices.h"
 #include "SatisKaydi.h"
 #include "Veritabani.h"
 
@@ -33,7 +34,7 @@ bool TFormUrunSatis::satisYazilabilir()
         return false;
     }
     const QString musteri = comboMusteriAdi->currentText();
-    if (!musteri.isEmpty() && (comboMusteriAdi->findText(musteri) < 0 || !musteriyiSec(musteri))) {
+    if (!musteri.isEmpty() && !chosenKey(comboMusteriAdi)) {
         showMessage(u"\"%1\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi listeden seçiniz; "
                     "nakit satış için Müşteri Adı alanını boş bırakınız."_qs.arg(musteri));
         comboMusteriAdi->setFocus();
@@ -93,7 +94,7 @@ bool TFormUrunSatis::SatisTamamClick()
 
 QString TFormUrunSatis::satisiYaz()
 {
-    const TamamlananSatis satis{araToplam, indirimTutari(), !comboMusteriAdi->currentText().isEmpty()};
+    const TamamlananSatis satis{araToplam, indirimTutari(), chosenKey(comboMusteriAdi).value_or(0)};
     try {
         satisiKaydet(m_db, tableGeciciSatilanUrunler, satis);
     } catch (const DataError& error) {

@@ -1,6 +1,6 @@
 // The receipt header entry window: the shop's details typed into edits and appended to
 // Ureticiler, with a check for a name already stored whenever the user moves on from the name.
-#include "UnitUreticiKayit.h"
+#include "UreticiKayit.h"
 
 #include "DataError.h"
 #include "DataGrid.h"

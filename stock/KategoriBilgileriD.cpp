@@ -1,9 +1,10 @@
 // The group list window: its own query on `Kategoriler`, the prefix search, the grid that
 // edits and deletes in place, and the reopening of the shared `tableKategoriler` on close.
-#include "UnitKategoriBilgileriD.h"
+#include "KategoriBilgileriD.h"
 
 #include "DataGrid.h"
 #include "DatasetModel.h"
+#include "Guarded.h"
 #include "NameSearch.h"
 #include "Veritabani.h"
 
@@ -81,10 +82,10 @@ void TformKategoriBilgileriD::buildControls()
     whole->setColumnStretch(1, 1);
     whole->setRowStretch(1, 1);
 
-    connect(musteriAdi, &QLineEdit::textChanged, this, &TformKategoriBilgileriD::musteriAdiChange);
+    connect(musteriAdi, &QLineEdit::textChanged, this, guarded(this, &TformKategoriBilgileriD::musteriAdiChange));
     musteriAdi->installEventFilter(this);
-    connect(temizle, &QPushButton::clicked, this, &TformKategoriBilgileriD::temizleClick);
-    connect(kapat, &QPushButton::clicked, this, &TformKategoriBilgileriD::kapatClick);
+    connect(temizle, &QPushButton::clicked, this, guarded(this, &TformKategoriBilgileriD::temizleClick));
+    connect(kapat, &QPushButton::clicked, this, guarded(this, &TformKategoriBilgileriD::kapatClick));
 }
 
 void TformKategoriBilgileriD::buildGrid()
@@ -103,7 +104,7 @@ void TformKategoriBilgileriD::buildGrid()
     DBGrid1->setColumnWidth(1, 300);
     DBGrid1->setColumnWidth(2, 120);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    connect(DBGrid1, &DataGrid::deleteRequested, this, &TformKategoriBilgileriD::DBGrid1DeleteRequested);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TformKategoriBilgileriD::DBGrid1DeleteRequested));
 }
 
 void TformKategoriBilgileriD::musteriAdiEnter()
@@ -163,9 +164,11 @@ void TformKategoriBilgileriD::FormClose()
 
 bool TformKategoriBilgileriD::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == musteriAdi && event->type() == QEvent::FocusIn)
-        musteriAdiEnter();
-    return false;
+    return runGuarded(false, [&]() -> bool {
+        if (watched == musteriAdi && event->type() == QEvent::FocusIn)
+            musteriAdiEnter();
+        return false;
+    });
 }
 
 } // namespace dukkano

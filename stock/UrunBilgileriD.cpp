@@ -1,11 +1,12 @@
 // The stock list window: its own query on `Urunler` narrowed by a name search (its SELECT) and a
 // barcode or group filter, grid editing, stock additions, deletion, and the workbook export.
-#include "UnitUrunBilgileriD.h"
+#include "UrunBilgileriD.h"
 
 #include "Clock.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "Money.h"
 #include "NameSearch.h"
 #include "SpreadsheetFiles.h"
@@ -96,7 +97,7 @@ TformUrunBilgileriD::TformUrunBilgileriD(Veritabani& db, QWidget* parent)
     connect(&dSetUrunler, &Dataset::beforePost, this, &TformUrunBilgileriD::dSetUrunlerBeforePost);
     connect(&dSetUrunler, &Dataset::afterScroll, this, &TformUrunBilgileriD::dSetUrunlerAfterScroll);
     // Connected after the grid's own: the grid stores its row before the barcode field resets the list.
-    connect(qApp, &QApplication::focusChanged, this, &TformUrunBilgileriD::focusMoved);
+    connect(qApp, &QApplication::focusChanged, this, guarded(this, &TformUrunBilgileriD::focusMoved));
     FormCreate();
 }
 
@@ -104,7 +105,7 @@ TformUrunBilgileriD::TformUrunBilgileriD(Veritabani& db, QWidget* parent)
 // dying controls is nothing to handle.
 TformUrunBilgileriD::~TformUrunBilgileriD()
 {
-    disconnect(qApp, &QApplication::focusChanged, this, &TformUrunBilgileriD::focusMoved);
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     delete DBGrid1;
     delete dsUrunler;
 }
@@ -159,18 +160,18 @@ void TformUrunBilgileriD::buildControls()
     buildHiddenControls();
     placeControls();
 
-    connect(seriNumarasi, &QLineEdit::returnPressed, this, &TformUrunBilgileriD::seriNumarasiKeyDown);
+    connect(seriNumarasi, &QLineEdit::returnPressed, this, guarded(this, &TformUrunBilgileriD::seriNumarasiKeyDown));
     // Only the user's typing counts: the list itself writes the current barcode and name here.
-    connect(seriNumarasi, &QLineEdit::textEdited, this, &TformUrunBilgileriD::seriNumarasiChange);
-    connect(urunAdi, &QLineEdit::textEdited, this, &TformUrunBilgileriD::urunAdiChange);
+    connect(seriNumarasi, &QLineEdit::textEdited, this, guarded(this, &TformUrunBilgileriD::seriNumarasiChange));
+    connect(urunAdi, &QLineEdit::textEdited, this, guarded(this, &TformUrunBilgileriD::urunAdiChange));
     // A choice made by the user; the window's own resets of the choice take no effect.
-    connect(ComboKategoriler, &QComboBox::activated, this, &TformUrunBilgileriD::ComboKategorilerChange);
-    connect(temizle, &QPushButton::clicked, this, &TformUrunBilgileriD::temizleClick);
-    connect(ekle, &QPushButton::clicked, this, &TformUrunBilgileriD::ekleClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtn2Click);
-    connect(BitBtnExcel, &QPushButton::clicked, this, &TformUrunBilgileriD::BitBtnExcelClick);
-    connect(kapat, &QPushButton::clicked, this, &WorkWindow::close);
+    connect(ComboKategoriler, &QComboBox::activated, this, guarded(this, &TformUrunBilgileriD::ComboKategorilerChange));
+    connect(temizle, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::temizleClick));
+    connect(ekle, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::ekleClick));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtn2Click));
+    connect(BitBtnExcel, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtnExcelClick));
+    connect(kapat, &QPushButton::clicked, this, guarded(this, &WorkWindow::close));
 }
 
 void TformUrunBilgileriD::buildGrid()
@@ -221,7 +222,7 @@ void TformUrunBilgileriD::buildGrid()
             DBGrid1->setColumnWidth(c, widths[c]);
     }
     connect(DBGrid1, &DataGrid::deleteRequested, this,
-            [this] { DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi); });
+            guarded([this] { DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi); }));
 }
 
 // Kept from the window's first design; the user never sees or reaches them.
@@ -304,10 +305,12 @@ void TformUrunBilgileriD::resizeEvent(QResizeEvent* event)
 
 bool TformUrunBilgileriD::eventFilter(QObject* watched, QEvent* event)
 {
-    // A click puts the whole quantity under the cursor, ready to be typed over.
-    if (watched == birimMiktari && event->type() == QEvent::MouseButtonRelease)
-        birimMiktari->selectAll();
-    return WorkWindow::eventFilter(watched, event);
+    return runGuarded(false, [&]() -> bool {
+        // A click puts the whole quantity under the cursor, ready to be typed over.
+        if (watched == birimMiktari && event->type() == QEvent::MouseButtonRelease)
+            birimMiktari->selectAll();
+        return WorkWindow::eventFilter(watched, event);
+    });
 }
 
 // ---- creation

@@ -1,6 +1,6 @@
 // The receipt question: prints the receipt of the basket on the chosen printer and then has the
 // sale window write the sale, or writes it without a receipt, or goes back to the basket.
-#include "UnitDialog.h"
+#include "Dialog.h"
 
 #include "DataError.h"
 #include "Dialogs.h"
@@ -9,7 +9,7 @@
 #include "Receipt.h"
 #include "SettingsKey.h"
 #include "TurkishText.h"
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 #include "Veritabani.h"
 
 #include <QComboBox>

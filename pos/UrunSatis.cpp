@@ -1,14 +1,16 @@
 // The sale window: builds the basket line by line from barcodes, product names and quick-sale
 // buttons, keeps the running total by difference, and clears the basket when asked or closed.
-#include "UnitUrunSatis.h"
+#include "UrunSatis.h"
 
 #include "Clock.h"
 #include "DataGrid.h"
 #include "Dialogs.h"
+#include "Guarded.h"
 #include "KeyFilters.h"
+#include "KeyedChoices.h"
 #include "ProgramState.h"
 #include "Screen.h"
-#include "TurkishText.h"
+#include "SecimListeleri.h"
 #include "Veritabani.h"
 
 #include <QApplication>
@@ -26,7 +28,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTabBar>
@@ -87,25 +88,6 @@ int roundHalfEven(long long numerator, long long denominator)
     return int(quotient);
 }
 
-// "Ad (Açıklama)": the name is what comes before the blank before the first "(", the
-// description what lies between that "(" and the last character.
-QString nameBeforeParenthesis(const QString& entry)
-{
-    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
-    return entry.left(std::max<qsizetype>(p - 2, 0));
-}
-
-QString descriptionInParentheses(const QString& entry)
-{
-    const qsizetype p = entry.indexOf(QLatin1Char('(')) + 1;
-    return entry.mid(p, std::max<qsizetype>(entry.size() - p - 1, 0));
-}
-
-QString listEntry(const QString& name, const QString& detail)
-{
-    return name + QStringLiteral(" (") + detail + QLatin1Char(')');
-}
-
 QString checkQuantity(const QString& text)
 {
     const auto value = Money::parse(text);
@@ -128,14 +110,13 @@ bool isEnter(const QKeyEvent* key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-void fillSorted(QComboBox* combo, QStringList entries)
+// Filters a shared object on the row a list's text stands for. A text that stands for no row
+// shows none: no row has the key 0.
+void filterOnKey(Dataset& table, const QString& keyField, std::optional<qint64> key)
 {
-    entries << QString();
-    std::stable_sort(entries.begin(), entries.end(), TurkishLess());
-    const QSignalBlocker quiet(combo);
-    combo->setModel(new QStringListModel(entries, combo));
-    combo->setCurrentIndex(-1);
-    combo->clearEditText();
+    table.setFiltered(false);
+    table.setFilter(QStringLiteral("[%1]='%2'").arg(keyField).arg(key.value_or(0)));
+    table.setFiltered(true);
 }
 
 } // namespace
@@ -201,7 +182,7 @@ void TFormUrunSatis::buildControls()
 
     Label2 = new QLabel(u"Müşteri Adı:"_qs, this);
     comboMusteriAdi = newNameList(u"comboMusteriAdi"_qs);
-    connect(comboMusteriAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::comboMusteriAdiChange);
+    connect(comboMusteriAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::comboMusteriAdiChange));
 
     buildBasketGrid();
 
@@ -215,7 +196,7 @@ void TFormUrunSatis::buildControls()
 
     Label3 = new QLabel(u"Stok Adı :"_qs, this);
     urunAdi = newNameList(u"urunAdi"_qs);
-    connect(urunAdi, &QComboBox::editTextChanged, this, &TFormUrunSatis::urunAdiChange);
+    connect(urunAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::urunAdiChange));
 
     buildQuickSalePage();
 
@@ -225,7 +206,7 @@ void TFormUrunSatis::buildControls()
     indirim->setContextMenuPolicy(Qt::NoContextMenu);
     indirim->setAcceptDrops(false);
     indirim->setMaximumWidth(160);
-    connect(indirim, &QLineEdit::textChanged, this, &TFormUrunSatis::indirimChange);
+    connect(indirim, &QLineEdit::textChanged, this, guarded(this, &TFormUrunSatis::indirimChange));
 
     SatisTamam = new QPushButton(u"SatisTamam"_qs, this);
     SatisTamam->hide();
@@ -240,11 +221,11 @@ void TFormUrunSatis::buildControls()
     labelToplamTutar->setStyleSheet(u"QLabel { background-color: red; color: white; }"_qs);
     labelToplamTutar->setMinimumWidth(320);
 
-    connect(satisiGerceklestir, &QPushButton::clicked, this, &TFormUrunSatis::satisiGerceklestirClick);
-    connect(SatisTamam, &QPushButton::clicked, this, [this] { SatisTamamClick(); });
-    connect(sil, &QPushButton::clicked, this, &TFormUrunSatis::silClick);
-    connect(ButtonSil, &QPushButton::clicked, this, &TFormUrunSatis::ButtonSilClick);
-    connect(Button3, &QPushButton::clicked, this, &TFormUrunSatis::Button3Click);
+    connect(satisiGerceklestir, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::satisiGerceklestirClick));
+    connect(SatisTamam, &QPushButton::clicked, this, guarded([this] { SatisTamamClick(); }));
+    connect(sil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::silClick));
+    connect(ButtonSil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::ButtonSilClick));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::Button3Click));
     layOut();
 }
 
@@ -340,10 +321,10 @@ void TFormUrunSatis::buildBasketGrid()
     for (int c = 0; c < 5; ++c)
         DBGrid1->setColumnWidth(c, widths[c]);
     DBGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    connect(DBGrid1, &DataGrid::entered, this, &TFormUrunSatis::DBGrid1Enter);
-    connect(DBGrid1, &DataGrid::exited, this, &TFormUrunSatis::DBGrid1Exit);
+    connect(DBGrid1, &DataGrid::entered, this, guarded(this, &TFormUrunSatis::DBGrid1Enter));
+    connect(DBGrid1, &DataGrid::exited, this, guarded(this, &TFormUrunSatis::DBGrid1Exit));
     // The grid's own deletion goes the way of "Seçili Olanı Sil", which keeps the total.
-    connect(DBGrid1, &DataGrid::deleteRequested, this, &TFormUrunSatis::silClick);
+    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TFormUrunSatis::silClick));
     connect(dsGeciciSatilanUrunler, &DatasetModel::fieldEdited, this,
             &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
 }
@@ -363,7 +344,7 @@ void TFormUrunSatis::buildQuickSalePage()
         auto* button = new QuickSaleButton(TabSheet2);
         button->setObjectName(QStringLiteral("hizli%1").arg(n));
         button->setFont(buttonFont);
-        connect(button, &QPushButton::clicked, this, [this, n] { hizliClick(n); });
+        connect(button, &QPushButton::clicked, this, guarded([this, n] { hizliClick(n); }));
         hizli[n - 1] = button;
     }
 }
@@ -391,24 +372,14 @@ void TFormUrunSatis::captionQuickSaleButtons()
     m_db.tableUrunler.setFiltered(false);
 }
 
-// Every product, once, walked page by page and sorted in Turkish order.
 void TFormUrunSatis::fillProductNames()
 {
-    Dataset& urunler = m_db.tableUrunler;
-    QStringList entries;
-    entries.reserve(urunler.recordCount());
-    for (urunler.first(); !urunler.eof(); urunler.next())
-        entries << listEntry(urunler.text(u"UrunAdi"_qs), urunler.text(u"UrunAciklamasi"_qs));
-    fillSorted(urunAdi, entries);
+    fillKeyedChoices(urunAdi, urunSecimListesi(m_db.baglanti));
 }
 
 void TFormUrunSatis::fillCustomerNames()
 {
-    Dataset& musteriler = m_db.tableMusteriler;
-    QStringList entries;
-    for (musteriler.first(); !musteriler.eof(); musteriler.next())
-        entries << listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs));
-    fillSorted(comboMusteriAdi, entries);
+    fillKeyedChoices(comboMusteriAdi, musteriSecimListesi(m_db.baglanti));
 }
 
 // A third of the screen for the page; 77/1000 of it for each button, but never wider than four
@@ -503,11 +474,7 @@ void TFormUrunSatis::urunAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    Dataset& urunler = m_db.tableUrunler;
-    urunler.setFiltered(false);
-    urunler.setFilter(u"([UrunAdi]="_qs + filterLiteral(nameBeforeParenthesis(text)) + u") and ([UrunAciklamasi]="_qs
-                      + filterLiteral(descriptionInParentheses(text)) + u")"_qs);
-    urunler.setFiltered(true);
+    filterOnKey(m_db.tableUrunler, u"UrunNo"_qs, chosenKey(urunAdi));
 }
 
 void TFormUrunSatis::urunAdiEnter()
@@ -515,8 +482,8 @@ void TFormUrunSatis::urunAdiEnter()
     urunAdiChange(urunAdi->currentText());
 }
 
-// The line comes from the product the name filter stands on; a name that matches no product
-// adds nothing, since the sale would later be written against no product.
+// The line comes from the product whose key the chosen entry carries; a text that matches no
+// entry adds nothing, since the sale would later be written against no product.
 void TFormUrunSatis::urunAdiKeyDown()
 {
     const QString text = urunAdi->currentText();
@@ -536,23 +503,7 @@ void TFormUrunSatis::comboMusteriAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    Dataset& musteriler = m_db.tableMusteriler;
-    musteriler.setFiltered(false);
-    musteriler.setFilter(u"[AdiSoyadi]="_qs + filterLiteral(nameBeforeParenthesis(text)));
-    musteriler.setFiltered(true);
-}
-
-// The name filter holds every namesake; the customer charged is the one whose list entry,
-// father's name included, is the text chosen. False when no stored customer reads so.
-bool TFormUrunSatis::musteriyiSec(const QString& entry)
-{
-    comboMusteriAdiChange(entry);
-    Dataset& musteriler = m_db.tableMusteriler;
-    for (musteriler.first(); !musteriler.eof(); musteriler.next()) {
-        if (listEntry(musteriler.text(u"AdiSoyadi"_qs), musteriler.text(u"BabaAdi"_qs)) == entry)
-            return true;
-    }
-    return false;
+    filterOnKey(m_db.tableMusteriler, u"MusteriNo"_qs, chosenKey(comboMusteriAdi));
 }
 
 void TFormUrunSatis::comboMusteriAdiKeyDown()
@@ -641,8 +592,10 @@ void TFormUrunSatis::toplamiGoster(Money amount)
 
 // ---- the discount
 
-// Exactly the keys the discount takes: digits and backspace, and a comma when the field is
-// not empty and holds none yet. Paste is refused too, since it would bring in any text.
+// Exactly the keys the discount takes: digits, thousands dots and backspace, and a comma when
+// the field is not empty and holds none yet. A dot is kept, not dropped, so that "2.5" is
+// refused as no amount rather than read as 25. Paste is refused too, since it would bring in
+// any text.
 bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste))
@@ -652,11 +605,12 @@ bool TFormUrunSatis::indirimKeyPress(QKeyEvent* event)
         return false;
     const QChar c = typed.at(0);
     const bool digit = typed.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool dot = typed == QLatin1String(".");
     const bool comma = typed == QLatin1String(",");
     const QString text = indirim->text();
     if (comma)
         return text.isEmpty() || text.contains(QLatin1Char(','));
-    return !digit;
+    return !digit && !dot;
 }
 
 void TFormUrunSatis::indirimChange(const QString& text)
@@ -680,10 +634,12 @@ void TFormUrunSatis::Button3Click()
 void TFormUrunSatis::closeEvent(QCloseEvent* event)
 {
     emit closed();
-    for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableUrunler, &m_db.tableSatislar, &m_db.tableSatilanUrunler})
-        shared->setFiltered(false);
+    runGuarded([this] {
+        for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableUrunler, &m_db.tableSatislar, &m_db.tableSatilanUrunler})
+            shared->setFiltered(false);
+    });
     acikFormVar = false;
-    sepetiTemizle(false);
+    runGuarded([this] { sepetiTemizle(false); });
     event->accept();
 }
 
@@ -699,51 +655,53 @@ void TFormUrunSatis::seriNumarasiColour(bool focused)
 
 bool TFormUrunSatis::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn && type != QEvent::FocusOut)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    auto* key = dynamic_cast<QKeyEvent*>(event);
-
-    if (type == QEvent::KeyRelease) {
-        // Esc closes the main window's active child window; the sale window is not one.
-        if (key->key() != Qt::Key_Escape || key->isAutoRepeat())
+    return runGuarded(false, [&]() -> bool {
+        const auto type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::FocusIn && type != QEvent::FocusOut)
             return false;
-        if (m_mdiArea && m_mdiArea->currentSubWindow())
-            m_mdiArea->currentSubWindow()->close();
-        return true;
-    }
-    if (watched == seriNumarasi) {
-        if (type == QEvent::FocusIn) {
-            seriNumarasiColour(true);
-            seriNumarasiEnter();
-        } else if (type == QEvent::FocusOut) {
-            seriNumarasiColour(false);
-        } else if (isEnter(key)) {
-            seriNumarasiKeyDown();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != this)
+            return false;
+        auto* key = dynamic_cast<QKeyEvent*>(event);
+
+        if (type == QEvent::KeyRelease) {
+            // Esc closes the main window's active child window; the sale window is not one.
+            if (key->key() != Qt::Key_Escape || key->isAutoRepeat())
+                return false;
+            if (m_mdiArea && m_mdiArea->currentSubWindow())
+                m_mdiArea->currentSubWindow()->close();
             return true;
         }
-        return false;
-    }
-    if (watched == urunAdi || watched == urunAdi->lineEdit()) {
-        if (type == QEvent::FocusIn && watched == urunAdi) {
-            urunAdiEnter();
-        } else if (type == QEvent::KeyPress && isEnter(key)) {
-            urunAdiKeyDown();
+        if (watched == seriNumarasi) {
+            if (type == QEvent::FocusIn) {
+                seriNumarasiColour(true);
+                seriNumarasiEnter();
+            } else if (type == QEvent::FocusOut) {
+                seriNumarasiColour(false);
+            } else if (isEnter(key)) {
+                seriNumarasiKeyDown();
+                return true;
+            }
+            return false;
+        }
+        if (watched == urunAdi || watched == urunAdi->lineEdit()) {
+            if (type == QEvent::FocusIn && watched == urunAdi) {
+                urunAdiEnter();
+            } else if (type == QEvent::KeyPress && isEnter(key)) {
+                urunAdiKeyDown();
+                return true;
+            }
+            return false;
+        }
+        if ((watched == comboMusteriAdi || watched == comboMusteriAdi->lineEdit()) && type == QEvent::KeyPress
+            && isEnter(key)) {
+            comboMusteriAdiKeyDown();
             return true;
         }
+        if (watched == indirim && type == QEvent::KeyPress)
+            return indirimKeyPress(key);
         return false;
-    }
-    if ((watched == comboMusteriAdi || watched == comboMusteriAdi->lineEdit()) && type == QEvent::KeyPress
-        && isEnter(key)) {
-        comboMusteriAdiKeyDown();
-        return true;
-    }
-    if (watched == indirim && type == QEvent::KeyPress)
-        return indirimKeyPress(key);
-    return false;
+    });
 }
 
 } // namespace dukkano

@@ -118,7 +118,6 @@ private:
     void captionQuickSaleButtons();
     void fillProductNames();
     void fillCustomerNames();
-    bool musteriyiSec(const QString& entry);
     std::optional<Money> indirimTutari() const;
     void ozetiGoster(TFormDialog& soru);
     void sizeQuickSalePage();

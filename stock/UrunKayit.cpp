@@ -1,6 +1,6 @@
 // The stock entry window: the barcode look-up that decides between a new product and a return,
 // the return to stock, the save of a new product and the window's keys and colours.
-#include "UnitUrunKayit.h"
+#include "UrunKayit.h"
 
 #include "Dialogs.h"
 #include "Guarded.h"

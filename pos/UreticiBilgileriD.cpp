@@ -1,6 +1,6 @@
 // The receipt header list: the rows of Ureticiler sorted by name, edited, added and deleted in
 // the grid; a pending edit is kept on closing.
-#include "UnitUreticiBilgileriD.h"
+#include "UreticiBilgileriD.h"
 
 #include "DataGrid.h"
 #include "Guarded.h"
