@@ -134,27 +134,29 @@ private slots:
     void refusedAmounts_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<bool>("setAsText");  // past the field's rule
         QTest::addColumn<QString>("message");
 
         QTest::newRow("more than the debt") << "100,0001" << false << borcdanFazla;
         QTest::newRow("zero") << "0" << false << miktarGirin;
         QTest::newRow("zero once rounded") << "0,00001" << false << miktarGirin;
         QTest::newRow("empty") << "" << false << miktarGirin;
-        QTest::newRow("pasted text") << "otuz" << true
+        QTest::newRow("dot, not thousands") << "2.5" << false
+                                            << "\"2.5\" bir tutar değil. Lütfen ödenecek miktarı rakamla yazınız (örneğin 12,50).";
+        QTest::newRow("set as text") << "otuz" << true
                                      << "\"otuz\" bir tutar değil. Lütfen ödenecek miktarı rakamla yazınız (örneğin 12,50).";
-        QTest::newRow("pasted minus") << "-5" << true << miktarGirin;
+        QTest::newRow("set with a minus") << "-5" << true << miktarGirin;
     }
 
     void refusedAmounts()
     {
         QFETCH(QString, typed);
-        QFETCH(bool, pasted);
+        QFETCH(bool, setAsText);
         QFETCH(QString, message);
         Accounts a;
         const qint64 no = a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("100"));
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        if (pasted)
+        if (setAsText)
             form->yapilanOdeme->setText(typed);
         else
             typeText(form->yapilanOdeme, typed);
