@@ -9,17 +9,19 @@
 #include <QLockFile>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 int main(int argc, char* argv[])
 {
     dukkano::Application app(argc, argv);
-    app.setApplicationName(QStringLiteral("Dukkano"));
+    app.setApplicationName(u"Dukkano"_s);
 
     // Two copies writing the same file would each keep a stale view of the other's sales.
-    QLockFile running(dukkano::Veritabani::defaultPath() + QStringLiteral(".lock"));
+    QLockFile running(dukkano::Veritabani::defaultPath() + u".lock"_s);
     running.setStaleLockTime(0);  // stale only when its process is gone, however long it runs
     // A folder where no lock can be written is left to the database to report.
     if (!running.tryLock() && running.error() == QLockFile::LockFailedError) {
-        dukkano::showMessage(QStringLiteral("Dukkano zaten çalışıyor."));
+        dukkano::showMessage(u"Dukkano zaten çalışıyor."_s);
         return 1;
     }
 

@@ -7,6 +7,8 @@
 
 #include <iterator>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -56,7 +58,7 @@ QIcon drawTile(const Tile& tile)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgb(tile.colour));
     painter.drawRoundedRect(QRectF(3, 3, imageList1Size - 6, imageList1Size - 6), 9, 9);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(30);
     font.setBold(true);
     painter.setFont(font);

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -126,13 +128,13 @@ void TMdiForm::buildMenu()
 void TMdiForm::buildToolBar()
 {
     ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(u"ToolBar1"_s);
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     // Buttons inside a tool bar draw their icons at the bar's size, not their own.
     ToolBar1->setIconSize(QSize(imageList1Size, imageList1Size));
-    ToolBar1->setStyleSheet(QStringLiteral("QToolBar#ToolBar1 { background: #87CEEB; border: none; }"));
+    ToolBar1->setStyleSheet(u"QToolBar#ToolBar1 { background: #87CEEB; border: none; }"_s);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     // Each button runs its menu item, with that item's guard, but has its own caption and hint.

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 void showMaximizedOnScreen(QWidget* window)
@@ -33,8 +35,8 @@ void showMaximizedOnScreen(QWidget* window)
 TMdiForm::TMdiForm(Veritabani& db, QWidget* parent)
     : QMainWindow(parent), m_db(db)
 {
-    setObjectName(QStringLiteral("MdiForm"));
-    setWindowTitle(QStringLiteral("Dukkano"));
+    setObjectName(u"MdiForm"_s);
+    setWindowTitle(u"Dukkano"_s);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowState(Qt::WindowMaximized);
 
@@ -63,9 +65,9 @@ void TMdiForm::buildClientArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel1 = new QLabel(QStringLiteral("DİKKAT!  Tükenmekte olan ürünleriniz bulunmakta."), client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setToolTip(QStringLiteral("Göz atmak için tıklayın!"));
+    Panel1 = new QLabel(u"DİKKAT!  Tükenmekte olan ürünleriniz bulunmakta."_s, client);
+    Panel1->setObjectName(u"Panel1"_s);
+    Panel1->setToolTip(u"Göz atmak için tıklayın!"_s);
     Panel1->setFixedHeight(24);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setCursor(Qt::PointingHandCursor);
@@ -76,23 +78,23 @@ void TMdiForm::buildClientArea()
     layout->addWidget(Panel1);
 
     m_mdiArea = new QMdiArea(client);
-    m_mdiArea->setObjectName(QStringLiteral("pictureArea"));
+    m_mdiArea->setObjectName(u"pictureArea"_s);
     m_mdiArea->setBackground(QColor(0x5B, 0x7F, 0xA6));
     layout->addWidget(m_mdiArea);
     setCentralWidget(client);
 
     // Under the work windows, so only the bare picture area shows it.
-    Label1 = new QLabel(QStringLiteral("    "), m_mdiArea->viewport());
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = new QLabel(u"    "_s, m_mdiArea->viewport());
+    Label1->setObjectName(u"Label1"_s);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->adjustSize();
     Label1->move(0, 0);
     Label1->lower();
     Label1->installEventFilter(this);
 
-    statusPanel = new QLabel(QStringLiteral("Dukkano - Satış, Stok ve Cari Takip Programı"));
+    statusPanel = new QLabel(u"Dukkano - Satış, Stok ve Cari Takip Programı"_s);
     statusPanel->setAlignment(Qt::AlignCenter);
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->addWidget(statusPanel, 1);
 }
 
@@ -156,7 +158,7 @@ void TMdiForm::openUnderRule(QAction* item, Guard guard, Opener open)
 
 void TMdiForm::FormCreate()
 {
-    setCurrencyText(QStringLiteral("TL "));
+    setCurrencyText(u"TL "_s);
     acikFormVar = false;
     applyPictureSettings();
     checkLowStock();
@@ -178,9 +180,9 @@ void TMdiForm::closeEvent(QCloseEvent* event)
 
 void TMdiForm::Timer1Timer()
 {
-    SettingsKey key(QStringLiteral("Software\\NUREV\\Dukkano1_5"));
-    kayitliKullaniciAdi = key.value(QStringLiteral("KullaniciAdi"));
-    kayitliSifre = key.value(QStringLiteral("Sifre"));
+    SettingsKey key(u"Software\\NUREV\\Dukkano1_5"_s);
+    kayitliKullaniciAdi = key.value(u"KullaniciAdi"_s);
+    kayitliSifre = key.value(u"Sifre"_s);
     if (!kayitliKullaniciAdi.isEmpty() || !kayitliSifre.isEmpty())
         openSifreGirisi();
     if (Timer1)
@@ -189,8 +191,8 @@ void TMdiForm::Timer1Timer()
 
 void TMdiForm::MenuCikisClick()
 {
-    if (dialogs().question(QStringLiteral("Çıkış Yapmak İstediğinizden Emin misiniz ?"),
-                           QStringLiteral("ÇIKIŞ"), QuestionButtons::YesNo))
+    if (dialogs().question(u"Çıkış Yapmak İstediğinizden Emin misiniz ?"_s,
+                           u"ÇIKIŞ"_s, QuestionButtons::YesNo))
         close();
 }
 

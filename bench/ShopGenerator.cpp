@@ -13,6 +13,8 @@
 #include <numeric>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -75,29 +77,21 @@ class ShopWriter {
 public:
     explicit ShopWriter(Database& db)
         : m_db(db)
-        , m_shop(db.handle(), QStringLiteral(
-              "INSERT INTO Ureticiler (UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, "
+        , m_shop(db.handle(), u"INSERT INTO Ureticiler (UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, "
               "TelefonNumarasi, FaksNumarasi, InternetAdresi, EpostaAdresi, Notlar) "
-              "VALUES (?, ?, ?, ?, ?, ?, 'Türkiye', ?, '', ?, ?, ?)"))
-        , m_group(db.handle(), QStringLiteral(
-              "INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"))
-        , m_product(db.handle(), QStringLiteral(
-              "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+              "VALUES (?, ?, ?, ?, ?, ?, 'Türkiye', ?, '', ?, ?, ?)"_s)
+        , m_group(db.handle(), u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"_s)
+        , m_product(db.handle(), u"INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
               "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
-              "VALUES (?, '', ?, 0, ?, ?, ?, ?, ?, ?)"))
-        , m_customer(db.handle(), QStringLiteral(
-              "INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, "
-              "FaksNumarasi) VALUES (?, ?, ?, ?, ?, '')"))
-        , m_debt(db.handle(), QStringLiteral("UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?"))
-        , m_sale(db.handle(), QStringLiteral(
-              "INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)"))
-        , m_line(db.handle(), QStringLiteral(
-              "INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi, "
-              "BirimSatisFiyati) VALUES (?, ?, ?, ?, ?, ?)"))
-        , m_payment(db.handle(), QStringLiteral(
-              "INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)"))
-        , m_expense(db.handle(), QStringLiteral(
-              "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi, GiderAciklamasi) VALUES (?, ?, ?, ?)"))
+              "VALUES (?, '', ?, 0, ?, ?, ?, ?, ?, ?)"_s)
+        , m_customer(db.handle(), u"INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, "
+              "FaksNumarasi) VALUES (?, ?, ?, ?, ?, '')"_s)
+        , m_debt(db.handle(), u"UPDATE Musteriler SET ToplamBorc = ? WHERE MusteriNo = ?"_s)
+        , m_sale(db.handle(), u"INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)"_s)
+        , m_line(db.handle(), u"INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi, "
+              "BirimSatisFiyati) VALUES (?, ?, ?, ?, ?, ?)"_s)
+        , m_payment(db.handle(), u"INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)"_s)
+        , m_expense(db.handle(), u"INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi, GiderAciklamasi) VALUES (?, ?, ?, ?)"_s)
     {
     }
 
@@ -224,15 +218,15 @@ class FastWrites {
 public:
     explicit FastWrites(Database& db) : m_db(db)
     {
-        m_db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
-        m_db.exec(QStringLiteral("PRAGMA cache_size = -1048576"));
+        m_db.exec(u"PRAGMA synchronous = OFF"_s);
+        m_db.exec(u"PRAGMA cache_size = -1048576"_s);
     }
     ~FastWrites()
     {
         try {
-            m_db.exec(QStringLiteral("PRAGMA cache_size = -2000"));
-            m_db.exec(QStringLiteral("PRAGMA synchronous = FULL"));
-            m_db.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            m_db.exec(u"PRAGMA cache_size = -2000"_s);
+            m_db.exec(u"PRAGMA synchronous = FULL"_s);
+            m_db.exec(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
         } catch (...) {
             // An error thrown while writing is the one to report.
         }
@@ -249,14 +243,13 @@ class IndexesAfterwards {
 public:
     explicit IndexesAfterwards(Database& db) : m_db(db)
     {
-        auto st = db.prepare(QStringLiteral(
-            "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"));
+        auto st = db.prepare(u"SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"_s);
         std::vector<std::pair<QString, QString>> indexes;
         while (st.step())
             indexes.emplace_back(st.column(0).toString(), st.column(1).toString());
         st.reset();
         for (const auto& [name, sql] : indexes) {
-            db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name));
+            db.exec(u"DROP INDEX \"%1\""_s.arg(name));
             m_create << sql;
         }
     }
@@ -274,12 +267,12 @@ private:
 template <class Fill>
 ShopCounts writeShop(Database& db, Fill fill)
 {
-    auto st = db.prepare(QStringLiteral("SELECT count(*) FROM Urunler"));
+    auto st = db.prepare(u"SELECT count(*) FROM Urunler"_s);
     st.step();
     const bool empty = st.columnInt(0) == 0;
     st.reset();
     if (!empty)
-        throw DataError(QStringLiteral("Veritabanında zaten ürünler var; örnek dükkân yalnızca boş bir veritabanına yazılır."));
+        throw DataError(u"Veritabanında zaten ürünler var; örnek dükkân yalnızca boş bir veritabanına yazılır."_s);
 
     FastWrites fast(db);
     Transaction transaction(db);
@@ -294,7 +287,7 @@ ShopCounts writeShop(Database& db, Fill fill)
 // EAN-13 with the Turkish prefix 869 and a correct check digit.
 QString ean13(qint64 serial)
 {
-    QString digits = QStringLiteral("869") + QString::number(serial).rightJustified(9, QLatin1Char('0'));
+    QString digits = u"869"_s + QString::number(serial).rightJustified(9, QLatin1Char('0'));
     int sum = 0;
     for (int i = 0; i < 12; ++i)
         sum += digits[i].digitValue() * (i % 2 ? 3 : 1);
@@ -405,10 +398,10 @@ struct DemoSale {
 
 void fillDemoShop(ShopWriter& w, QDate lastDay)
 {
-    w.shop({QStringLiteral("Güneş Market"), QStringLiteral("Hasan Güneş"), QStringLiteral("Mağaza Sahibi"),
-            QStringLiteral("Atatürk Bulvarı No: 142, Kızılay"), QStringLiteral("Ankara"), QStringLiteral("06420"),
-            QStringLiteral("0312 425 18 36"), QString(), QStringLiteral("gunesmarket@example.com"),
-            QStringLiteral("Bizi tercih ettiğiniz için teşekkür ederiz. İyi günler dileriz.")});
+    w.shop({u"Güneş Market"_s, u"Hasan Güneş"_s, u"Mağaza Sahibi"_s,
+            u"Atatürk Bulvarı No: 142, Kızılay"_s, u"Ankara"_s, u"06420"_s,
+            u"0312 425 18 36"_s, QString(), u"gunesmarket@example.com"_s,
+            u"Bizi tercih ettiğiniz için teşekkür ederiz. İyi günler dileriz."_s});
 
     std::vector<qint64> groupNos;
     for (const Group& g : demoGroups)
@@ -591,7 +584,7 @@ struct Combination {
         QString text = QString::fromUtf8(brands[brand]) + QLatin1Char(' ') + QString::fromUtf8(variants[variant])
             + QString::fromUtf8(kind->name) + QLatin1Char(' ') + QString::fromUtf8(size->text);
         if (repeat > 0)
-            text += QStringLiteral(" Seri %1").arg(repeat + 1);
+            text += u" Seri %1"_s.arg(repeat + 1);
         return text.trimmed().left(50);
     }
 
@@ -633,7 +626,7 @@ std::vector<Product> writeLargeProducts(ShopWriter& w, int count, Random& random
 
 QString telephone(Random& random)
 {
-    return QStringLiteral("05%1 %2 %3 %4")
+    return u"05%1 %2 %3 %4"_s
         .arg(random.between(30, 59))
         .arg(random.between(100, 999))
         .arg(random.between(10, 99), 2, 10, QLatin1Char('0'))
@@ -655,7 +648,7 @@ std::vector<qint64> writeLargeCustomers(ShopWriter& w, int count, Random& random
         c.father = any(fatherNames, random);
         if (random.chance(10))
             c.company = surname + QLatin1Char(' ') + any(companyKinds, random);
-        c.address = QStringLiteral("%1 Mah. %2 Sok. No: %3, Merkez")
+        c.address = u"%1 Mah. %2 Sok. No: %3, Merkez"_s
                         .arg(any(neighbourhoods, random), any(streets, random))
                         .arg(random.between(1, 120));
         c.telephone = telephone(random);
@@ -746,7 +739,7 @@ void writeLargeExpenses(ShopWriter& w, const LargeShopSize& size, Period period,
         const ExpenseKind& kind = random.pick(expenseKinds);
         const Money amount = wholeKurus(random.between(kind.low, kind.high) * priceLevel(dayIndex, period.days));
         const QString note = kind.monthly
-            ? QStringLiteral("%1 %2 dönemi").arg(turkish.standaloneMonthName(day.month())).arg(day.year())
+            ? u"%1 %2 dönemi"_s.arg(turkish.standaloneMonthName(day.month())).arg(day.year())
             : QString();
         w.expense(day, amount, QString::fromUtf8(kind.name), note);
     }
@@ -757,7 +750,7 @@ void writeLargeExpenses(ShopWriter& w, const LargeShopSize& size, Period period,
 void createShopFile(const QString& path)
 {
     if (QFileInfo::exists(path))
-        throw DataError(QStringLiteral("%1 zaten var; var olan bir dükkânın üzerine yazılmaz.").arg(path));
+        throw DataError(u"%1 zaten var; var olan bir dükkânın üzerine yazılmaz."_s.arg(path));
     Database db(path);
     prepareSchema(db);
 }
@@ -787,10 +780,10 @@ ShopCounts writeLargeShop(Database& db, const LargeShopSize& size, QDate lastDay
 {
     return writeShop(db, [&](ShopWriter& w) {
         Random random(20261209);
-        w.shop({QStringLiteral("Bereket Süpermarket"), QStringLiteral("Kemal Aydın"), QStringLiteral("Müdür"),
-                QStringLiteral("İstasyon Caddesi No: 58"), QStringLiteral("Eskişehir"), QStringLiteral("26010"),
-                QStringLiteral("0222 231 45 67"), QString(), QStringLiteral("bereket@example.com"),
-                QStringLiteral("Fişinizi saklayınız. Teşekkür ederiz.")});
+        w.shop({u"Bereket Süpermarket"_s, u"Kemal Aydın"_s, u"Müdür"_s,
+                u"İstasyon Caddesi No: 58"_s, u"Eskişehir"_s, u"26010"_s,
+                u"0222 231 45 67"_s, QString(), u"bereket@example.com"_s,
+                u"Fişinizi saklayınız. Teşekkür ederiz."_s});
         const std::vector<Product> products = writeLargeProducts(w, size.products, random);
         const std::vector<qint64> customers = writeLargeCustomers(w, size.customers, random);
         const QDate firstDay = size.firstDay(lastDay);
@@ -804,24 +797,24 @@ ShopCounts writeLargeShop(Database& db, const LargeShopSize& size, QDate lastDay
 ShopCounts makeLargeShopFile(const QString& path, const LargeShopSize& size, QDate lastDay)
 {
     if (QFileInfo::exists(path))
-        throw DataError(QStringLiteral("%1 zaten var; var olan bir dükkânın üzerine yazılmaz.").arg(path));
-    const QString part = path + QStringLiteral(".part");
+        throw DataError(u"%1 zaten var; var olan bir dükkânın üzerine yazılmaz."_s.arg(path));
+    const QString part = path + u".part"_s;
     removeShopFile(part);  // left by a run cut short
     ShopCounts counts;
     try {
         createShopFile(part);
         Database db(part);
         // No journal: the file is thrown away on any error, so there is nothing to roll back to.
-        db.exec(QStringLiteral("PRAGMA journal_mode = OFF"));
+        db.exec(u"PRAGMA journal_mode = OFF"_s);
         counts = writeLargeShop(db, size, lastDay);
-        db.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        db.exec(u"PRAGMA journal_mode = WAL"_s);
     } catch (const DataError&) {
         removeShopFile(part);
         throw;
     }
     if (!QFile::rename(part, path)) {
         removeShopFile(part);
-        throw DataError(QStringLiteral("%1 adı verilemedi.").arg(path));
+        throw DataError(u"%1 adı verilemedi."_s.arg(path));
     }
     return counts;
 }

@@ -53,6 +53,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 
 namespace {
@@ -76,7 +78,7 @@ constexpr int exportRuns = 3;
 constexpr int customerChoices = 50;
 constexpr int payments = 30;
 // First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
-const QString searchLetters = QStringLiteral("akmtebsdygçfonıakmtebsdygçfonı");
+const QString searchLetters = u"akmtebsdygçfonıakmtebsdygçfonı"_s;
 
 double milliseconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
@@ -182,7 +184,7 @@ QString text(Database& db, const QString& sql)
 // This process's peak resident memory since it started or since resetPeakMemory().
 double peakResidentMegabytes()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(u"/proc/self/status"_s);
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : status.readAll().split('\n'))
             if (line.startsWith("VmHWM:"))
@@ -196,7 +198,7 @@ double peakResidentMegabytes()
 // Brings the peak down to the memory in use now, so that each step's own peak can be read.
 bool resetPeakMemory()
 {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    QFile clear(u"/proc/self/clear_refs"_s);
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
@@ -234,10 +236,10 @@ public:
             mainWindow.reset();  // with the sale window it owns
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (run == 0) {
-                printFigure(QStringLiteral("open_first"), opened);
-                printFigure(QStringLiteral("main_first"), mainShown - opened);
-                printFigure(QStringLiteral("sale_window_first"), shown - mainShown);
-                printFigure(QStringLiteral("ready_first"), shown);
+                printFigure(u"open_first"_s, opened);
+                printFigure(u"main_first"_s, mainShown - opened);
+                printFigure(u"sale_window_first"_s, shown - mainShown);
+                printFigure(u"ready_first"_s, shown);
                 continue;
             }
             open.add(opened);
@@ -245,10 +247,10 @@ public:
             sale.add(shown - mainShown);
             ready.add(shown);
         }
-        printFigure(QStringLiteral("open_median"), open.median());
-        printFigure(QStringLiteral("main_median"), main.median());
-        printFigure(QStringLiteral("sale_window_median"), sale.median());
-        printFigure(QStringLiteral("ready_median"), ready.median());
+        printFigure(u"open_median"_s, open.median());
+        printFigure(u"main_median"_s, main.median());
+        printFigure(u"sale_window_median"_s, sale.median());
+        printFigure(u"ready_median"_s, ready.median());
         processStarts();
     }
 
@@ -276,20 +278,20 @@ public:
             shown.add(milliseconds(timer));
         }
         closeWindow(window);
-        printFigure(QStringLiteral("scan_median"), handler.median());
-        printFigure(QStringLiteral("scan_p95"), handler.at(0.95));
-        printFigure(QStringLiteral("scan_max"), handler.max());
-        printFigure(QStringLiteral("scan_cpu_median"), processor.median());
-        printFigure(QStringLiteral("scan_cpu_p95"), processor.at(0.95));
-        printFigure(QStringLiteral("scan_painted_median"), shown.median());
-        printFigure(QStringLiteral("boxes"), m_setting.dialogs.shown);
+        printFigure(u"scan_median"_s, handler.median());
+        printFigure(u"scan_p95"_s, handler.at(0.95));
+        printFigure(u"scan_max"_s, handler.max());
+        printFigure(u"scan_cpu_median"_s, processor.median());
+        printFigure(u"scan_cpu_p95"_s, processor.at(0.95));
+        printFigure(u"scan_painted_median"_s, shown.median());
+        printFigure(u"boxes"_s, m_setting.dialogs.shown);
     }
 
     // What the review windows do for the current sale: the sale's lines on, read, off.
     void soldLinesFilter()
     {
         Veritabani db(m_path);
-        const qint64 sales = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const qint64 sales = scalar(db.baglanti, u"SELECT max(SatisNo) FROM Satislar"_s);
         Dataset& lines = db.tableSatilanUrunler;
         Picks picks;
         Samples samples;
@@ -299,20 +301,20 @@ public:
             QElapsedTimer timer;
             timer.start();
             lines.setFiltered(false);
-            lines.setFilter(QStringLiteral("[SatisNo]=%1").arg(saleNo));
+            lines.setFilter(u"[SatisNo]=%1"_s.arg(saleNo));
             lines.setFiltered(true);  // moves to the sale's first line
             for (; !lines.eof(); lines.next()) {
-                lines.money(QStringLiteral("UrunSatisTutari"));
-                lines.text(QStringLiteral("UrunAdi"));
-                lines.real(QStringLiteral("BirimAdedi"));
+                lines.money(u"UrunSatisTutari"_s);
+                lines.text(u"UrunAdi"_s);
+                lines.real(u"BirimAdedi"_s);
                 ++read;
             }
             lines.setFiltered(false);
             samples.add(milliseconds(timer));
         }
-        printFigure(QStringLiteral("filter_median"), samples.median());
-        printFigure(QStringLiteral("filter_max"), samples.max());
-        printFigure(QStringLiteral("filter_lines"), double(read) / filterSwitches);
+        printFigure(u"filter_median"_s, samples.median());
+        printFigure(u"filter_max"_s, samples.max());
+        printFigure(u"filter_lines"_s, double(read) / filterSwitches);
     }
 
     // The stock list opened from the menu, a name search typed into it, then its export.
@@ -322,7 +324,7 @@ public:
         TMdiForm main(db);
         showMainWindow(main);
         auto* window = qobject_cast<TformUrunBilgileriD*>(
-            timeOpening(main, main.menuUrunBilgileriD, QStringLiteral("stock_open")));
+            timeOpening(main, main.menuUrunBilgileriD, u"stock_open"_s));
         if (!window)
             return;
         nameSearch(window);
@@ -338,7 +340,7 @@ public:
         const std::vector<QStringList> baskets = saleBaskets(db);
         QMdiArea mdiArea;
         auto* window = openSaleWindow(db, mdiArea);
-        const qint64 lastBefore = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
+        const qint64 lastBefore = scalar(db.baglanti, u"SELECT max(SatisNo) FROM Satislar"_s);
         const int boxesBefore = m_setting.dialogs.shown;
         Samples receipt, question, sale, saleProcessor;
         double firstReceipt = 0;
@@ -373,21 +375,21 @@ public:
                 window->FormDialog->BitBtn2Click();
             QCoreApplication::processEvents();
         }
-        const qint64 lastAfter = scalar(db.baglanti, QStringLiteral("SELECT max(SatisNo) FROM Satislar"));
-        const qint64 lastLines = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1")
+        const qint64 lastAfter = scalar(db.baglanti, u"SELECT max(SatisNo) FROM Satislar"_s);
+        const qint64 lastLines = scalar(db.baglanti, u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_s
                                                 .arg(lastAfter));
         closeWindow(window);
-        printFigure(QStringLiteral("sale_median"), sale.median());
-        printFigure(QStringLiteral("sale_p95"), sale.at(0.95));
-        printFigure(QStringLiteral("sale_max"), sale.max());
-        printFigure(QStringLiteral("sale_cpu_median"), saleProcessor.median());
-        printFigure(QStringLiteral("question_median"), question.median());
-        printFigure(QStringLiteral("receipt_first"), firstReceipt);
-        printFigure(QStringLiteral("receipt_median"), receipt.median());
-        printFigure(QStringLiteral("receipt_p95"), receipt.at(0.95));
-        printFigure(QStringLiteral("sales_written"), double(lastAfter - lastBefore));
-        printFigure(QStringLiteral("sale_lines"), double(lastLines));
-        printFigure(QStringLiteral("sale_refusals"), refused + (m_setting.dialogs.shown - boxesBefore));
+        printFigure(u"sale_median"_s, sale.median());
+        printFigure(u"sale_p95"_s, sale.at(0.95));
+        printFigure(u"sale_max"_s, sale.max());
+        printFigure(u"sale_cpu_median"_s, saleProcessor.median());
+        printFigure(u"question_median"_s, question.median());
+        printFigure(u"receipt_first"_s, firstReceipt);
+        printFigure(u"receipt_median"_s, receipt.median());
+        printFigure(u"receipt_p95"_s, receipt.at(0.95));
+        printFigure(u"sales_written"_s, double(lastAfter - lastBefore));
+        printFigure(u"sale_lines"_s, double(lastLines));
+        printFigure(u"sale_refusals"_s, refused + (m_setting.dialogs.shown - boxesBefore));
     }
 
     // The customer windows opened from the main window (the debts from its hot spot), customers
@@ -425,7 +427,7 @@ private:
             program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             QElapsedTimer timer;
             timer.start();
-            program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start"), m_path});
+            program.start(QCoreApplication::applicationFilePath(), {u"--start"_s, m_path});
             QByteArray said;
             while (!said.contains("ready") && program.waitForReadyRead(60000))
                 said += program.readAllStandardOutput();
@@ -437,8 +439,8 @@ private:
             }
             starts.add(elapsed);
         }
-        printFigure(QStringLiteral("process_start_median"), starts.median());
-        printFigure(QStringLiteral("process_start_max"), starts.max());
+        printFigure(u"process_start_median"_s, starts.median());
+        printFigure(u"process_start_max"_s, starts.max());
     }
 
     // Opens a work window from its menu item as the user does, until it is painted, closing it
@@ -470,11 +472,11 @@ private:
                 return nullptr;
             }
             if (run == 0)
-                printFigure(key + QStringLiteral("_first"), elapsed);
+                printFigure(key + u"_first"_s, elapsed);
             else
                 later.add(elapsed);
         }
-        printFigure(key + QStringLiteral("_median"), later.median());
+        printFigure(key + u"_median"_s, later.median());
         return window;
     }
 
@@ -503,13 +505,13 @@ private:
     // Barcodes picked among all products, the quick-sale ones included, as a day's scans would be.
     std::vector<QString> barcodes(Veritabani& db)
     {
-        const qint64 products = scalar(db.baglanti, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
+        const qint64 products = scalar(db.baglanti, u"SELECT max(UrunNo) FROM Urunler"_s);
         std::vector<QString> codes;
         if (products == 0) {
-            codes.assign(scans, QStringLiteral("8690000000000"));  // the "not registered" path
+            codes.assign(scans, u"8690000000000"_s);  // the "not registered" path
             return codes;
         }
-        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        auto code = db.baglanti.prepare(u"SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"_s);
         Picks picks;
         while (int(codes.size()) < scans) {
             code.bind(1, 1 + picks.below(products));
@@ -523,21 +525,20 @@ private:
     // Baskets of distinct products with a barcode; an empty shop first gets the few it sells.
     std::vector<QStringList> saleBaskets(Veritabani& db)
     {
-        if (scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Urunler")) == 0) {
-            auto add = db.baglanti.prepare(QStringLiteral(
-                "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+        if (scalar(db.baglanti, u"SELECT count(*) FROM Urunler"_s) == 0) {
+            auto add = db.baglanti.prepare(u"INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
                 "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
-                "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"));
+                "VALUES (?, '', 1, 0, ?, 100, 100000, 125000, 125000, '')"_s);
             for (int i = 1; i <= linesPerSale; ++i) {
-                add.bind(1, QStringLiteral("Ürün %1").arg(i));
-                add.bind(2, QStringLiteral("869000000010%1").arg(i));
+                add.bind(1, u"Ürün %1"_s.arg(i));
+                add.bind(2, u"869000000010%1"_s.arg(i));
                 add.step();
                 add.reset();
             }
             db.tableUrunler.reopen();
         }
-        const qint64 products = scalar(db.baglanti, QStringLiteral("SELECT max(UrunNo) FROM Urunler"));
-        auto code = db.baglanti.prepare(QStringLiteral("SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"));
+        const qint64 products = scalar(db.baglanti, u"SELECT max(UrunNo) FROM Urunler"_s);
+        auto code = db.baglanti.prepare(u"SELECT SeriNumarasi FROM Urunler WHERE UrunNo = ?"_s);
         Picks picks;
         std::vector<QStringList> baskets(sales);
         for (QStringList& basket : baskets) {
@@ -574,11 +575,11 @@ private:
         }
         if (!window->urunAdi->hasFocus() || window->urunAdi->text() != searchLetters.right(1))
             std::fprintf(stderr, "the name field did not take the typing\n");
-        printFigure(QStringLiteral("search_median"), handler.median());
-        printFigure(QStringLiteral("search_p95"), handler.at(0.95));
-        printFigure(QStringLiteral("search_painted_median"), shown.median());
-        printFigure(QStringLiteral("search_painted_p95"), shown.at(0.95));
-        printFigure(QStringLiteral("search_rows"), double(rows) / searchLetters.size());
+        printFigure(u"search_median"_s, handler.median());
+        printFigure(u"search_p95"_s, handler.at(0.95));
+        printFigure(u"search_painted_median"_s, shown.median());
+        printFigure(u"search_painted_p95"_s, shown.at(0.95));
+        printFigure(u"search_rows"_s, double(rows) / searchLetters.size());
     }
 
     // "Excel " with the desktop's spreadsheet program replaced: the workbook is written, and
@@ -601,14 +602,14 @@ private:
             const double exportTime = milliseconds(timer);
             samples.add(exportTime);
             if (run == 0)
-                printFigure(QStringLiteral("export_first"), exportTime);
+                printFigure(u"export_first"_s, exportTime);
             QCoreApplication::processEvents();
         }
         spreadsheet::setDesktopOpener(nullptr);
         spreadsheet::setExportFolder(QString());
-        printFigure(QStringLiteral("export_median"), samples.median());
-        printFigure(QStringLiteral("export_boxes"), m_setting.dialogs.shown - boxesBefore);
-        printFigure(QStringLiteral("export_kb"), opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
+        printFigure(u"export_median"_s, samples.median());
+        printFigure(u"export_boxes"_s, m_setting.dialogs.shown - boxesBefore);
+        printFigure(u"export_kb"_s, opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
     }
 
     // A customer clicked in the sale details, until the sales, the first sale's lines and the
@@ -709,7 +710,7 @@ struct Row {
     QString key;
     QString caption;
     double target = 0;
-    QString unit = QStringLiteral("ms");
+    QString unit = u"ms"_s;
 };
 
 struct Step {
@@ -731,8 +732,8 @@ QString perGeneratedShop(const std::vector<Shop>& shops, const QString& key, int
     QStringList parts;
     for (const Shop& shop : shops)
         if (shop.scale > 0)
-            parts << QStringLiteral("%1 (%2)").arg(number(shop.figures.value(key), decimals), shop.title);
-    return parts.join(QStringLiteral(", "));
+            parts << u"%1 (%2)"_s.arg(number(shop.figures.value(key), decimals), shop.title);
+    return parts.join(u", "_s);
 }
 
 double emptyShops(const std::vector<Shop>& shops, const QString& key)
@@ -760,9 +761,9 @@ const std::vector<Step>& steps()
              {"process_start_max", "start to sale screen, whole program, slowest", 500},
          },
          [](const std::vector<Shop>&) {
-             return QStringLiteral("Start: in one process %1 times (\"first\" is the first, \"median\" the median of "
+             return u"Start: in one process %1 times (\"first\" is the first, \"median\" the median of "
                                    "the others); the whole program %2 times, from starting its process to the sale "
-                                   "screen painted.")
+                                   "screen painted."_s
                  .arg(startRuns)
                  .arg(processStartRuns);
          }},
@@ -777,11 +778,11 @@ const std::vector<Step>& steps()
              {"scan_painted_median", "barcode scan with repaint, median"},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Scans: %1 barcodes, basket cleared every %2 lines (empty shop: the \"not "
-                                   "registered\" path, %3 boxes).")
+             return u"Scans: %1 barcodes, basket cleared every %2 lines (empty shop: the \"not "
+                                   "registered\" path, %3 boxes)."_s
                  .arg(scans)
                  .arg(scansPerBasket)
-                 .arg(emptyShops(shops, QStringLiteral("boxes")));
+                 .arg(emptyShops(shops, u"boxes"_s));
          }},
         {"filter",
          [](Measurement& m) { m.soldLinesFilter(); },
@@ -790,9 +791,9 @@ const std::vector<Step>& steps()
              {"filter_max", "[SatisNo]=n filter on, lines read, off, slowest"},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Filter: %1 random sales, lines each on average: %2.")
+             return u"Filter: %1 random sales, lines each on average: %2."_s
                  .arg(filterSwitches)
-                 .arg(perGeneratedShop(shops, QStringLiteral("filter_lines"), 2));
+                 .arg(perGeneratedShop(shops, u"filter_lines"_s, 2));
          }},
         {"stock",
          [](Measurement& m) { m.stockList(); },
@@ -807,15 +808,15 @@ const std::vector<Step>& steps()
              {"export_median", "export all products (\"Excel \"), median", 3000},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Stock list: opened %1 times in the main window; %2 first letters typed, products "
+             return u"Stock list: opened %1 times in the main window; %2 first letters typed, products "
                                    "listed each on average: %3; %4 exports, workbook KB: %5 (empty shop: refused "
-                                   "with a box, %6).")
+                                   "with a box, %6)."_s
                  .arg(openingRuns)
                  .arg(searchLetters.size())
-                 .arg(perGeneratedShop(shops, QStringLiteral("search_rows")))
+                 .arg(perGeneratedShop(shops, u"search_rows"_s))
                  .arg(exportRuns)
-                 .arg(perGeneratedShop(shops, QStringLiteral("export_kb")))
-                 .arg(emptyShops(shops, QStringLiteral("export_boxes")));
+                 .arg(perGeneratedShop(shops, u"export_kb"_s))
+                 .arg(emptyShops(shops, u"export_boxes"_s));
          }},
         {"sale",
          [](Measurement& m) { m.completingSales(); },
@@ -833,18 +834,18 @@ const std::vector<Step>& steps()
              double refusals = 0;
              QStringList written;
              for (const Shop& shop : shops) {
-                 refusals += shop.figures.value(QStringLiteral("sale_refusals"));
-                 written << QStringLiteral("%1 (%2, last with %3 lines)")
-                                .arg(shop.figures.value(QStringLiteral("sales_written")))
+                 refusals += shop.figures.value(u"sale_refusals"_s);
+                 written << u"%1 (%2, last with %3 lines)"_s
+                                .arg(shop.figures.value(u"sales_written"_s))
                                 .arg(shop.title)
-                                .arg(shop.figures.value(QStringLiteral("sale_lines")));
+                                .arg(shop.figures.value(u"sale_lines"_s));
              }
-             return QStringLiteral("Sales: %1 baskets of %2 scanned products (the empty shop's on %2 products added "
+             return u"Sales: %1 baskets of %2 scanned products (the empty shop's on %2 products added "
                                    "for them); written %3; %4 refusals; each commit waits for the disk. Receipt: "
-                                   "prepared, not printed.")
+                                   "prepared, not printed."_s
                  .arg(sales)
                  .arg(linesPerSale)
-                 .arg(written.join(QStringLiteral(", ")))
+                 .arg(written.join(u", "_s))
                  .arg(refusals);
          }},
         {"accounts",
@@ -888,7 +889,7 @@ const std::vector<Step>& steps()
 
 const Row peakMemoryRow{"peak_mb", "peak resident memory", 150, "MB"};
 
-QString stepPeakKey(const Step& step) { return QStringLiteral("peak_mb_%1").arg(QLatin1String(step.name)); }
+QString stepPeakKey(const Step& step) { return u"peak_mb_%1"_s.arg(QLatin1String(step.name)); }
 
 // ---- child processes
 
@@ -969,11 +970,11 @@ Figures measureInChild(const QString& path, const QStringList& stepNames, const 
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screenFile);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen:configfile="_s + screenFile);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--measure"), path, stepNames.join(QLatin1Char(','))});
+                {u"--measure"_s, path, stepNames.join(QLatin1Char(','))});
     child.waitForFinished(-1);
     Figures figures;
     for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
@@ -989,9 +990,9 @@ Figures measureInChild(const QString& path, const QStringList& stepNames, const 
 // Other work on the machine shows in the slowest figures; the table says how busy it was.
 QString loadAverage()
 {
-    QFile file(QStringLiteral("/proc/loadavg"));
+    QFile file(u"/proc/loadavg"_s);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
+        return u"unknown"_s;
     return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
@@ -1014,7 +1015,7 @@ bool copyToDisk(const QString& from, const QString& to)
 QString prepareGeneratedShop(const Shop& shop, QTextStream& out)
 {
     const LargeShopSize size = LargeShopSize::scaled(shop.scale);
-    QString made = QStringLiteral("kept file reused");
+    QString made = u"kept file reused"_s;
     if (!QFileInfo::exists(shop.path)) {
         out << "Generating the " << shop.title << " shop in " << shop.path << " ..." << Qt::endl;
         QDir().mkpath(QFileInfo(shop.path).path());
@@ -1022,21 +1023,21 @@ QString prepareGeneratedShop(const Shop& shop, QTextStream& out)
         timer.start();
         const double processorStart = double(std::clock()) / CLOCKS_PER_SEC;
         makeLargeShopFile(shop.path, size, benchNow.date());
-        made = QStringLiteral("generated in %1 s (%2 s of processor time)")
+        made = u"generated in %1 s (%2 s of processor time)"_s
                    .arg(milliseconds(timer) / 1000, 0, 'f', 1)
                    .arg(double(std::clock()) / CLOCKS_PER_SEC - processorStart, 0, 'f', 1);
     }
     Database db(shop.path);
     prepareSchema(db);
     const auto count = [&db](const char* table) {
-        return scalar(db, QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
+        return scalar(db, u"SELECT count(*) FROM %1"_s.arg(QLatin1String(table)));
     };
     const qint64 products = count("Urunler"), customers = count("Musteriler"), sales = count("Satislar"),
                  lines = count("SatilanUrunler"), expenses = count("MasrafGiderler");
-    const QDate first = QDate::fromString(text(db, QStringLiteral("SELECT min(SatisTarihi) FROM Satislar")), Qt::ISODate);
-    const QDate last = QDate::fromString(text(db, QStringLiteral("SELECT max(SatisTarihi) FROM Satislar")), Qt::ISODate);
-    QString description = QStringLiteral("%1 products, %2 customers, %3 sales, %4 sold lines, %5 payments, %6 expenses; "
-                                         "sales from %7 to %8; %9 MB, %10")
+    const QDate first = QDate::fromString(text(db, u"SELECT min(SatisTarihi) FROM Satislar"_s), Qt::ISODate);
+    const QDate last = QDate::fromString(text(db, u"SELECT max(SatisTarihi) FROM Satislar"_s), Qt::ISODate);
+    QString description = u"%1 products, %2 customers, %3 sales, %4 sold lines, %5 payments, %6 expenses; "
+                                         "sales from %7 to %8; %9 MB, %10"_s
                               .arg(number(products), number(customers), number(sales), number(lines),
                                    number(count("Odemeler")), number(expenses), first.toString(Qt::ISODate),
                                    last.toString(Qt::ISODate))
@@ -1045,8 +1046,8 @@ QString prepareGeneratedShop(const Shop& shop, QTextStream& out)
         && lines == qint64(size.sales) * size.linesPerSale && expenses == size.expenses
         && first == size.firstDay(benchNow.date()) && last == benchNow.date();
     if (!asGenerated)
-        description += QStringLiteral("\n    NOTE: not the shop the generator makes today (an older generator's, or "
-                                      "another); remove the file to have it made afresh");
+        description += u"\n    NOTE: not the shop the generator makes today (an older generator's, or "
+                                      "another); remove the file to have it made afresh"_s;
     return description;
 }
 
@@ -1059,7 +1060,7 @@ public:
         QStringList titles;
         for (const Shop& shop : m_shops)
             titles << shop.title;
-        line(QStringLiteral("figure"), titles, QStringLiteral("target"), QString());
+        line(u"figure"_s, titles, u"target"_s, QString());
         m_out << QString(captionWidth + columnWidth * int(m_shops.size()) + 24, QLatin1Char('-')) << '\n';
     }
 
@@ -1072,19 +1073,19 @@ public:
         bool any = false, met = true;
         for (const Shop& shop : m_shops) {
             if (!shop.figures.contains(key)) {
-                values << QStringLiteral("n/a");
+                values << u"n/a"_s;
                 continue;
             }
             const double value = shop.figures[key];
             any = true;
             met = met && value < r.target;
-            values << QStringLiteral("%1 %2").arg(value, 0, 'f', unit == QLatin1String("ms") ? 2 : 1).arg(unit);
+            values << u"%1 %2"_s.arg(value, 0, 'f', unit == QLatin1String("ms") ? 2 : 1).arg(unit);
         }
         if (!any)
             return;
         const bool hasTarget = r.target > 0;
-        line(r.caption, values, hasTarget ? QStringLiteral("< %1 %2").arg(r.target).arg(unit) : QString(),
-             hasTarget ? (met ? QStringLiteral("met") : QStringLiteral("MISSED")) : QString());
+        line(r.caption, values, hasTarget ? u"< %1 %2"_s.arg(r.target).arg(unit) : QString(),
+             hasTarget ? (met ? u"met"_s : u"MISSED"_s) : QString());
     }
 
 private:
@@ -1103,14 +1104,14 @@ private:
     const std::vector<Shop>& m_shops;
 };
 
-QString shopTitle(int scale) { return scale == 1 ? QStringLiteral("large") : QStringLiteral("%1×").arg(scale); }
+QString shopTitle(int scale) { return scale == 1 ? u"large"_s : u"%1×"_s.arg(scale); }
 
 // The large shop where the program would open it; the others in a folder of their own each.
 QString keptPath(const QString& folder, int scale)
 {
     const QDir dir(folder);
     return scale == 1 ? dir.absoluteFilePath(Veritabani::defaultPath())
-                      : dir.absoluteFilePath(QStringLiteral("%1x/%2").arg(scale).arg(Veritabani::defaultPath()));
+                      : dir.absoluteFilePath(u"%1x/%2"_s.arg(scale).arg(Veritabani::defaultPath()));
 }
 
 int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
@@ -1118,13 +1119,13 @@ int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
     QTextStream out(stdout);
     QTemporaryDir temporary;
     const QString folder = folderGiven.isEmpty() ? temporary.path() : folderGiven;
-    const QString screenFile = temporary.filePath(QStringLiteral("screen.json"));
+    const QString screenFile = temporary.filePath(u"screen.json"_s);
     if (!QDir().mkpath(folder) || !writeScreenFile(screenFile)) {
         std::fprintf(stderr, "could not write in %s or %s\n", qPrintable(folder), qPrintable(temporary.path()));
         return 1;
     }
 
-    std::vector<Shop> shops{{QStringLiteral("empty"), 0, temporary.filePath(QStringLiteral("empty.mdb")), {}}};
+    std::vector<Shop> shops{{u"empty"_s, 0, temporary.filePath(u"empty.mdb"_s), {}}};
     for (const int scale : generatedScales)
         shops.push_back({shopTitle(scale), scale, keptPath(folder, scale), {}});
 
@@ -1133,7 +1134,7 @@ int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
         createShopFile(shops.front().path);
         for (const Shop& shop : shops)
             if (shop.scale > 0)
-                contents << QStringLiteral("%1 shop (%2): %3").arg(shop.title, shop.path, prepareGeneratedShop(shop, out));
+                contents << u"%1 shop (%2): %3"_s.arg(shop.title, shop.path, prepareGeneratedShop(shop, out));
     } catch (const DataError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
@@ -1145,7 +1146,7 @@ int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
             shop.figures = measureInChild(shop.path, stepNames, screenFile);
             continue;
         }
-        const QString workingCopy = temporary.filePath(QStringLiteral("measured.mdb"));
+        const QString workingCopy = temporary.filePath(u"measured.mdb"_s);
         if (!copyToDisk(shop.path, workingCopy)) {
             std::fprintf(stderr, "could not copy %s to %s\n", qPrintable(shop.path), qPrintable(workingCopy));
             return 1;
@@ -1168,8 +1169,8 @@ int runBenchmark(const QString& folderGiven, const QStringList& stepNames)
                 table.row(row);
     table.row(peakMemoryRow);
     for (const Step& step : steps()) {
-        table.row({stepPeakKey(step), QStringLiteral("peak resident memory while step %1 ran").arg(QLatin1String(step.name)), 0,
-                   QStringLiteral("MB")});
+        table.row({stepPeakKey(step), u"peak resident memory while step %1 ran"_s.arg(QLatin1String(step.name)), 0,
+                   u"MB"_s});
     }
     out << '\n';
     for (const Step& step : steps())

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 
 int main(int argc, char** argv)
@@ -22,7 +24,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir folder(args[1]);
-    if (!folder.mkpath(QStringLiteral("."))) {
+    if (!folder.mkpath(u"."_s)) {
         err << "Klasör oluşturulamadı: " << QDir::toNativeSeparators(folder.absolutePath()) << '\n';
         return 1;
     }

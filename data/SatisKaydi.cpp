@@ -4,6 +4,8 @@
 #include "Clock.h"
 #include "Veritabani.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -12,10 +14,10 @@ qint64 satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
 {
     Dataset& t = db.tableSatislar;
     t.append();
-    t.setValue(u"MusteriNo"_qs, satis.musteriNo);
-    t.setValue(u"SatisTarihi"_qs, Clock::today());
-    t.setValue(u"ToplamTutar"_qs, satis.araToplam - satis.indirim.value_or(Money()));
-    t.setValue(u"Kazanc"_qs, satis.indirim.value_or(Money()).roundedToCents());
+    t.setValue(u"MusteriNo"_s, satis.musteriNo);
+    t.setValue(u"SatisTarihi"_s, Clock::today());
+    t.setValue(u"ToplamTutar"_s, satis.araToplam - satis.indirim.value_or(Money()));
+    t.setValue(u"Kazanc"_s, satis.indirim.value_or(Money()).roundedToCents());
     t.post();
     return t.currentKey();
 }
@@ -25,21 +27,21 @@ qint64 satisSatiriniYaz(Veritabani& db, const TamamlananSatis& satis)
 void musteriyeGit(Dataset& musteriler, qint64 musteriNo)
 {
     musteriler.setFiltered(false);
-    musteriler.setFilter(QStringLiteral("[MusteriNo]='%1'").arg(musteriNo));
+    musteriler.setFilter(u"[MusteriNo]='%1'"_s.arg(musteriNo));
     musteriler.setFiltered(true);
     if (musteriler.isEmpty())
-        throw DataError(QStringLiteral("Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."));
+        throw DataError(u"Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."_s);
 }
 
 void stoktanDus(Dataset& urunler, qint64 urunNo, qint64 adet)
 {
     urunler.setFiltered(false);
-    urunler.setFilter(QStringLiteral("[UrunNo]='%1'").arg(urunNo));
+    urunler.setFilter(u"[UrunNo]='%1'"_s.arg(urunNo));
     urunler.setFiltered(true);
     if (urunler.isEmpty())  // the product was deleted since it was put in the basket
         return;
     urunler.edit();
-    urunler.setValue(u"StoktakiBirimMiktari"_qs, urunler.number(u"StoktakiBirimMiktari"_qs) - adet);
+    urunler.setValue(u"StoktakiBirimMiktari"_s, urunler.number(u"StoktakiBirimMiktari"_s) - adet);
     urunler.post();
 }
 
@@ -48,14 +50,14 @@ void satirlariYaz(Veritabani& db, Dataset& sepet, qint64 satisNo)
     Dataset& satirlar = db.tableSatilanUrunler;
     for (sepet.first(); !sepet.eof(); sepet.next()) {
         satirlar.append();
-        satirlar.setValue(u"SatisNo"_qs, satisNo);
-        satirlar.setValue(u"UrunNo"_qs, sepet.number(u"UrunNo"_qs));
-        satirlar.setValue(u"UrunAdi"_qs, sepet.text(u"UrunAdi"_qs));
-        satirlar.setValue(u"BirimAdedi"_qs, sepet.number(u"BirimAdedi"_qs));
-        satirlar.setValue(u"UrunSatisTutari"_qs, sepet.money(u"UrunSatisTutari"_qs));
-        satirlar.setValue(u"BirimSatisFiyati"_qs, sepet.money(u"BirimSatisFiyati"_qs));
+        satirlar.setValue(u"SatisNo"_s, satisNo);
+        satirlar.setValue(u"UrunNo"_s, sepet.number(u"UrunNo"_s));
+        satirlar.setValue(u"UrunAdi"_s, sepet.text(u"UrunAdi"_s));
+        satirlar.setValue(u"BirimAdedi"_s, sepet.number(u"BirimAdedi"_s));
+        satirlar.setValue(u"UrunSatisTutari"_s, sepet.money(u"UrunSatisTutari"_s));
+        satirlar.setValue(u"BirimSatisFiyati"_s, sepet.money(u"BirimSatisFiyati"_s));
         satirlar.post();
-        stoktanDus(db.tableUrunler, sepet.number(u"UrunNo"_qs), sepet.number(u"BirimAdedi"_qs));
+        stoktanDus(db.tableUrunler, sepet.number(u"UrunNo"_s), sepet.number(u"BirimAdedi"_s));
     }
     db.tableUrunler.setFiltered(false);
 }
@@ -63,7 +65,7 @@ void satirlariYaz(Veritabani& db, Dataset& sepet, qint64 satisNo)
 void borcaEkle(Dataset& musteriler, Money tutar)
 {
     musteriler.edit();
-    musteriler.setValue(u"ToplamBorc"_qs, musteriler.money(u"ToplamBorc"_qs) + tutar);
+    musteriler.setValue(u"ToplamBorc"_s, musteriler.money(u"ToplamBorc"_s) + tutar);
     musteriler.post();
 }
 

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -138,7 +140,7 @@ const std::vector<std::function<void(Database&)>> migrations = {
 // The statements are reset once read: a stepped one would hold a read open for the whole run.
 int fileVersion(Database& db)
 {
-    auto st = db.prepare(QStringLiteral("PRAGMA user_version"));
+    auto st = db.prepare(u"PRAGMA user_version"_s);
     st.step();
     const int version = int(st.columnInt(0));
     st.reset();
@@ -147,8 +149,7 @@ int fileVersion(Database& db)
 
 bool hasOtherTables(Database& db)
 {
-    auto st = db.prepare(QStringLiteral(
-        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
+    auto st = db.prepare(u"SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"_s);
     st.step();
     const bool found = st.columnInt(0) > 0;
     st.reset();
@@ -165,7 +166,7 @@ struct TableShape {
 const QVector<TableShape>& currentTables()
 {
     static const QVector<TableShape> tables = [] {
-        static const QRegularExpression table(QStringLiteral(R"(^CREATE TABLE (\w+) \((.*)\)$)"),
+        static const QRegularExpression table(uR"(^CREATE TABLE (\w+) \((.*)\)$)"_s,
                                               QRegularExpression::DotMatchesEverythingOption);
         QVector<TableShape> out;
         for (const char* sql : createVersion1) {
@@ -174,7 +175,7 @@ const QVector<TableShape>& currentTables()
             if (!m.hasMatch())
                 continue;
             TableShape shape{m.captured(1), text, {}};
-            static const QRegularExpression columnEnd(QStringLiteral(",\\s*\\n"));
+            static const QRegularExpression columnEnd(u",\\s*\\n"_s);
             for (const QString& column : m.captured(2).split(columnEnd))
                 shape.columns << column.trimmed().section(QLatin1Char(' '), 0, 0);
             out << shape;
@@ -204,8 +205,8 @@ void checkTables(Database& db)
     }
     db.forgetSchema();
     if (!missing.isEmpty())
-        throw DataError(QStringLiteral("Veritabanı dosyasında programın kullandığı şu tablolar ya da alanlar yok: %1.")
-                            .arg(missing.join(QStringLiteral(", "))));
+        throw DataError(u"Veritabanı dosyasında programın kullandığı şu tablolar ya da alanlar yok: %1."_s
+                            .arg(missing.join(u", "_s)));
 }
 
 } // namespace
@@ -217,14 +218,14 @@ void prepareSchema(Database& db)
     if (version == currentSchemaVersion)
         return checkTables(db);
     if (version > currentSchemaVersion)
-        throw DataError(QStringLiteral("Bu veritabanı programın daha yeni bir sürümüne ait."));
+        throw DataError(u"Bu veritabanı programın daha yeni bir sürümüne ait."_s);
     if (version == 0 && hasOtherTables(db))
-        throw DataError(QStringLiteral("Dosya başka bir programın veritabanı; Dukkano tabloları bulunamadı."));
+        throw DataError(u"Dosya başka bir programın veritabanı; Dukkano tabloları bulunamadı."_s);
 
     Transaction transaction(db);
     for (int step = version; step < currentSchemaVersion; ++step)
         migrations[size_t(step)](db);
-    db.exec(QStringLiteral("PRAGMA user_version = %1").arg(currentSchemaVersion));
+    db.exec(u"PRAGMA user_version = %1"_s.arg(currentSchemaVersion));
     transaction.commit();
     db.forgetSchema();
 }

@@ -2,6 +2,8 @@
 
 #include "Database.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -21,14 +23,12 @@ QVector<KeyedChoice> choices(Database& db, const QString& select)
 // from the index alone.
 QVector<KeyedChoice> urunSecimListesi(Database& db)
 {
-    return choices(db, QStringLiteral(
-        "SELECT UrunNo, UrunAdi, UrunAciklamasi FROM Urunler ORDER BY UrunAdi, UrunAciklamasi, UrunNo"));
+    return choices(db, u"SELECT UrunNo, UrunAdi, UrunAciklamasi FROM Urunler ORDER BY UrunAdi, UrunAciklamasi, UrunNo"_s);
 }
 
 QVector<KeyedChoice> musteriSecimListesi(Database& db)
 {
-    return choices(db, QStringLiteral(
-        "SELECT MusteriNo, AdiSoyadi, BabaAdi FROM Musteriler ORDER BY AdiSoyadi, BabaAdi, MusteriNo"));
+    return choices(db, u"SELECT MusteriNo, AdiSoyadi, BabaAdi FROM Musteriler ORDER BY AdiSoyadi, BabaAdi, MusteriNo"_s);
 }
 
 } // namespace dukkano

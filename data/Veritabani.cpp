@@ -2,6 +2,8 @@
 
 #include "Schema.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -17,13 +19,13 @@ Database& prepared(Database& db)
 
 Veritabani::Veritabani(const QString& path)
     : baglanti(path)
-    , tableUrunler(prepared(baglanti), QStringLiteral("Urunler"))
-    , tableSatislar(baglanti, QStringLiteral("Satislar"))
-    , tableSatilanUrunler(baglanti, QStringLiteral("SatilanUrunler"))
-    , tableUreticiler(baglanti, QStringLiteral("Ureticiler"))
-    , tableKategoriler(baglanti, QStringLiteral("Kategoriler"))
-    , tableMusteriler(baglanti, QStringLiteral("Musteriler"))
-    , tableMasraflarGiderler(baglanti, QStringLiteral("MasrafGiderler"))
+    , tableUrunler(prepared(baglanti), u"Urunler"_s)
+    , tableSatislar(baglanti, u"Satislar"_s)
+    , tableSatilanUrunler(baglanti, u"SatilanUrunler"_s)
+    , tableUreticiler(baglanti, u"Ureticiler"_s)
+    , tableKategoriler(baglanti, u"Kategoriler"_s)
+    , tableMusteriler(baglanti, u"Musteriler"_s)
+    , tableMasraflarGiderler(baglanti, u"MasrafGiderler"_s)
 {
     for (Dataset* t : {&tableUrunler, &tableSatislar, &tableSatilanUrunler, &tableUreticiler,
                        &tableKategoriler, &tableMusteriler, &tableMasraflarGiderler})
@@ -39,8 +41,7 @@ void Veritabani::filtreleriKapat()
 
 qint64 Veritabani::sonrakiSatisNo()
 {
-    auto st = baglanti.prepare(QStringLiteral(
-        "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"));
+    auto st = baglanti.prepare(u"SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"_s);
     st.step();
     const qint64 next = st.columnInt(0);
     st.reset();  // a stepped statement would hold a read open until the next use

@@ -9,10 +9,12 @@
 
 namespace dukkano {
 
+using namespace Qt::Literals::StringLiterals;
+
 class Veritabani {
 public:
     // The file the program works on, in the working directory.
-    static QString defaultPath() { return QStringLiteral("veritabani.mdb"); }
+    static QString defaultPath() { return u"veritabani.mdb"_s; }
 
     // Opens (creating when missing) the file and every shared object.
     // Throws DataError with a Turkish message naming the file and the reason.

@@ -24,11 +24,13 @@
 #include <QVBoxLayout>
 #include <functional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-const QString ayarAnahtari = QStringLiteral("Software\\NUREV\\Dukkano1_5");
-const QString fisYazicisi = QStringLiteral("FisYazicisi");
+const QString ayarAnahtari = u"Software\\NUREV\\Dukkano1_5"_s;
+const QString fisYazicisi = u"FisYazicisi"_s;
 
 // A printer list that is filled afresh each time it opens.
 class PrinterList : public QComboBox {
@@ -75,8 +77,8 @@ TFormDialog::TFormDialog(Veritabani& db, TFormUrunSatis& satis)
     , m_db(db)
     , m_satis(satis)
 {
-    setObjectName(u"FormDialog"_qs);
-    setWindowTitle(u"Dukkano"_qs);
+    setObjectName(u"FormDialog"_s);
+    setWindowTitle(u"Dukkano"_s);
     buildControls();
     FormCreate();
 }
@@ -89,25 +91,25 @@ void TFormDialog::buildControls()
     setAutoFillBackground(true);
 
     Panel1 = new QFrame(this);
-    Panel1->setObjectName(u"Panel1"_qs);
-    Panel1->setStyleSheet(u"QFrame#Panel1 { background-color: #f4f6f8; border-radius: 24px; }"_qs);
+    Panel1->setObjectName(u"Panel1"_s);
+    Panel1->setStyleSheet(u"QFrame#Panel1 { background-color: #f4f6f8; border-radius: 24px; }"_s);
 
-    Label1 = new QLabel(u"Müşteri Adı :"_qs, Panel1);
-    Label3 = new QLabel(u"Toplam Tutar :"_qs, Panel1);
-    Label4 = new QLabel(u"İndirim :"_qs, Panel1);
+    Label1 = new QLabel(u"Müşteri Adı :"_s, Panel1);
+    Label3 = new QLabel(u"Toplam Tutar :"_s, Panel1);
+    Label4 = new QLabel(u"İndirim :"_s, Panel1);
     for (QLabel* label : {Label1, Label3, Label4})
         label->setFont(boldFont(font(), 12));
-    Label6 = new QLabel(u"Yazıcı :"_qs, Panel1);
+    Label6 = new QLabel(u"Yazıcı :"_s, Panel1);
     ComboBox1 = new PrinterList(Panel1, [this] { ComboBox1DropDown(); });
-    ComboBox1->setObjectName(u"ComboBox1"_qs);
+    ComboBox1->setObjectName(u"ComboBox1"_s);
     ComboBox1->setMinimumContentsLength(28);
-    Label5 = new QLabel(u"Yazdırmak ister misiniz?"_qs, Panel1);
+    Label5 = new QLabel(u"Yazdırmak ister misiniz?"_s, Panel1);
     Label5->setFont(boldFont(font(), 14));
     Label5->setAlignment(Qt::AlignCenter);
 
-    BitBtn3 = newButton(u"EVET"_qs, u"#2e7d32"_qs);
-    BitBtn1 = newButton(u"HAYIR"_qs, u"#1565c0"_qs);
-    BitBtn2 = newButton(u"KAPAT"_qs, u"#616161"_qs);
+    BitBtn3 = newButton(u"EVET"_s, u"#2e7d32"_s);
+    BitBtn1 = newButton(u"HAYIR"_s, u"#1565c0"_s);
+    BitBtn2 = newButton(u"KAPAT"_s, u"#616161"_s);
     connect(BitBtn3, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn3Click));
     connect(BitBtn1, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn1Click));
     connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn2Click));
@@ -151,7 +153,7 @@ QPushButton* TFormDialog::newButton(const QString& caption, const QString& colou
     button->setMinimumSize(140, 56);
     button->setStyleSheet(u"QPushButton { background-color: %1; color: white; border: none; border-radius: 25px; }"
                           "QPushButton:hover { background-color: %2; }"
-                          "QPushButton:focus { border: 3px solid #ffd54f; }"_qs
+                          "QPushButton:focus { border: 3px solid #ffd54f; }"_s
                               .arg(colour, QColor(colour).lighter(125).name()));
     return button;
 }
@@ -218,13 +220,13 @@ void TFormDialog::BitBtn3Click()
     const report::PrintResult baski = fisiYazdir(yazici);
     if (!baski.ok) {
         showMessage(baski.message
-                    + u"\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız."_qs);
+                    + u"\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız."_s);
         return;
     }
     SettingsKey(ayarAnahtari).setValue(fisYazicisi, yazici);
     const QString hata = m_satis.satisiYaz();
     if (!hata.isEmpty()) {
-        showMessage(u"Fiş yazdırıldı, ancak satış kaydedilmedi.\n"_qs + hata);
+        showMessage(u"Fiş yazdırıldı, ancak satış kaydedilmedi.\n"_s + hata);
         return;
     }
     soruyuKapat();
@@ -236,12 +238,12 @@ report::PrintResult TFormDialog::fisiYazdir(const QString& yazici)
     // The engine would say there is no printer at all, though the list shows some.
     if (yazici.isEmpty() && ComboBox1->count() > 0 && report::printers().defaultName().isEmpty())
         return report::PrintResult::failure(
-            u"Yazdırılamadı: listeden bir yazıcı seçilmedi ve bilgisayarın varsayılan yazıcısı yok."_qs);
+            u"Yazdırılamadı: listeden bir yazıcı seçilmedi ve bilgisayarın varsayılan yazıcısı yok."_s);
     try {
         return report::printReport(report::prepareReceipt(m_satis.tableGeciciSatilanUrunler, m_db.tableUreticiler),
                                    yazici);
     } catch (const DataError& error) {
-        return report::PrintResult::failure(u"Fiş hazırlanamadı: "_qs + error.message());
+        return report::PrintResult::failure(u"Fiş hazırlanamadı: "_s + error.message());
     }
 }
 

@@ -12,26 +12,28 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 TformUreticiBilgileriD::TformUreticiBilgileriD(Veritabani& db, QWidget* parent)
     : WorkWindow(parent)
-    , dSetMusteriler(db.baglanti, u"select * from Ureticiler ORDER BY UreticiAdi"_qs)
+    , dSetMusteriler(db.baglanti, u"select * from Ureticiler ORDER BY UreticiAdi"_s)
     , m_db(db)
 {
-    setObjectName(u"formUreticiBilgileriD"_qs);
-    setWindowTitle(u"Fiş Ayar"_qs);
+    setObjectName(u"formUreticiBilgileriD"_s);
+    setWindowTitle(u"Fiş Ayar"_s);
     dSetMusteriler.open();
 
-    Label1 = new QLabel(u"FİŞ İÇİN AYAR"_qs, this);
+    Label1 = new QLabel(u"FİŞ İÇİN AYAR"_s, this);
     QFont heading = Label1->font();
     heading.setPointSize(16);
     heading.setBold(true);
     Label1->setFont(heading);
     Label1->setAlignment(Qt::AlignCenter);
     buildGrid();
-    kapat = new QPushButton(u"Kapat"_qs, this);
-    kapat->setObjectName(u"kapat"_qs);
+    kapat = new QPushButton(u"Kapat"_s, this);
+    kapat->setObjectName(u"kapat"_s);
     kapat->setMinimumSize(120, 36);
     connect(kapat, &QPushButton::clicked, this, guarded(this, &TformUreticiBilgileriD::kapatClick));
     layOut();
@@ -52,16 +54,16 @@ void TformUreticiBilgileriD::buildGrid()
     const Qt::Alignment centred = Qt::AlignCenter;
     dsMusteriler = new DatasetModel(dSetMusteriler,
                                     {
-                                        GridColumn(u"UreticiAdi"_qs, u"Mağaza Adı"_qs, centred),
-                                        GridColumn(u"KisiAdi"_qs, u"Kişi Adı"_qs, centred),
-                                        GridColumn(u"Adres"_qs, u"Adres"_qs),
-                                        GridColumn(u"TelefonNumarasi"_qs, u"Telefon No"_qs, centred),
-                                        GridColumn(u"InternetAdresi"_qs, u"İnternet Adresi"_qs, centred),
-                                        GridColumn(u"EpostaAdresi"_qs, u"E-Posta Adresi"_qs, centred),
+                                        GridColumn(u"UreticiAdi"_s, u"Mağaza Adı"_s, centred),
+                                        GridColumn(u"KisiAdi"_s, u"Kişi Adı"_s, centred),
+                                        GridColumn(u"Adres"_s, u"Adres"_s),
+                                        GridColumn(u"TelefonNumarasi"_s, u"Telefon No"_s, centred),
+                                        GridColumn(u"InternetAdresi"_s, u"İnternet Adresi"_s, centred),
+                                        GridColumn(u"EpostaAdresi"_s, u"E-Posta Adresi"_s, centred),
                                     },
                                     this);
     DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setDatasetModel(dsMusteriler);
     DBGrid1->setInsertAllowed(true);
     for (int column : {0, 1, 3, 4, 5})

@@ -18,39 +18,41 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
 {
-    setObjectName(u"formUreticiKayit"_qs);
-    setWindowTitle(u"Fiş Ayar"_qs);
+    setObjectName(u"formUreticiKayit"_s);
+    setWindowTitle(u"Fiş Ayar"_s);
 
-    Label1 = new QLabel(u"Fiş için Ayarlar"_qs, this);
+    Label1 = new QLabel(u"Fiş için Ayarlar"_s, this);
     QFont heading = Label1->font();
     heading.setPointSize(16);
     heading.setBold(true);
     Label1->setFont(heading);
 
     // Created in the order the Tab key visits them.
-    ureticiAdi = newEdit(u"ureticiAdi"_qs, u"Mağaza Adı :"_qs);
-    kisiAdi = newEdit(u"kisiAdi"_qs, u"Kişi Adı :"_qs);
-    adres = newEdit(u"adres"_qs, u"Adres :"_qs);
-    telefonNo = newEdit(u"telefonNo"_qs, u"Telefon No :"_qs);
-    internetAdresi = newEdit(u"internetAdresi"_qs, u"İnternet Adresi :"_qs);
-    ePosta = newEdit(u"ePosta"_qs, u"E-Posta"_qs);
-    notlar = newEdit(u"notlar"_qs, u"Notlar"_qs);
-    kisiUnvani = newHiddenEdit(u"kisiUnvani"_qs);
-    sehir = newHiddenEdit(u"sehir"_qs);
-    postaKodu = newHiddenEdit(u"postaKodu"_qs);
-    ulke = newHiddenEdit(u"ulke"_qs);
-    faxNo = newHiddenEdit(u"faxNo"_qs);
+    ureticiAdi = newEdit(u"ureticiAdi"_s, u"Mağaza Adı :"_s);
+    kisiAdi = newEdit(u"kisiAdi"_s, u"Kişi Adı :"_s);
+    adres = newEdit(u"adres"_s, u"Adres :"_s);
+    telefonNo = newEdit(u"telefonNo"_s, u"Telefon No :"_s);
+    internetAdresi = newEdit(u"internetAdresi"_s, u"İnternet Adresi :"_s);
+    ePosta = newEdit(u"ePosta"_s, u"E-Posta"_s);
+    notlar = newEdit(u"notlar"_s, u"Notlar"_s);
+    kisiUnvani = newHiddenEdit(u"kisiUnvani"_s);
+    sehir = newHiddenEdit(u"sehir"_s);
+    postaKodu = newHiddenEdit(u"postaKodu"_s);
+    ulke = newHiddenEdit(u"ulke"_s);
+    faxNo = newHiddenEdit(u"faxNo"_s);
 
-    kaydet = new QPushButton(u"Kaydet"_qs, this);
-    kaydet->setObjectName(u"kaydet"_qs);
-    Temizle = new QPushButton(u"Temizle"_qs, this);
-    Temizle->setObjectName(u"Temizle"_qs);
-    Kapat = new QPushButton(u"Kapat"_qs, this);
-    Kapat->setObjectName(u"Kapat"_qs);
+    kaydet = new QPushButton(u"Kaydet"_s, this);
+    kaydet->setObjectName(u"kaydet"_s);
+    Temizle = new QPushButton(u"Temizle"_s, this);
+    Temizle->setObjectName(u"Temizle"_s);
+    Kapat = new QPushButton(u"Kapat"_s, this);
+    Kapat->setObjectName(u"Kapat"_s);
     for (QPushButton* button : {kaydet, Temizle, Kapat})
         button->setMinimumSize(110, 34);
     connect(kaydet, &QPushButton::clicked, this, guarded(this, &TformUreticiKayit::kaydetClick));
@@ -59,18 +61,18 @@ TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWind
     buildGrid();
 
     m_alanlar = {
-        {u"UreticiAdi"_qs, ureticiAdi},
-        {u"KisiAdi"_qs, kisiAdi},
-        {u"KisiUnvani"_qs, kisiUnvani},
-        {u"Adres"_qs, adres},
-        {u"Sehir"_qs, sehir},
-        {u"PostaKodu"_qs, postaKodu},
-        {u"Ulke"_qs, ulke},
-        {u"TelefonNumarasi"_qs, telefonNo},
-        {u"FaksNumarasi"_qs, faxNo},
-        {u"InternetAdresi"_qs, internetAdresi},
-        {u"EpostaAdresi"_qs, ePosta},
-        {u"Notlar"_qs, notlar},
+        {u"UreticiAdi"_s, ureticiAdi},
+        {u"KisiAdi"_s, kisiAdi},
+        {u"KisiUnvani"_s, kisiUnvani},
+        {u"Adres"_s, adres},
+        {u"Sehir"_s, sehir},
+        {u"PostaKodu"_s, postaKodu},
+        {u"Ulke"_s, ulke},
+        {u"TelefonNumarasi"_s, telefonNo},
+        {u"FaksNumarasi"_s, faxNo},
+        {u"InternetAdresi"_s, internetAdresi},
+        {u"EpostaAdresi"_s, ePosta},
+        {u"Notlar"_s, notlar},
     };
     m_kontrolNoktalari = {kisiAdi, kisiUnvani, adres, sehir, postaKodu, ulke,
                           telefonNo, faxNo, internetAdresi, ePosta, notlar, kaydet};
@@ -115,17 +117,17 @@ void TformUreticiKayit::buildGrid()
 {
     dsUreticiler = new DatasetModel(m_db.tableUreticiler,
                                     {
-                                        GridColumn(u"UreticiAdi"_qs, u"Mağaza Adı"_qs),
-                                        GridColumn(u"KisiAdi"_qs, u"Kişi Adı"_qs),
-                                        GridColumn(u"Adres"_qs, u"Adres"_qs),
-                                        GridColumn(u"TelefonNumarasi"_qs, u"Telefon No"_qs),
-                                        GridColumn(u"InternetAdresi"_qs, u"İnternet Adresi"_qs),
-                                        GridColumn(u"EpostaAdresi"_qs, u"E-Posta Adresi"_qs),
-                                        GridColumn(u"Notlar"_qs, u"Notlar"_qs),
+                                        GridColumn(u"UreticiAdi"_s, u"Mağaza Adı"_s),
+                                        GridColumn(u"KisiAdi"_s, u"Kişi Adı"_s),
+                                        GridColumn(u"Adres"_s, u"Adres"_s),
+                                        GridColumn(u"TelefonNumarasi"_s, u"Telefon No"_s),
+                                        GridColumn(u"InternetAdresi"_s, u"İnternet Adresi"_s),
+                                        GridColumn(u"EpostaAdresi"_s, u"E-Posta Adresi"_s),
+                                        GridColumn(u"Notlar"_s, u"Notlar"_s),
                                     },
                                     this);
     DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setDatasetModel(dsUreticiler);
     const int widths[] = {170, 150, 240, 130, 150, 170};
     for (int column = 0; column < 6; ++column)
@@ -165,7 +167,7 @@ void TformUreticiKayit::layOut()
 void TformUreticiKayit::kaydetClick()
 {
     if (ureticiAdi->text().isEmpty()) {
-        showMessage(u"Lütfen Mağaza Adını Giriniz."_qs);
+        showMessage(u"Lütfen Mağaza Adını Giriniz."_s);
         ureticiAdi->setFocus();
         return;
     }
@@ -175,7 +177,7 @@ void TformUreticiKayit::kaydetClick()
         return;
     if (!yeniMagazaEkle())
         return;
-    showMessage(u"Yeni Mağaza Kaydedeildi."_qs);
+    showMessage(u"Yeni Mağaza Kaydedeildi."_s);
     TemizleClick();
 }
 
@@ -214,10 +216,10 @@ bool TformUreticiKayit::kayitliMagazaKontrolu()
     const QString ad = ureticiAdi->text();
     if (ad.isEmpty())
         return false;
-    const auto kayitli = m_db.tableUreticiler.lookup(u"UreticiAdi"_qs, ad, {u"UreticiAdi"_qs});
+    const auto kayitli = m_db.tableUreticiler.lookup(u"UreticiAdi"_s, ad, {u"UreticiAdi"_s});
     if (!kayitli)
         return false;
-    showMessage(u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_qs + kayitli->value(u"UreticiAdi"_qs).toString());
+    showMessage(u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_s + kayitli->value(u"UreticiAdi"_s).toString());
     TemizleClick();
     return true;
 }

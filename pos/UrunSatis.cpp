@@ -34,11 +34,13 @@
 #include <QTabWidget>
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-const QString notRegistered = QStringLiteral("Bu Ürün Kayıtlı Değil.");
-const QStringList productFields = {u"UrunNo"_qs, u"UrunAdi"_qs, u"UrunAciklamasi"_qs, u"BirimSatisFiyati"_qs};
+const QString notRegistered = u"Bu Ürün Kayıtlı Değil."_s;
+const QStringList productFields = {u"UrunNo"_s, u"UrunAdi"_s, u"UrunAciklamasi"_s, u"BirimSatisFiyati"_s};
 
 constexpr int quickSaleCount = 36;
 constexpr int quickSaleColumns = 4;
@@ -64,7 +66,7 @@ protected:
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
         QString caption = text();
-        caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        caption.replace(u"\r\n"_s, u"\n"_s);
         const QRect area = rect().adjusted(4, 2, -4, -2);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
         // A long name gets a smaller font rather than losing its price line.
@@ -93,7 +95,7 @@ QString checkQuantity(const QString& text)
     const auto value = Money::parse(text);
     if (!value || value->units() % Money::unitsPerLira != 0 || *value < Money::fromLira(1)
         || *value > Money::fromLira(999999))
-        return QStringLiteral("Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır.");
+        return u"Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır."_s;
     return QString();
 }
 
@@ -101,7 +103,7 @@ QString checkPrice(const QString& text)
 {
     const auto value = Money::parse(text);
     if (!value || *value < Money() || *value >= Money::fromLira(10000000))
-        return QStringLiteral("Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50).");
+        return u"Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50)."_s;
     return QString();
 }
 
@@ -115,7 +117,7 @@ bool isEnter(const QKeyEvent* key)
 void filterOnKey(Dataset& table, const QString& keyField, std::optional<qint64> key)
 {
     table.setFiltered(false);
-    table.setFilter(QStringLiteral("[%1]='%2'").arg(keyField).arg(key.value_or(0)));
+    table.setFilter(u"[%1]='%2'"_s.arg(keyField).arg(key.value_or(0)));
     table.setFiltered(true);
 }
 
@@ -123,13 +125,13 @@ void filterOnKey(Dataset& table, const QString& keyField, std::optional<qint64> 
 
 TFormUrunSatis::TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , tableGeciciSatilanUrunler(db.baglanti, u"GeciciSatilanUrunler"_qs)
-    , ADOTable1(db.baglanti, u"ayarlar"_qs)
+    , tableGeciciSatilanUrunler(db.baglanti, u"GeciciSatilanUrunler"_s)
+    , ADOTable1(db.baglanti, u"ayarlar"_s)
     , m_db(db)
     , m_mdiArea(mainMdiArea)
 {
-    setObjectName(u"FormUrunSatis"_qs);
-    setWindowTitle(u"Ürün Satışı - POS"_qs);
+    setObjectName(u"FormUrunSatis"_s);
+    setWindowTitle(u"Ürün Satışı - POS"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowState(Qt::WindowMaximized);
     // The basket is emptied whenever this window is created, so a line lost in a power cut
@@ -171,54 +173,54 @@ QFont TFormUrunSatis::largeFont(int pointSize) const
 // is where it was created (setTabOrder mixes up the chain around editable combo boxes).
 void TFormUrunSatis::buildControls()
 {
-    satisiGerceklestir = new QPushButton(u"TAMAMLA"_qs, this);
-    satisiGerceklestir->setToolTip(u"Satışı Gerçekleştir"_qs);
+    satisiGerceklestir = new QPushButton(u"TAMAMLA"_s, this);
+    satisiGerceklestir->setToolTip(u"Satışı Gerçekleştir"_s);
     satisiGerceklestir->setFont(largeFont(18));
     satisiGerceklestir->setMinimumHeight(60);
-    ButtonSil = new QPushButton(u"Tümünü Temizle"_qs, this);
-    cbnakitOdeme = new QCheckBox(u"Nakit Ödeme"_qs, this);
+    ButtonSil = new QPushButton(u"Tümünü Temizle"_s, this);
+    cbnakitOdeme = new QCheckBox(u"Nakit Ödeme"_s, this);
     cbnakitOdeme->setChecked(true);
     cbnakitOdeme->hide();
 
-    Label2 = new QLabel(u"Müşteri Adı:"_qs, this);
-    comboMusteriAdi = newNameList(u"comboMusteriAdi"_qs);
+    Label2 = new QLabel(u"Müşteri Adı:"_s, this);
+    comboMusteriAdi = newNameList(u"comboMusteriAdi"_s);
     connect(comboMusteriAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::comboMusteriAdiChange));
 
     buildBasketGrid();
 
-    Label1 = new QLabel(u"BARKOD"_qs, this);
+    Label1 = new QLabel(u"BARKOD"_s, this);
     Label1->setFont(largeFont(18));
     seriNumarasi = new QLineEdit(this);
-    seriNumarasi->setObjectName(u"seriNumarasi"_qs);
+    seriNumarasi->setObjectName(u"seriNumarasi"_s);
     seriNumarasi->setFont(largeFont(18));
     installDigitsOnlyFilter(seriNumarasi);
     seriNumarasiColour(false);
 
-    Label3 = new QLabel(u"Stok Adı :"_qs, this);
-    urunAdi = newNameList(u"urunAdi"_qs);
+    Label3 = new QLabel(u"Stok Adı :"_s, this);
+    urunAdi = newNameList(u"urunAdi"_s);
     connect(urunAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::urunAdiChange));
 
     buildQuickSalePage();
 
-    Label4 = new QLabel(u"İndirim :"_qs, this);
+    Label4 = new QLabel(u"İndirim :"_s, this);
     indirim = new QLineEdit(this);
-    indirim->setObjectName(u"indirim"_qs);
+    indirim->setObjectName(u"indirim"_s);
     indirim->setContextMenuPolicy(Qt::NoContextMenu);
     indirim->setAcceptDrops(false);
     indirim->setMaximumWidth(160);
     connect(indirim, &QLineEdit::textChanged, this, guarded(this, &TFormUrunSatis::indirimChange));
 
-    SatisTamam = new QPushButton(u"SatisTamam"_qs, this);
+    SatisTamam = new QPushButton(u"SatisTamam"_s, this);
     SatisTamam->hide();
-    Button3 = new QPushButton(u"KAPAT"_qs, this);
+    Button3 = new QPushButton(u"KAPAT"_s, this);
     Button3->setMinimumHeight(60);
-    sil = new QPushButton(u"Seçili Olanı Sil"_qs, this);
+    sil = new QPushButton(u"Seçili Olanı Sil"_s, this);
     sil->setFocusPolicy(Qt::ClickFocus);
 
-    labelToplamTutar = new QLabel(u"0,00 "_qs, this);
+    labelToplamTutar = new QLabel(u"0,00 "_s, this);
     labelToplamTutar->setFont(largeFont(36));
     labelToplamTutar->setAlignment(Qt::AlignCenter);
-    labelToplamTutar->setStyleSheet(u"QLabel { background-color: red; color: white; }"_qs);
+    labelToplamTutar->setStyleSheet(u"QLabel { background-color: red; color: white; }"_s);
     labelToplamTutar->setMinimumWidth(320);
 
     connect(satisiGerceklestir, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::satisiGerceklestirClick));
@@ -304,14 +306,14 @@ void TFormUrunSatis::buildBasketGrid()
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     dsGeciciSatilanUrunler = new DatasetModel(tableGeciciSatilanUrunler, {
-        shown(u"UrunNo"_qs, u"Stok No"_qs, centred, false),
-        shown(u"UrunAdi"_qs, u"Stok Adı"_qs, left, false),
-        typed(u"BirimAdedi"_qs, u"Miktar"_qs, centred, false, checkQuantity),
-        typed(u"BirimSatisFiyati"_qs, u"Fiyat"_qs, right, true, checkPrice),
-        shown(u"UrunSatisTutari"_qs, u"Tutar"_qs, right, true),
+        shown(u"UrunNo"_s, u"Stok No"_s, centred, false),
+        shown(u"UrunAdi"_s, u"Stok Adı"_s, left, false),
+        typed(u"BirimAdedi"_s, u"Miktar"_s, centred, false, checkQuantity),
+        typed(u"BirimSatisFiyati"_s, u"Fiyat"_s, right, true, checkPrice),
+        shown(u"UrunSatisTutari"_s, u"Tutar"_s, right, true),
     }, this);
     DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setDatasetModel(dsGeciciSatilanUrunler);
     QFont gridFont = DBGrid1->font();
     gridFont.setPointSize(12);
@@ -332,17 +334,17 @@ void TFormUrunSatis::buildBasketGrid()
 void TFormUrunSatis::buildQuickSalePage()
 {
     sayfaNurev = new QTabWidget(this);
-    sayfaNurev->setObjectName(u"sayfaNurev"_qs);
+    sayfaNurev->setObjectName(u"sayfaNurev"_s);
     sayfaNurev->setLayoutDirection(Qt::RightToLeft);
     TabSheet2 = new QWidget(sayfaNurev);
     TabSheet2->setLayoutDirection(Qt::LeftToRight);
-    sayfaNurev->addTab(TabSheet2, u"         HIZLI SATIŞ          "_qs);
+    sayfaNurev->addTab(TabSheet2, u"         HIZLI SATIŞ          "_s);
     sayfaNurev->setMinimumHeight(quickSaleMargin + 9 * quickSaleRowStep + sayfaNurev->tabBar()->sizeHint().height() + 8);
     QFont buttonFont = font();
     buttonFont.setBold(true);
     for (int n = 1; n <= quickSaleCount; ++n) {
         auto* button = new QuickSaleButton(TabSheet2);
-        button->setObjectName(QStringLiteral("hizli%1").arg(n));
+        button->setObjectName(u"hizli%1"_s.arg(n));
         button->setFont(buttonFont);
         connect(button, &QPushButton::clicked, this, guarded([this, n] { hizliClick(n); }));
         hizli[n - 1] = button;
@@ -360,14 +362,14 @@ void TFormUrunSatis::FormCreate()
     fillCustomerNames();
     sepetiTemizle(false);
     sizeQuickSalePage();
-    setCurrencyText(u"TL "_qs);
+    setCurrencyText(u"TL "_s);
 }
 
 void TFormUrunSatis::captionQuickSaleButtons()
 {
     for (int n = 1; n <= quickSaleCount; ++n) {
         const auto urun = urunByBarcode(QString::number(100 + n));
-        hizli[n - 1]->setText(urun ? urun->urunAdi + u"\r\n"_qs + urun->satisFiyati.toCurrency() : u"BOŞ"_qs);
+        hizli[n - 1]->setText(urun ? urun->urunAdi + u"\r\n"_s + urun->satisFiyati.toCurrency() : u"BOŞ"_s);
     }
     m_db.tableUrunler.setFiltered(false);
 }
@@ -403,11 +405,11 @@ void TFormUrunSatis::sizeQuickSalePage()
 
 std::optional<TFormUrunSatis::Urun> TFormUrunSatis::urunByBarcode(const QString& barcode)
 {
-    const auto found = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barcode, productFields);
+    const auto found = m_db.tableUrunler.lookup(u"SeriNumarasi"_s, barcode, productFields);
     if (!found)
         return std::nullopt;
-    return Urun{found->value(u"UrunNo"_qs).toLongLong(), found->value(u"UrunAdi"_qs).toString(),
-                found->value(u"BirimSatisFiyati"_qs).value<Money>(), std::nullopt};
+    return Urun{found->value(u"UrunNo"_s).toLongLong(), found->value(u"UrunAdi"_s).toString(),
+                found->value(u"BirimSatisFiyati"_s).value<Money>(), std::nullopt};
 }
 
 void TFormUrunSatis::sepeteEkle(const Urun& urun)
@@ -415,24 +417,24 @@ void TFormUrunSatis::sepeteEkle(const Urun& urun)
     Dataset& sepet = tableGeciciSatilanUrunler;
     sepet.append();
     try {
-        sepet.setValue(u"UrunNo"_qs, urun.urunNo);
+        sepet.setValue(u"UrunNo"_s, urun.urunNo);
         // The number the database gives the next sale, which the receipt will carry.
-        sepet.setValue(u"SatisNo"_qs, m_db.sonrakiSatisNo());
-        sepet.setValue(u"UrunAdi"_qs, urun.urunAdi);
-        sepet.setValue(u"BirimAdedi"_qs, 1);
-        sepet.setValue(u"UrunAciklamasi"_qs, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_qs));
-        sepet.setValue(u"BirimSatisFiyati"_qs, QVariant::fromValue(urun.satisFiyati));
-        sepet.setValue(u"UrunSatisTutari"_qs, QVariant::fromValue(urun.satisFiyati));
+        sepet.setValue(u"SatisNo"_s, m_db.sonrakiSatisNo());
+        sepet.setValue(u"UrunAdi"_s, urun.urunAdi);
+        sepet.setValue(u"BirimAdedi"_s, 1);
+        sepet.setValue(u"UrunAciklamasi"_s, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_s));
+        sepet.setValue(u"BirimSatisFiyati"_s, QVariant::fromValue(urun.satisFiyati));
+        sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(urun.satisFiyati));
         if (urun.alisFiyati) {
-            sepet.setValue(u"AlisFiyati"_qs, QVariant::fromValue(*urun.alisFiyati));
-            sepet.setValue(u"Kazanc"_qs, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
+            sepet.setValue(u"AlisFiyati"_s, QVariant::fromValue(*urun.alisFiyati));
+            sepet.setValue(u"Kazanc"_s, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
         }
         sepet.post();
     } catch (...) {
         sepet.cancel();
         throw;
     }
-    araToplam += sepet.money(u"UrunSatisTutari"_qs);
+    araToplam += sepet.money(u"UrunSatisTutari"_s);
     toplamiGoster(araToplam);
 }
 
@@ -462,7 +464,7 @@ void TFormUrunSatis::hizliClick(int n)
     if (urun) {
         sepeteEkle(*urun);
     } else {
-        showMessage(QStringLiteral("Hızlı Satış %1 için önce Barkod numarası \"%2\" olan, bir stok eklemelisiniz.")
+        showMessage(u"Hızlı Satış %1 için önce Barkod numarası \"%2\" olan, bir stok eklemelisiniz."_s
                         .arg(n)
                         .arg(barcode));
     }
@@ -474,7 +476,7 @@ void TFormUrunSatis::urunAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    filterOnKey(m_db.tableUrunler, u"UrunNo"_qs, chosenKey(urunAdi));
+    filterOnKey(m_db.tableUrunler, u"UrunNo"_s, chosenKey(urunAdi));
 }
 
 void TFormUrunSatis::urunAdiEnter()
@@ -495,15 +497,15 @@ void TFormUrunSatis::urunAdiKeyDown()
         showMessage(notRegistered);
         return;
     }
-    sepeteEkle(Urun{urunler.number(u"UrunNo"_qs), urunler.text(u"UrunAdi"_qs),
-                    urunler.money(u"BirimSatisFiyati"_qs), urunler.money(u"BirimAlisFiyati"_qs)});
+    sepeteEkle(Urun{urunler.number(u"UrunNo"_s), urunler.text(u"UrunAdi"_s),
+                    urunler.money(u"BirimSatisFiyati"_s), urunler.money(u"BirimAlisFiyati"_s)});
 }
 
 void TFormUrunSatis::comboMusteriAdiChange(const QString& text)
 {
     if (text.isEmpty())
         return;
-    filterOnKey(m_db.tableMusteriler, u"MusteriNo"_qs, chosenKey(comboMusteriAdi));
+    filterOnKey(m_db.tableMusteriler, u"MusteriNo"_s, chosenKey(comboMusteriAdi));
 }
 
 void TFormUrunSatis::comboMusteriAdiKeyDown()
@@ -518,10 +520,10 @@ void TFormUrunSatis::comboMusteriAdiKeyDown()
 void TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost()
 {
     Dataset& sepet = tableGeciciSatilanUrunler;
-    const Money eski = sepet.money(u"UrunSatisTutari"_qs);
-    const Money yeni = sepet.money(u"BirimSatisFiyati"_qs).times(sepet.number(u"BirimAdedi"_qs));
+    const Money eski = sepet.money(u"UrunSatisTutari"_s);
+    const Money yeni = sepet.money(u"BirimSatisFiyati"_s).times(sepet.number(u"BirimAdedi"_s));
     araToplam -= eski;
-    sepet.setValue(u"UrunSatisTutari"_qs, QVariant::fromValue(yeni));
+    sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(yeni));
     araToplam += yeni;
     toplamiGoster(araToplam);
 }
@@ -549,7 +551,7 @@ void TFormUrunSatis::silClick()
 {
     Dataset& sepet = tableGeciciSatilanUrunler;
     if (!sepet.isEmpty()) {
-        araToplam -= sepet.money(u"UrunSatisTutari"_qs);
+        araToplam -= sepet.money(u"UrunSatisTutari"_s);
         toplamiGoster(araToplam);
         sepet.remove();
     }
@@ -627,7 +629,7 @@ void TFormUrunSatis::indirimChange(const QString& text)
 
 void TFormUrunSatis::Button3Click()
 {
-    if (askYesNo(u"POS Ekranını Kapatmak İstediğinizden Emin misiniz ?"_qs, u"Dukkano"_qs))
+    if (askYesNo(u"POS Ekranını Kapatmak İstediğinizden Emin misiniz ?"_s, u"Dukkano"_s))
         close();
 }
 

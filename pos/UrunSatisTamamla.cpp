@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 bool TFormUrunSatis::satisYazilabilir()
@@ -24,19 +26,19 @@ bool TFormUrunSatis::satisYazilabilir()
     if (!DBGrid1->finishEditing())
         return false;
     if (araToplam.isZero()) {
-        showMessage(u"Satılacak Ürünler Listesi Boş."_qs);
+        showMessage(u"Satılacak Ürünler Listesi Boş."_s);
         seriNumarasi->setFocus();
         return false;
     }
     if (!indirim->text().isEmpty() && (!indirimTutari() || *indirimTutari() < Money())) {
-        showMessage(u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_qs);
+        showMessage(u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_s);
         indirim->setFocus();
         return false;
     }
     const QString musteri = comboMusteriAdi->currentText();
     if (!musteri.isEmpty() && !chosenKey(comboMusteriAdi)) {
         showMessage(u"\"%1\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi listeden seçiniz; "
-                    "nakit satış için Müşteri Adı alanını boş bırakınız."_qs.arg(musteri));
+                    "nakit satış için Müşteri Adı alanını boş bırakınız."_s.arg(musteri));
         comboMusteriAdi->setFocus();
         return false;
     }
@@ -72,12 +74,12 @@ void TFormUrunSatis::satisiGerceklestirClick()
 void TFormUrunSatis::ozetiGoster(TFormDialog& soru)
 {
     const QString musteri = comboMusteriAdi->currentText();
-    const QString indirimYazisi = indirimTutari() ? indirimTutari()->toCurrency() : u"0 TL"_qs;
+    const QString indirimYazisi = indirimTutari() ? indirimTutari()->toCurrency() : u"0 TL"_s;
     soru.Label1->setText(musteri.isEmpty()
-                             ? u"Ödeme Türü : NAKİT "_qs
-                             : u"Müşteri Adı : "_qs + musteri + u" , "_qs + u"    Ödeme Türü : BORÇ "_qs);
-    soru.Label3->setText(u"Toplam Tutar : "_qs + labelToplamTutar->text());
-    soru.Label4->setText(u"İndirim : "_qs + indirimYazisi);
+                             ? u"Ödeme Türü : NAKİT "_s
+                             : u"Müşteri Adı : "_s + musteri + u" , "_s + u"    Ödeme Türü : BORÇ "_s);
+    soru.Label3->setText(u"Toplam Tutar : "_s + labelToplamTutar->text());
+    soru.Label4->setText(u"İndirim : "_s + indirimYazisi);
 }
 
 bool TFormUrunSatis::SatisTamamClick()
@@ -98,7 +100,7 @@ QString TFormUrunSatis::satisiYaz()
     try {
         satisiKaydet(m_db, tableGeciciSatilanUrunler, satis);
     } catch (const DataError& error) {
-        return u"Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_qs + error.message();
+        return u"Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_s + error.message();
     }
     sepetiTemizle(true);
     return QString();

@@ -17,18 +17,20 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-const QString tumGruplar = u"select * from Kategoriler ORDER BY KategoriAdi"_qs;
+const QString tumGruplar = u"select * from Kategoriler ORDER BY KategoriAdi"_s;
 
 } // namespace
 
 TformKategoriBilgileriD::TformKategoriBilgileriD(Veritabani& db, QWidget* parent)
     : WorkWindow(parent), dSetMusteriler(db.baglanti, tumGruplar), m_db(db)
 {
-    setObjectName(u"formKategoriBilgileriD"_qs);
-    setWindowTitle(u"GRUP Bilgileri"_qs);
+    setObjectName(u"formKategoriBilgileriD"_s);
+    setWindowTitle(u"GRUP Bilgileri"_s);
     buildControls();
     connect(&dSetMusteriler, &Dataset::afterScroll, this, &TformKategoriBilgileriD::dSetMusterilerAfterScroll);
     dSetMusteriler.open();
@@ -45,17 +47,17 @@ TformKategoriBilgileriD::~TformKategoriBilgileriD()
 
 void TformKategoriBilgileriD::buildControls()
 {
-    Label1 = new QLabel(u"Grup Adı :"_qs, this);
+    Label1 = new QLabel(u"Grup Adı :"_s, this);
     musteriAdi = new QLineEdit(this);
-    musteriAdi->setObjectName(u"musteriAdi"_qs);
+    musteriAdi->setObjectName(u"musteriAdi"_s);
     musteriAdi->setMinimumWidth(300);
     buildGrid();
-    temizle = new QPushButton(u"Temizle"_qs, this);
-    kapat = new QPushButton(u"Kapat"_qs, this);
-    sil = new QPushButton(u"Sil"_qs, this);
-    temizle->setObjectName(u"temizle"_qs);
-    kapat->setObjectName(u"kapat"_qs);
-    sil->setObjectName(u"sil"_qs);
+    temizle = new QPushButton(u"Temizle"_s, this);
+    kapat = new QPushButton(u"Kapat"_s, this);
+    sil = new QPushButton(u"Sil"_s, this);
+    temizle->setObjectName(u"temizle"_s);
+    kapat->setObjectName(u"kapat"_s);
+    sil->setObjectName(u"sil"_s);
     sil->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
     for (QPushButton* button : {temizle, kapat, sil}) {
         button->setAutoDefault(true);
@@ -90,14 +92,14 @@ void TformKategoriBilgileriD::buildControls()
 
 void TformKategoriBilgileriD::buildGrid()
 {
-    GridColumn numara(u"KategoriNo"_qs, u"Grup No"_qs, Qt::AlignCenter);
+    GridColumn numara(u"KategoriNo"_s, u"Grup No"_s, Qt::AlignCenter);
     numara.readOnly = true;
-    GridColumn ad(u"KategoriAdi"_qs, u"Grup Adı"_qs);
-    GridColumn oran(u"KategoriKDVorani"_qs, u"Grup KDV Oranı"_qs, Qt::AlignCenter);
+    GridColumn ad(u"KategoriAdi"_s, u"Grup Adı"_s);
+    GridColumn oran(u"KategoriKDVorani"_s, u"Grup KDV Oranı"_s, Qt::AlignCenter);
     oran.entry = GridEntry::Number;  // a rate like 18,5 is typed here
     dsMusteriler = new DatasetModel(dSetMusteriler, {numara, ad, oran}, this);
     DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setDatasetModel(dsMusteriler);
     DBGrid1->setInsertAllowed(true);
     DBGrid1->setColumnWidth(0, 80);
@@ -123,8 +125,8 @@ void TformKategoriBilgileriD::musteriAdiChange(const QString& text)
     if (text.isEmpty())
         dSetMusteriler.setSql(tumGruplar);
     else
-        searchByName(dSetMusteriler, u"Kategoriler"_qs, u"KategoriAdi"_qs, text, NameMatch::BeginsWith,
-                     u"KategoriAdi"_qs);
+        searchByName(dSetMusteriler, u"Kategoriler"_s, u"KategoriAdi"_s, text, NameMatch::BeginsWith,
+                     u"KategoriAdi"_s);
     dSetMusteriler.open();
     // Whoever gives the window the focus gives it to the search field.
     setFocusProxy(musteriAdi);
@@ -133,7 +135,7 @@ void TformKategoriBilgileriD::musteriAdiChange(const QString& text)
 void TformKategoriBilgileriD::dSetMusterilerAfterScroll()
 {
     if (!musteriAdi->hasFocus())
-        musteriAdi->setText(dSetMusteriler.text(u"KategoriAdi"_qs));
+        musteriAdi->setText(dSetMusteriler.text(u"KategoriAdi"_s));
 }
 
 void TformKategoriBilgileriD::DBGrid1DeleteRequested()

@@ -16,12 +16,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 TformKategoriKayit::TformKategoriKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
 {
-    setObjectName(u"formKategoriKayit"_qs);
-    setWindowTitle(u"GRUP Kayit"_qs);
+    setObjectName(u"formKategoriKayit"_s);
+    setWindowTitle(u"GRUP Kayit"_s);
     buildControls();
     grupSorgulandi = false;
     // Whoever gives the window the focus gives it to the name.
@@ -31,28 +33,28 @@ TformKategoriKayit::TformKategoriKayit(Veritabani& db, QWidget* parent) : WorkWi
 
 void TformKategoriKayit::buildControls()
 {
-    Label1 = new QLabel(u"Yeni Grup Kayıt Formu"_qs, this);
+    Label1 = new QLabel(u"Yeni Grup Kayıt Formu"_s, this);
     QFont heading = Label1->font();
     heading.setPointSize(18);
     heading.setBold(true);
     Label1->setFont(heading);
 
-    Label2 = new QLabel(u"Grup Adı :"_qs, this);
+    Label2 = new QLabel(u"Grup Adı :"_s, this);
     kategoriAdi = new QLineEdit(this);
-    kategoriAdi->setObjectName(u"kategoriAdi"_qs);
-    Label3 = new QLabel(u"Grup KDV Oranı :"_qs, this);
+    kategoriAdi->setObjectName(u"kategoriAdi"_s);
+    Label3 = new QLabel(u"Grup KDV Oranı :"_s, this);
     kategoriKDVorani = new QLineEdit(this);
-    kategoriKDVorani->setObjectName(u"kategoriKDVorani"_qs);
+    kategoriKDVorani->setObjectName(u"kategoriKDVorani"_s);
     kategoriKDVorani->setMaximumWidth(80);
     installDigitsOnlyFilter(kategoriKDVorani);
-    Label4 = new QLabel(u"%"_qs, this);
+    Label4 = new QLabel(u"%"_s, this);
 
-    kaydet = new QPushButton(u"Kaydet"_qs, this);
-    Temizle = new QPushButton(u"Temizle"_qs, this);
-    Kapat = new QPushButton(u"Kapat"_qs, this);
-    kaydet->setObjectName(u"kaydet"_qs);
-    Temizle->setObjectName(u"Temizle"_qs);
-    Kapat->setObjectName(u"Kapat"_qs);
+    kaydet = new QPushButton(u"Kaydet"_s, this);
+    Temizle = new QPushButton(u"Temizle"_s, this);
+    Kapat = new QPushButton(u"Kapat"_s, this);
+    kaydet->setObjectName(u"kaydet"_s);
+    Temizle->setObjectName(u"Temizle"_s);
+    Kapat->setObjectName(u"Kapat"_s);
     for (QPushButton* button : {kaydet, Temizle, Kapat}) {
         button->setAutoDefault(true);  // Enter presses the focused button
         button->setMinimumWidth(90);
@@ -110,19 +112,19 @@ void TformKategoriKayit::kategoriKDVoraniEnter()
     const auto kayitli = kayitliGrupAdi(ad);
     grupSorgulandi = true;
     if (kayitli) {
-        showMessage(u"Bu Grup Zaten Kayıtlı. Grup Adı : "_qs + *kayitli);
+        showMessage(u"Bu Grup Zaten Kayıtlı. Grup Adı : "_s + *kayitli);
         TemizleClick();
     }
 }
 
 std::optional<QString> TformKategoriKayit::kayitliGrupAdi(const QString& ad)
 {
-    Dataset ayniAd(m_db.baglanti, u"Kategoriler"_qs);
-    searchByName(ayniAd, u"Kategoriler"_qs, u"KategoriAdi"_qs, ad, NameMatch::Equals, u"KategoriNo"_qs);
+    Dataset ayniAd(m_db.baglanti, u"Kategoriler"_s);
+    searchByName(ayniAd, u"Kategoriler"_s, u"KategoriAdi"_s, ad, NameMatch::Equals, u"KategoriNo"_s);
     ayniAd.open();
     if (ayniAd.isEmpty())
         return std::nullopt;
-    return ayniAd.text(u"KategoriAdi"_qs);
+    return ayniAd.text(u"KategoriAdi"_s);
 }
 
 void TformKategoriKayit::kaydetClick()
@@ -134,26 +136,26 @@ void TformKategoriKayit::kaydetClick()
             return;
     }
     if (kategoriAdi->text().isEmpty()) {
-        showMessage(u"Lütfen Grup Adını Giriniz."_qs);
+        showMessage(u"Lütfen Grup Adını Giriniz."_s);
         kategoriAdi->setFocus();
         return;
     }
     if (kategoriKDVorani->text().isEmpty()) {
-        showMessage(u"Lütfen Grup KDV Oranını Giriniz."_qs);
+        showMessage(u"Lütfen Grup KDV Oranını Giriniz."_s);
         kategoriKDVorani->setFocus();
         return;
     }
     Dataset& kategoriler = m_db.tableKategoriler;
     kategoriler.append();
     try {
-        kategoriler.setValue(u"KategoriAdi"_qs, kategoriAdi->text());
-        kategoriler.setValue(u"KategoriKDVorani"_qs, kategoriKDVorani->text());
+        kategoriler.setValue(u"KategoriAdi"_s, kategoriAdi->text());
+        kategoriler.setValue(u"KategoriKDVorani"_s, kategoriKDVorani->text());
         kategoriler.post();
     } catch (...) {
         kategoriler.cancel();
         throw;
     }
-    showMessage(u"Yeni Grup Kaydedildi."_qs);
+    showMessage(u"Yeni Grup Kaydedildi."_s);
     TemizleClick();
 }
 

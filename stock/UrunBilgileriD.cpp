@@ -32,12 +32,14 @@
 #include <algorithm>
 #include <variant>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-const QString tumUrunler = u"select * from  Urunler ORDER BY UrunAdi"_qs;
-const QString degisiklikBasligi = u"Ürün Bilgileri Değişikliği"_qs;
-const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_qs;
+const QString tumUrunler = u"select * from  Urunler ORDER BY UrunAdi"_s;
+const QString degisiklikBasligi = u"Ürün Bilgileri Değişikliği"_s;
+const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_s;
 
 // Design geometry: the grid starts under the search line and ends this far above the bottom,
 // where the buttons stand.
@@ -51,12 +53,12 @@ std::variant<qint64, QString> eklenecekAdet(const QString& text)
 {
     const auto value = Money::parse(text.trimmed());
     if (!value)
-        return QStringLiteral("\"%1\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız "
-                              "(örneğin 5 ya da -3).").arg(text);
-    static const QRegularExpression nonZeroDecimal(QStringLiteral(",.*[1-9]"));
+        return u"\"%1\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız "
+                              "(örneğin 5 ya da -3)."_s.arg(text);
+    static const QRegularExpression nonZeroDecimal(u",.*[1-9]"_s);
     if (value->units() % Money::unitsPerLira != 0 || nonZeroDecimal.match(text).hasMatch())
-        return QStringLiteral("Stok adedi tam sayı olarak tutulur; \"%1\" gibi kesirli bir adet eklenemez. "
-                              "Lütfen tam sayı yazınız.").arg(text);
+        return u"Stok adedi tam sayı olarak tutulur; \"%1\" gibi kesirli bir adet eklenemez. "
+                              "Lütfen tam sayı yazınız."_s.arg(text);
     return value->units() / Money::unitsPerLira;
 }
 
@@ -90,8 +92,8 @@ QPixmap barcodePicture(const QSize& size)
 TformUrunBilgileriD::TformUrunBilgileriD(Veritabani& db, QWidget* parent)
     : WorkWindow(parent), dSetUrunler(db.baglanti, tumUrunler), m_db(db)
 {
-    setObjectName(u"formUrunBilgileriD"_qs);
-    setWindowTitle(u"Stok Ekle ve Listele"_qs);
+    setObjectName(u"formUrunBilgileriD"_s);
+    setWindowTitle(u"Stok Ekle ve Listele"_s);
     dSetUrunler.open();
     buildControls();
     connect(&dSetUrunler, &Dataset::beforePost, this, &TformUrunBilgileriD::dSetUrunlerBeforePost);
@@ -119,43 +121,43 @@ void TformUrunBilgileriD::buildControls()
     large.setPointSize(12);
     large.setBold(true);
 
-    Label1 = new QLabel(u"BARKOD"_qs, this);
+    Label1 = new QLabel(u"BARKOD"_s, this);
     Label1->setFont(large);
     seriNumarasi = new QLineEdit(this);
-    seriNumarasi->setObjectName(u"seriNumarasi"_qs);
+    seriNumarasi->setObjectName(u"seriNumarasi"_s);
     seriNumarasi->setFont(large);
     seriNumarasiColour(false);
     setFocusProxy(seriNumarasi);
 
-    Label2 = new QLabel(u"Stok Adı :"_qs, this);
+    Label2 = new QLabel(u"Stok Adı :"_s, this);
     urunAdi = new QLineEdit(this);
-    urunAdi->setObjectName(u"urunAdi"_qs);
-    Label3 = new QLabel(u"Grup :"_qs, this);
+    urunAdi->setObjectName(u"urunAdi"_s);
+    Label3 = new QLabel(u"Grup :"_s, this);
     ComboKategoriler = new QComboBox(this);
-    ComboKategoriler->setObjectName(u"ComboKategoriler"_qs);
+    ComboKategoriler->setObjectName(u"ComboKategoriler"_s);
     ComboKategoriler->setMaxVisibleItems(20);
-    temizle = new QPushButton(u"Temizle"_qs, this);
+    temizle = new QPushButton(u"Temizle"_s, this);
 
     buildGrid();
 
-    GroupBox1 = new QGroupBox(u"Stok Adedi Ekle"_qs, this);
-    Label6 = new QLabel(u"Bu Üründen "_qs, GroupBox1);
+    GroupBox1 = new QGroupBox(u"Stok Adedi Ekle"_s, this);
+    Label6 = new QLabel(u"Bu Üründen "_s, GroupBox1);
     birimMiktari = new QLineEdit(GroupBox1);
-    birimMiktari->setObjectName(u"birimMiktari"_qs);
+    birimMiktari->setObjectName(u"birimMiktari"_s);
     birimMiktari->installEventFilter(this);
-    Label7 = new QLabel(u"adet"_qs, GroupBox1);
-    ekle = new QPushButton(u"Ekle"_qs, GroupBox1);
+    Label7 = new QLabel(u"adet"_s, GroupBox1);
+    ekle = new QPushButton(u"Ekle"_s, GroupBox1);
 
-    BitBtn1 = new QPushButton(u"Ürünü Sil"_qs, this);
+    BitBtn1 = new QPushButton(u"Ürünü Sil"_s, this);
     Image1 = new QLabel(this);
     Image1->setPixmap(barcodePicture(QSize(64, 34)));
-    BitBtn2 = new QPushButton(u"BARKOD Bas"_qs, this);
-    Label10 = new QLabel(u"NOT: Seçili olan ürünün barkodu basılır."_qs, this);
-    Label11 = new QLabel(u"Birden fazla ürün seçebilirsiniz."_qs, this);
-    BitBtnExcel = new QPushButton(u"Excel "_qs, this);
+    BitBtn2 = new QPushButton(u"BARKOD Bas"_s, this);
+    Label10 = new QLabel(u"NOT: Seçili olan ürünün barkodu basılır."_s, this);
+    Label11 = new QLabel(u"Birden fazla ürün seçebilirsiniz."_s, this);
+    BitBtnExcel = new QPushButton(u"Excel "_s, this);
     excelIlerleme = new QProgressBar(this);
     excelIlerleme->hide();
-    kapat = new QPushButton(u"Kapat"_qs, this);
+    kapat = new QPushButton(u"Kapat"_s, this);
 
     buildHiddenControls();
     placeControls();
@@ -188,26 +190,26 @@ void TformUrunBilgileriD::buildGrid()
         c.entry = GridEntry::Number;
         return c;
     };
-    GridColumn stokNo = column(u"UrunNo"_qs, u"Stok No"_qs, right);
+    GridColumn stokNo = column(u"UrunNo"_s, u"Stok No"_s, right);
     stokNo.readOnly = true;
-    GridColumn grupNo = column(u"KategoriNo"_qs, u"Grup No"_qs, right);
+    GridColumn grupNo = column(u"KategoriNo"_s, u"Grup No"_s, right);
     grupNo.readOnly = true;
     dsUrunler = new DatasetModel(dSetUrunler, {
         stokNo,
-        column(u"UrunAdi"_qs, u"Stok Adı"_qs, left),
-        column(u"UrunAciklamasi"_qs, u"Ürün Açıklaması"_qs, left),
+        column(u"UrunAdi"_s, u"Stok Adı"_s, left),
+        column(u"UrunAciklamasi"_s, u"Ürün Açıklaması"_s, left),
         grupNo,
-        column(u"UreticiNo"_qs, u"Üretici No"_qs, right),
-        column(u"SeriNumarasi"_qs, u"Barkod No"_qs, left),
-        column(u"GrupAdi"_qs, u"Grup Adı"_qs, left),
-        column(u"StoktakiBirimMiktari"_qs, u"Stok Adedi"_qs, centred),
-        price(u"BirimAlisFiyati"_qs, u"Birim Alış Fiyatı"_qs, right),
-        price(u"BirimSatisFiyati"_qs, u"Birim Satış Fiyatı"_qs, right),
-        price(u"BarkodFiyat2"_qs, u"Birim 2. Fiyat"_qs, centred),
+        column(u"UreticiNo"_s, u"Üretici No"_s, right),
+        column(u"SeriNumarasi"_s, u"Barkod No"_s, left),
+        column(u"GrupAdi"_s, u"Grup Adı"_s, left),
+        column(u"StoktakiBirimMiktari"_s, u"Stok Adedi"_s, centred),
+        price(u"BirimAlisFiyati"_s, u"Birim Alış Fiyatı"_s, right),
+        price(u"BirimSatisFiyati"_s, u"Birim Satış Fiyatı"_s, right),
+        price(u"BarkodFiyat2"_s, u"Birim 2. Fiyat"_s, centred),
     }, this);
 
     DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setDatasetModel(dsUrunler);
     DBGrid1->setInsertAllowed(true);
     // Several rows may be chosen for labels: click, Ctrl+click, Shift+click.
@@ -228,13 +230,13 @@ void TformUrunBilgileriD::buildGrid()
 // Kept from the window's first design; the user never sees or reaches them.
 void TformUrunBilgileriD::buildHiddenControls()
 {
-    Label9 = new QLabel(u"0,00 TL"_qs, this);
+    Label9 = new QLabel(u"0,00 TL"_s, this);
     ComboUreticiler = new QComboBox(this);
-    Label4 = new QLabel(u"Kategori No :"_qs, this);
+    Label4 = new QLabel(u"Kategori No :"_s, this);
     kategoriNo = new QComboBox(this);
-    Label5 = new QLabel(u"Üretici No :"_qs, this);
+    Label5 = new QLabel(u"Üretici No :"_s, this);
     ureticiNo = new QComboBox(this);
-    buttonSatisFiyatiHesabi = new QPushButton(u"Satış Fiyatı Hesabı"_qs, this);
+    buttonSatisFiyatiHesabi = new QPushButton(u"Satış Fiyatı Hesabı"_s, this);
     for (QWidget* hidden : std::initializer_list<QWidget*>{Label9, ComboUreticiler, Label4, kategoriNo, Label5,
                                                            ureticiNo, buttonSatisFiyatiHesabi}) {
         hidden->setFocusPolicy(Qt::NoFocus);
@@ -317,7 +319,7 @@ bool TformUrunBilgileriD::eventFilter(QObject* watched, QEvent* event)
 
 void TformUrunBilgileriD::FormCreate()
 {
-    setCurrencyText(u"TL "_qs);
+    setCurrencyText(u"TL "_s);
     listeHazir = false;
     m_db.tableKategoriler.setFiltered(false);
     fillGroupChoice();
@@ -338,7 +340,7 @@ void TformUrunBilgileriD::fillGroupChoice()
     Dataset& gruplar = m_db.tableKategoriler;
     QStringList names;
     for (gruplar.first(); !gruplar.eof(); gruplar.next())
-        names << gruplar.text(u"KategoriAdi"_qs);
+        names << gruplar.text(u"KategoriAdi"_s);
     std::stable_sort(names.begin(), names.end(), TurkishLess());
     ComboKategoriler->clear();
     ComboKategoriler->addItem(QString());
@@ -349,22 +351,22 @@ void TformUrunBilgileriD::fillHiddenChoices()
 {
     Dataset& ureticiler = m_db.tableUreticiler;
     ComboUreticiler->addItem(QString());
-    ComboUreticiler->addItem(u" ÜRETİCİ YOK"_qs);
+    ComboUreticiler->addItem(u" ÜRETİCİ YOK"_s);
     for (ureticiler.first(); !ureticiler.eof(); ureticiler.next()) {
-        ComboUreticiler->addItem(ureticiler.text(u"UreticiAdi"_qs));
-        ureticiNo->addItem(ureticiler.text(u"UreticiAdi"_qs), ureticiler.number(u"UreticiNo"_qs));
+        ComboUreticiler->addItem(ureticiler.text(u"UreticiAdi"_s));
+        ureticiNo->addItem(ureticiler.text(u"UreticiAdi"_s), ureticiler.number(u"UreticiNo"_s));
     }
     Dataset& gruplar = m_db.tableKategoriler;
     for (gruplar.first(); !gruplar.eof(); gruplar.next())
-        kategoriNo->addItem(gruplar.text(u"KategoriAdi"_qs), gruplar.number(u"KategoriNo"_qs));
+        kategoriNo->addItem(gruplar.text(u"KategoriAdi"_s), gruplar.number(u"KategoriNo"_s));
 }
 
 // ---- the list
 
 void TformUrunBilgileriD::dSetUrunlerBeforePost()
 {
-    if (dSetUrunler.isNull(u"UreticiNo"_qs))
-        dSetUrunler.setValue(u"UreticiNo"_qs, 0);
+    if (dSetUrunler.isNull(u"UreticiNo"_s))
+        dSetUrunler.setValue(u"UreticiNo"_s, 0);
 }
 
 void TformUrunBilgileriD::dSetUrunlerAfterScroll()
@@ -372,10 +374,10 @@ void TformUrunBilgileriD::dSetUrunlerAfterScroll()
     if (!listeHazir || dSetUrunler.isEmpty())
         return;
     if (!isFocusField(seriNumarasi))
-        seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_qs));
+        seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_s));
     if (!isFocusField(urunAdi))
-        urunAdi->setText(dSetUrunler.text(u"UrunAdi"_qs));
-    showHiddenChoicesFor(dSetUrunler.number(u"KategoriNo"_qs), dSetUrunler.number(u"UreticiNo"_qs));
+        urunAdi->setText(dSetUrunler.text(u"UrunAdi"_s));
+    showHiddenChoicesFor(dSetUrunler.number(u"KategoriNo"_s), dSetUrunler.number(u"UreticiNo"_s));
 }
 
 // The hidden choices follow the current product, and the shared group and producer tables are
@@ -385,10 +387,10 @@ void TformUrunBilgileriD::showHiddenChoicesFor(qint64 grupNo, qint64 uretici)
     kategoriNo->setCurrentIndex(kategoriNo->findData(grupNo));
     ureticiNo->setCurrentIndex(ureticiNo->findData(uretici));
     Dataset& gruplar = m_db.tableKategoriler;
-    gruplar.setFilter(u"[KategoriNo]="_qs + filterLiteral(QString::number(grupNo)));
+    gruplar.setFilter(u"[KategoriNo]="_s + filterLiteral(QString::number(grupNo)));
     gruplar.setFiltered(true);
     Dataset& ureticiler = m_db.tableUreticiler;
-    ureticiler.setFilter(u"[UreticiNo]="_qs + filterLiteral(QString::number(uretici)));
+    ureticiler.setFilter(u"[UreticiNo]="_s + filterLiteral(QString::number(uretici)));
     ureticiler.setFiltered(true);
 }
 
@@ -453,7 +455,7 @@ void TformUrunBilgileriD::seriNumarasiKeyDown()
         return;
     showOnlyBarcode(barkod);
     if (dSetUrunler.isEmpty()) {
-        showMessage(u"Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı."_qs);
+        showMessage(u"Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı."_s);
         dSetUrunler.setFiltered(false);
     }
 }
@@ -462,7 +464,7 @@ void TformUrunBilgileriD::showOnlyBarcode(const QString& barkod)
 {
     storePendingRow();
     dSetUrunler.setFiltered(false);
-    dSetUrunler.setFilter(u"[SeriNumarasi]="_qs + filterLiteral(barkod));
+    dSetUrunler.setFilter(u"[SeriNumarasi]="_s + filterLiteral(barkod));
     dSetUrunler.setFiltered(true);
 }
 
@@ -476,7 +478,7 @@ void TformUrunBilgileriD::seriNumarasiChange(const QString& text)
 
 void TformUrunBilgileriD::seriNumarasiExit()
 {
-    seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_qs));
+    seriNumarasi->setText(dSetUrunler.text(u"SeriNumarasi"_s));
     seriNumarasiColour(false);
 }
 
@@ -490,7 +492,7 @@ void TformUrunBilgileriD::urunAdiChange(const QString& text)
     if (text.isEmpty())
         dSetUrunler.setSql(tumUrunler);
     else
-        searchByName(dSetUrunler, u"Urunler"_qs, u"UrunAdi"_qs, text, NameMatch::BeginsWith, u"UrunAdi"_qs);
+        searchByName(dSetUrunler, u"Urunler"_s, u"UrunAdi"_s, text, NameMatch::BeginsWith, u"UrunAdi"_s);
     dSetUrunler.open();
 }
 
@@ -500,13 +502,13 @@ void TformUrunBilgileriD::ComboKategorilerChange()
     const bool grupSecildi = ComboKategoriler->currentIndex() > 0;
     Dataset& gruplar = m_db.tableKategoriler;
     gruplar.setFiltered(false);
-    gruplar.setFilter(u"[KategoriAdi]="_qs + filterLiteral(ComboKategoriler->currentText()));
+    gruplar.setFilter(u"[KategoriAdi]="_s + filterLiteral(ComboKategoriler->currentText()));
     gruplar.setFiltered(true);
     // Read before the list moves: its scrolling points the shared groups at the current product.
-    const qint64 grupNo = gruplar.number(u"KategoriNo"_qs);
+    const qint64 grupNo = gruplar.number(u"KategoriNo"_s);
     dSetUrunler.setFiltered(false);
     if (grupSecildi) {
-        dSetUrunler.setFilter(u"[KategoriNo]="_qs + filterLiteral(QString::number(grupNo)));
+        dSetUrunler.setFilter(u"[KategoriNo]="_s + filterLiteral(QString::number(grupNo)));
         dSetUrunler.setFiltered(true);
     }
 }
@@ -540,14 +542,14 @@ void TformUrunBilgileriD::ekleClick()
     if (eklenecek == 0)
         return;
     if (dSetUrunler.isEmpty()) {
-        showMessage(u"Stok adedi eklenecek bir ürün seçili değil."_qs);
+        showMessage(u"Stok adedi eklenecek bir ürün seçili değil."_s);
         return;
     }
-    if (!dialogs().question(u"Bu Ürüne "_qs + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_qs,
+    if (!dialogs().question(u"Bu Ürüne "_s + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_s,
                             degisiklikBasligi, QuestionButtons::YesNo))
         return;
     dSetUrunler.edit();
-    dSetUrunler.setValue(u"StoktakiBirimMiktari"_qs, dSetUrunler.number(u"StoktakiBirimMiktari"_qs) + eklenecek);
+    dSetUrunler.setValue(u"StoktakiBirimMiktari"_s, dSetUrunler.number(u"StoktakiBirimMiktari"_s) + eklenecek);
     DBGrid1->postPending();
 }
 
@@ -565,15 +567,15 @@ void TformUrunBilgileriD::BitBtn2Click() {}
 void TformUrunBilgileriD::BitBtnExcelClick()
 {
     if (dSetUrunler.isEmpty()) {
-        showMessage(u"Lütfen Önce Ürün Ekleyiniz."_qs);
+        showMessage(u"Lütfen Önce Ürün Ekleyiniz."_s);
         return;
     }
-    const QString path = spreadsheet::newWorkbookPath(u"Dukkano-Stok"_qs, Clock::today());
+    const QString path = spreadsheet::newWorkbookPath(u"Dukkano-Stok"_s, Clock::today());
     if (!writeStockWorkbook(path))
         return;
     if (!spreadsheet::openWithDesktop(path))
         showMessage(u"Stok listesi Excel dosyasına yazıldı, ancak onu açacak bir hesap tablosu programı "
-                    u"bulunamadı.\nDosya: "_qs + QDir::toNativeSeparators(path));
+                    u"bulunamadı.\nDosya: "_s + QDir::toNativeSeparators(path));
 }
 
 // Every product of the shop, in stock-number order, whatever the list shows.
@@ -587,9 +589,9 @@ bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
     urunler.open();
 
     spreadsheet::Workbook kitap(path);
-    kitap.writeText(0, 0, u"Dukkano"_qs);
-    const QStringList basliklar = {u"Ürün No"_qs, u"Ürün Adı"_qs, u"Barkod"_qs, u"Grup Adı"_qs,
-                                   u"Stok Birim Miktarı"_qs, u"Birim Alış Fiyatı"_qs, u"Birim Satış Fiyatı"_qs};
+    kitap.writeText(0, 0, u"Dukkano"_s);
+    const QStringList basliklar = {u"Ürün No"_s, u"Ürün Adı"_s, u"Barkod"_s, u"Grup Adı"_s,
+                                   u"Stok Birim Miktarı"_s, u"Birim Alış Fiyatı"_s, u"Birim Satış Fiyatı"_s};
     for (int c = 0; c < basliklar.size(); ++c)
         kitap.writeText(1, c, basliklar[c]);
 
@@ -607,13 +609,13 @@ bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
     excelIlerleme->show();
     int satir = 2;
     for (urunler.first(); !urunler.eof(); urunler.next(), ++satir) {
-        sayi(satir, 0, u"UrunNo"_qs);
-        kitap.writeText(satir, 1, urunler.text(u"UrunAdi"_qs));
-        kitap.writeText(satir, 2, urunler.text(u"SeriNumarasi"_qs));
-        kitap.writeText(satir, 3, urunler.text(u"GrupAdi"_qs));
-        sayi(satir, 4, u"StoktakiBirimMiktari"_qs);
-        tutar(satir, 5, u"BirimAlisFiyati"_qs);
-        tutar(satir, 6, u"BirimSatisFiyati"_qs);
+        sayi(satir, 0, u"UrunNo"_s);
+        kitap.writeText(satir, 1, urunler.text(u"UrunAdi"_s));
+        kitap.writeText(satir, 2, urunler.text(u"SeriNumarasi"_s));
+        kitap.writeText(satir, 3, urunler.text(u"GrupAdi"_s));
+        sayi(satir, 4, u"StoktakiBirimMiktari"_s);
+        tutar(satir, 5, u"BirimAlisFiyati"_s);
+        tutar(satir, 6, u"BirimSatisFiyati"_s);
         if ((satir - 1) % progressStep == 0)
             excelIlerleme->setValue(satir - 1);
     }

@@ -20,10 +20,12 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-const QString gecersizIade = u"Geçersiz Birim Miktarı Girişi. İşlem İptal Edildi."_qs;
+const QString gecersizIade = u"Geçersiz Birim Miktarı Girişi. İşlem İptal Edildi."_s;
 
 bool isEnter(int key)
 {
@@ -33,7 +35,7 @@ bool isEnter(int key)
 // An optional sign followed by digits; anything else is no whole number.
 std::optional<qint64> wholeNumber(const QString& text)
 {
-    static const QRegularExpression shape(u"^[+-]?[0-9]+$"_qs);
+    static const QRegularExpression shape(u"^[+-]?[0-9]+$"_s);
     const QString trimmed = text.trimmed();
     if (!shape.match(trimmed).hasMatch())
         return std::nullopt;
@@ -62,7 +64,7 @@ QPixmap barcodePicture()
     QFont digits = painter.font();
     digits.setPointSize(9);
     painter.setFont(digits);
-    painter.drawText(QRect(0, 74, 128, 18), Qt::AlignCenter, u"8 690000 100001"_qs);
+    painter.drawText(QRect(0, 74, 128, 18), Qt::AlignCenter, u"8 690000 100001"_s);
     return picture;
 }
 
@@ -70,8 +72,8 @@ QPixmap barcodePicture()
 
 TFormUrunKayit::TFormUrunKayit(Veritabani& db, QWidget* parent) : WorkWindow(parent), m_db(db)
 {
-    setObjectName(u"FormUrunKayit"_qs);
-    setWindowTitle(u"Stok Ekle ve İade"_qs);
+    setObjectName(u"FormUrunKayit"_s);
+    setWindowTitle(u"Stok Ekle ve İade"_s);
     buildControls();
     placeControls();
     FormCreate();
@@ -93,7 +95,7 @@ void TFormUrunKayit::buildControls()
         return field;
     };
 
-    Label2 = label(u"Stok Ekle ve İade"_qs);
+    Label2 = label(u"Stok Ekle ve İade"_s);
     QFont heading = Label2->font();
     heading.setPointSize(20);
     heading.setBold(true);
@@ -101,43 +103,43 @@ void TFormUrunKayit::buildControls()
     Image1 = label(QString());
     Image1->setPixmap(barcodePicture());
 
-    Label1 = label(u"BARKOD*"_qs);
+    Label1 = label(u"BARKOD*"_s);
     QFont large = Label1->font();
     large.setPointSize(18);
     large.setBold(true);
     Label1->setFont(large);
-    seriNumarasi = edit(u"seriNumarasi"_qs);
+    seriNumarasi = edit(u"seriNumarasi"_s);
     seriNumarasi->setFont(large);
-    Label3 = label(u"Stok Adı* :"_qs);
-    urunAdi = edit(u"urunAdi"_qs);
-    Label8 = label(u"Ürün Açıklaması :"_qs);
-    UrunAciklamasi = edit(u"UrunAciklamasi"_qs);
-    KategoriNo = edit(u"KategoriNo"_qs);
-    Label4 = label(u"Grup* :"_qs);
+    Label3 = label(u"Stok Adı* :"_s);
+    urunAdi = edit(u"urunAdi"_s);
+    Label8 = label(u"Ürün Açıklaması :"_s);
+    UrunAciklamasi = edit(u"UrunAciklamasi"_s);
+    KategoriNo = edit(u"KategoriNo"_s);
+    Label4 = label(u"Grup* :"_s);
     ComboKategoriler = new QComboBox(this);
-    ComboKategoriler->setObjectName(u"ComboKategoriler"_qs);
+    ComboKategoriler->setObjectName(u"ComboKategoriler"_s);
     ComboKategoriler->setMaxVisibleItems(20);
-    Label9 = label(u"Üretici No :"_qs);
-    ureticiNo = edit(u"ureticiNo"_qs);
+    Label9 = label(u"Üretici No :"_s);
+    ureticiNo = edit(u"ureticiNo"_s);
     ComboUreticiler = new QComboBox(this);
-    ComboUreticiler->setObjectName(u"ComboUreticiler"_qs);
-    Label10 = label(u"Son Kullanma Tarihi :"_qs);
-    sonKullanmaTarihi = edit(u"sonKullanmaTarihi"_qs);
-    Label5 = label(u"Stoktaki Miktarı* :"_qs);
-    stoktakiBirimMiktari = edit(u"stoktakiBirimMiktari"_qs);
+    ComboUreticiler->setObjectName(u"ComboUreticiler"_s);
+    Label10 = label(u"Son Kullanma Tarihi :"_s);
+    sonKullanmaTarihi = edit(u"sonKullanmaTarihi"_s);
+    Label5 = label(u"Stoktaki Miktarı* :"_s);
+    stoktakiBirimMiktari = edit(u"stoktakiBirimMiktari"_s);
     installNumberEntryFilter(stoktakiBirimMiktari);
-    buttonSatisFiyatiHesabi = new QPushButton(u"Alış - Satış Fiyatı"_qs, this);
-    Label6 = label(u"Birim Alış Fiyatı* :"_qs);
-    birimAlisFiyati = edit(u"birimAlisFiyati"_qs);
-    Label7 = label(u"Birim Satış Fiyatı* :"_qs);
-    birimSatisFiyati = edit(u"birimSatisFiyati"_qs);
-    kaydet = new QPushButton(u"Kaydet"_qs, this);
-    Temizle = new QPushButton(u"Temizle"_qs, this);
-    Button3 = new QPushButton(u"Kapat"_qs, this);
-    buttonSatisFiyatiHesabi->setObjectName(u"buttonSatisFiyatiHesabi"_qs);
-    kaydet->setObjectName(u"kaydet"_qs);
-    Temizle->setObjectName(u"Temizle"_qs);
-    Button3->setObjectName(u"Button3"_qs);
+    buttonSatisFiyatiHesabi = new QPushButton(u"Alış - Satış Fiyatı"_s, this);
+    Label6 = label(u"Birim Alış Fiyatı* :"_s);
+    birimAlisFiyati = edit(u"birimAlisFiyati"_s);
+    Label7 = label(u"Birim Satış Fiyatı* :"_s);
+    birimSatisFiyati = edit(u"birimSatisFiyati"_s);
+    kaydet = new QPushButton(u"Kaydet"_s, this);
+    Temizle = new QPushButton(u"Temizle"_s, this);
+    Button3 = new QPushButton(u"Kapat"_s, this);
+    buttonSatisFiyatiHesabi->setObjectName(u"buttonSatisFiyatiHesabi"_s);
+    kaydet->setObjectName(u"kaydet"_s);
+    Temizle->setObjectName(u"Temizle"_s);
+    Button3->setObjectName(u"Button3"_s);
     for (QPushButton* button : {kaydet, Temizle, Button3})
         button->setAutoDefault(true);  // Enter presses the focused button
 
@@ -204,7 +206,7 @@ void TFormUrunKayit::fillGroups()
 {
     Dataset& kategoriler = m_db.tableKategoriler;
     for (kategoriler.first(); !kategoriler.eof(); kategoriler.next())
-        ComboKategoriler->addItem(kategoriler.text(u"KategoriAdi"_qs));
+        ComboKategoriler->addItem(kategoriler.text(u"KategoriAdi"_s));
     ComboKategoriler->setCurrentIndex(-1);
 }
 
@@ -213,7 +215,7 @@ void TFormUrunKayit::fillProducers()
     Dataset& ureticiler = m_db.tableUreticiler;
     QStringList adlar{QString()};
     for (ureticiler.first(); !ureticiler.eof(); ureticiler.next())
-        adlar << ureticiler.text(u"UreticiAdi"_qs);
+        adlar << ureticiler.text(u"UreticiAdi"_s);
     std::stable_sort(adlar.begin(), adlar.end(), TurkishLess());
     ComboUreticiler->addItems(adlar);
     ComboUreticiler->setCurrentIndex(-1);
@@ -252,7 +254,7 @@ void TFormUrunKayit::seriNumarasiKeyDown(int key)
 bool TFormUrunKayit::barkoduSorgula()
 {
     const QString barkod = seriNumarasi->text();
-    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barkod, {u"UrunAdi"_qs});
+    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_s, barkod, {u"UrunAdi"_s});
     barkodSorgulandi = true;
     if (!urun) {
         urunAdi->setFocus();
@@ -265,20 +267,20 @@ bool TFormUrunKayit::barkoduSorgula()
 
 void TFormUrunKayit::iadeAl(const QString& barkod)
 {
-    const auto cevap = dialogs().input(u"İade Al"_qs, u"İade alınacak Birim Miktarını Giriniz :"_qs, QString());
+    const auto cevap = dialogs().input(u"İade Al"_s, u"İade alınacak Birim Miktarını Giriniz :"_s, QString());
     const auto adet = wholeNumber(cevap.value_or(QString()));
     if (!adet) {
         showMessage(gecersizIade);
         return;
     }
     // Gone since the look-up: nothing to raise, and no row to add.
-    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_qs, barkod, {u"UrunNo"_qs, u"UrunAdi"_qs});
-    if (!urun || !stokuDegistir(m_db.baglanti, urun->value(u"UrunNo"_qs).toLongLong(), *adet)) {
-        showMessage(u"Bu Ürün Kayıtlı Değil."_qs);
+    const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_s, barkod, {u"UrunNo"_s, u"UrunAdi"_s});
+    if (!urun || !stokuDegistir(m_db.baglanti, urun->value(u"UrunNo"_s).toLongLong(), *adet)) {
+        showMessage(u"Bu Ürün Kayıtlı Değil."_s);
         return;
     }
-    const QString urunAdiText = urun->value(u"UrunAdi"_qs).toString();
-    showMessage(urunAdiText + u" Stoğa Ait "_qs + QString::number(*adet) + u" Adet İade Alındı."_qs);
+    const QString urunAdiText = urun->value(u"UrunAdi"_s).toString();
+    showMessage(urunAdiText + u" Stoğa Ait "_s + QString::number(*adet) + u" Adet İade Alındı."_s);
 }
 
 void TFormUrunKayit::seriNumarasiChange()
@@ -325,13 +327,13 @@ void TFormUrunKayit::ComboKategorilerChange(int index)
         return;
     Dataset& kategoriler = m_db.tableKategoriler;
     kategoriler.setRecNo(index + 1);
-    KategoriNo->setText(QString::number(kategoriler.number(u"KategoriNo"_qs)));
+    KategoriNo->setText(QString::number(kategoriler.number(u"KategoriNo"_s)));
 }
 
 void TFormUrunKayit::buttonSatisFiyatiHesabiClick()
 {
     if (ComboKategoriler->currentIndex() < 0)
-        uyar(u"Lütfen Önce Ürün Kategorisini Seçin."_qs, ComboKategoriler);
+        uyar(u"Lütfen Önce Ürün Kategorisini Seçin."_s, ComboKategoriler);
 }
 
 // ---- saving and clearing
@@ -351,28 +353,28 @@ void TFormUrunKayit::kaydetClick()
     if (!KategoriNo->text().isEmpty())
         ComboKategorilerChange(ComboKategoriler->currentIndex());
     if (seriNumarasi->text().size() < 3) {
-        uyar(u"Lütfen Geçerli Bir BARKOD No Giriniz. En az üç basamaklı olmalı, Örn. ( 100 )"_qs, seriNumarasi);
+        uyar(u"Lütfen Geçerli Bir BARKOD No Giriniz. En az üç basamaklı olmalı, Örn. ( 100 )"_s, seriNumarasi);
         seriNumarasi->selectAll();
         return;
     }
     if (urunAdi->text().isEmpty())
-        return uyar(u"Lütfen Stok Adını Giriniz."_qs, urunAdi);
+        return uyar(u"Lütfen Stok Adını Giriniz."_s, urunAdi);
     if (KategoriNo->text().isEmpty())
-        return uyar(u"Lütfen Bir Kategori Seçiniz."_qs, ComboKategoriler);
+        return uyar(u"Lütfen Bir Kategori Seçiniz."_s, ComboKategoriler);
     if (stoktakiBirimMiktari->text().isEmpty())
-        return uyar(u"Lütfen Stok Miktarını Giriniz."_qs, stoktakiBirimMiktari);
+        return uyar(u"Lütfen Stok Miktarını Giriniz."_s, stoktakiBirimMiktari);
     if (birimAlisFiyati->text().isEmpty())
-        return uyar(u"Lütfen Alış Fiyatını Giriniz."_qs, birimAlisFiyati);
+        return uyar(u"Lütfen Alış Fiyatını Giriniz."_s, birimAlisFiyati);
     if (birimSatisFiyati->text().isEmpty())
-        return uyar(u"Lütfen Satış Fiyatını Giriniz."_qs, birimSatisFiyati);
+        return uyar(u"Lütfen Satış Fiyatını Giriniz."_s, birimSatisFiyati);
     if (!ComboKategoriler->currentText().isEmpty()
-        && !m_db.tableKategoriler.lookup(u"KategoriNo"_qs, KategoriNo->text(), {u"KategoriAdi"_qs}))
-        return uyar(u"Lütfen Geçerli Bir Kategori No Giriniz."_qs, ComboKategoriler);
+        && !m_db.tableKategoriler.lookup(u"KategoriNo"_s, KategoriNo->text(), {u"KategoriAdi"_s}))
+        return uyar(u"Lütfen Geçerli Bir Kategori No Giriniz."_s, ComboKategoriler);
     const auto sayilar = sayilariOku();
     if (!sayilar)
         return;
     yeniStokYaz(*sayilar);
-    showMessage(u"Yeni Stok Kaydedildi."_qs);
+    showMessage(u"Yeni Stok Kaydedildi."_s);
     TemizleClick();
 }
 
@@ -386,16 +388,16 @@ std::optional<TFormUrunKayit::Sayilar> TFormUrunKayit::sayilariOku()
     };
     const auto miktar = Money::parse(stoktakiBirimMiktari->text());
     if (!miktar)
-        return refuse(u"Stoktaki Miktarı bir sayı olmalıdır (Örn. 12). Kayıt yapılmadı."_qs, stoktakiBirimMiktari);
+        return refuse(u"Stoktaki Miktarı bir sayı olmalıdır (Örn. 12). Kayıt yapılmadı."_s, stoktakiBirimMiktari);
     if (miktar->units() % Money::unitsPerLira != 0)
-        return refuse(u"Stoktaki Miktarı tam sayı olmalıdır; stok adedi kesirli olamaz (Örn. 5). Kayıt yapılmadı."_qs,
+        return refuse(u"Stoktaki Miktarı tam sayı olmalıdır; stok adedi kesirli olamaz (Örn. 5). Kayıt yapılmadı."_s,
                       stoktakiBirimMiktari);
     const auto alis = Money::parse(birimAlisFiyati->text());
     if (!alis)
-        return refuse(u"Birim Alış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_qs, birimAlisFiyati);
+        return refuse(u"Birim Alış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_s, birimAlisFiyati);
     const auto satis = Money::parse(birimSatisFiyati->text());
     if (!satis)
-        return refuse(u"Birim Satış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_qs, birimSatisFiyati);
+        return refuse(u"Birim Satış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_s, birimSatisFiyati);
     return Sayilar{miktar->units() / Money::unitsPerLira, *alis, *satis};
 }
 
@@ -405,17 +407,17 @@ void TFormUrunKayit::yeniStokYaz(const Sayilar& sayilar)
     Dataset& urunler = m_db.tableUrunler;
     urunler.append();
     try {
-        urunler.setValue(u"SeriNumarasi"_qs, seriNumarasi->text());
-        urunler.setValue(u"UrunAdi"_qs, urunAdi->text());
-        urunler.setValue(u"UrunAciklamasi"_qs, UrunAciklamasi->text());
-        urunler.setValue(u"KategoriNo"_qs, KategoriNo->text());
-        urunler.setValue(u"GrupAdi"_qs, ComboKategoriler->currentText());
-        urunler.setValue(u"UreticiNo"_qs, ureticiNo->text().isEmpty() ? u"0"_qs : ureticiNo->text());
-        urunler.setValue(u"SonKullanmaTarihi"_qs, sonKullanmaTarihi->text());
-        urunler.setValue(u"StoktakiBirimMiktari"_qs, sayilar.miktar);
-        urunler.setValue(u"BirimAlisFiyati"_qs, sayilar.alisFiyati);
-        urunler.setValue(u"BirimSatisFiyati"_qs, sayilar.satisFiyati);
-        urunler.setValue(u"BarkodFiyat2"_qs, sayilar.satisFiyati);
+        urunler.setValue(u"SeriNumarasi"_s, seriNumarasi->text());
+        urunler.setValue(u"UrunAdi"_s, urunAdi->text());
+        urunler.setValue(u"UrunAciklamasi"_s, UrunAciklamasi->text());
+        urunler.setValue(u"KategoriNo"_s, KategoriNo->text());
+        urunler.setValue(u"GrupAdi"_s, ComboKategoriler->currentText());
+        urunler.setValue(u"UreticiNo"_s, ureticiNo->text().isEmpty() ? u"0"_s : ureticiNo->text());
+        urunler.setValue(u"SonKullanmaTarihi"_s, sonKullanmaTarihi->text());
+        urunler.setValue(u"StoktakiBirimMiktari"_s, sayilar.miktar);
+        urunler.setValue(u"BirimAlisFiyati"_s, sayilar.alisFiyati);
+        urunler.setValue(u"BirimSatisFiyati"_s, sayilar.satisFiyati);
+        urunler.setValue(u"BarkodFiyat2"_s, sayilar.satisFiyati);
         urunler.post();
     } catch (...) {
         urunler.cancel();

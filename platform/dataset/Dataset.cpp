@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -41,7 +43,7 @@ QString alongIndex(const QString& orderBy, const TableInfo& table)
             QStringList all;
             for (const QString& c : index)
                 all << quoted(c);
-            return all.join(QStringLiteral(", "));
+            return all.join(u", "_s);
         }
     }
     return orderBy;
@@ -69,17 +71,17 @@ void Dataset::setSql(const QString& select)
     m_params.clear();
 
     static const QRegularExpression shape(
-        QStringLiteral(R"re(^\s*select\s+(.+?)\s+from\s+"?(\w+)"?(?:\s+where\s+(.+?))?(?:\s+order\s+by\s+(.+?))?\s*;?\s*$)re"),
+        uR"re(^\s*select\s+(.+?)\s+from\s+"?(\w+)"?(?:\s+where\s+(.+?))?(?:\s+order\s+by\s+(.+?))?\s*;?\s*$)re"_s,
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const auto m = shape.match(select);
     const bool isQuery = m.hasMatch();
     if (!isQuery && select.trimmed().contains(QLatin1Char(' ')))
-        throw DataError(QStringLiteral("Sorgu anlaşılamadı: %1").arg(select));
+        throw DataError(u"Sorgu anlaşılamadı: %1"_s.arg(select));
     m_table = m_db.table(isQuery ? m.captured(2) : select.trimmed());
     m_baseWhere = isQuery ? m.captured(3).trimmed() : QString();
     m_orderBy = isQuery ? alongIndex(m.captured(4).trimmed(), m_table) : QString();
 
-    const QString columns = isQuery ? m.captured(1).trimmed() : QStringLiteral("*");
+    const QString columns = isQuery ? m.captured(1).trimmed() : u"*"_s;
     if (columns == QLatin1String("*")) {
         for (int i = 0; i < m_table.fields.size(); ++i)
             m_tableColumn << i;
@@ -87,7 +89,7 @@ void Dataset::setSql(const QString& select)
         for (const QString& c : columns.split(QLatin1Char(','))) {
             const int i = m_table.indexOf(c.trimmed().remove(QLatin1Char('"')));
             if (i < 0)
-                throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, c.trimmed()));
+                throw DataError(u"%1 tablosunda %2 alanı yok."_s.arg(m_table.name, c.trimmed()));
             m_tableColumn << i;
         }
         if (!m_tableColumn.contains(m_table.keyIndex))
@@ -98,7 +100,7 @@ void Dataset::setSql(const QString& select)
         m_fields << m_table.fields[i];
         names << quoted(m_table.fields[i].name);
     }
-    m_columnList = names.join(QStringLiteral(", "));
+    m_columnList = names.join(u", "_s);
 }
 
 void Dataset::bindValue(const QString& name, const QVariant& value)
@@ -118,7 +120,7 @@ const FieldInfo& Dataset::field(const QString& name) const
 {
     const int i = fieldIndex(name);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, name));
+        throw DataError(u"%1 içinde %2 alanı yok."_s.arg(m_table.name, name));
     return m_fields[i];
 }
 
@@ -146,7 +148,7 @@ void Dataset::showVisibleRows()
     m_keys.reset();
     m_count.reset();
     m_ownKeys.clear();
-    auto st = m_db.prepare(QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(keyField()), quoted(m_table.name)));
+    auto st = m_db.prepare(u"SELECT max(%1) FROM %2"_s.arg(quoted(keyField()), quoted(m_table.name)));
     st.step();
     m_lastStoredKey = st.columnInt(0);
     if (!keyOrdered())
@@ -208,10 +210,10 @@ QString Dataset::whereClause(bool withFilter) const
     if (!m_baseWhere.isEmpty())
         parts << QLatin1Char('(') + m_baseWhere + QLatin1Char(')');
     if (withFilter)
-        parts << quoted(keyField()) + QStringLiteral(" <= :lastStoredKey");
+        parts << quoted(keyField()) + u" <= :lastStoredKey"_s;
     if (withFilter && m_filtered && m_filterExpr)
         parts << m_filterExpr->sql(m_table);
-    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    return parts.isEmpty() ? QString() : u" WHERE "_s + parts.join(u" AND "_s);
 }
 
 void Dataset::bindWhere(ScopedStatement& st, bool withFilter) const
@@ -219,11 +221,11 @@ void Dataset::bindWhere(ScopedStatement& st, bool withFilter) const
     for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
         st.bind(it.key(), it.value());
     if (withFilter)
-        st.bind(QStringLiteral(":lastStoredKey"), m_lastStoredKey);
+        st.bind(u":lastStoredKey"_s, m_lastStoredKey);
     if (withFilter && m_filtered && m_filterExpr) {
         const auto& cs = m_filterExpr->comparisons();
         for (int i = 0; i < cs.size(); ++i)
-            st.bind(QStringLiteral(":f%1").arg(i), cs[i].value);
+            st.bind(u":f%1"_s.arg(i), cs[i].value);
     }
 }
 
@@ -233,8 +235,8 @@ void Dataset::materialize()
 {
     if (m_keys)
         return;
-    const QString order = keyOrdered() ? quoted(keyField()) : m_orderBy + QStringLiteral(", ") + quoted(keyField());
-    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+    const QString order = keyOrdered() ? quoted(keyField()) : m_orderBy + u", "_s + quoted(keyField());
+    auto st = m_db.prepare(u"SELECT %1 FROM %2%3 ORDER BY %4"_s
                                      .arg(quoted(keyField()), quoted(m_table.name), whereClause(true), order));
     bindWhere(st, true);
     QVector<qint64> keys;
@@ -284,9 +286,9 @@ void Dataset::positionAtEdge(bool atFirst)
         m_eof = m_bof = false;
     } else {
         // A key-ordered object finds its ends without listing every key.
-        auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1")
+        auto st = m_db.prepare(u"SELECT %1 FROM %2%3 ORDER BY %1 %4 LIMIT 1"_s
                                          .arg(quoted(keyField()), quoted(m_table.name), whereClause(true),
-                                              atFirst ? QStringLiteral("ASC") : QStringLiteral("DESC")));
+                                              atFirst ? u"ASC"_s : u"DESC"_s));
         bindWhere(st, true);
         const qint64 found = st.step() ? st.columnInt(0) : (m_ownKeys.isEmpty() ? 0 : m_ownKeys.front());
         if (found != 0) {
@@ -304,7 +306,7 @@ void Dataset::positionAtEdge(bool atFirst)
 void Dataset::requireOpen() const
 {
     if (!isOpen())
-        misuse(QStringLiteral("%1 kapalıyken kullanıldı.").arg(m_source));
+        misuse(u"%1 kapalıyken kullanıldı."_s.arg(m_source));
 }
 
 void Dataset::first()
@@ -366,7 +368,7 @@ int Dataset::recordCount()
     if (m_keys)
         return int(m_keys->size()) + pending;
     if (!m_count) {
-        auto st = m_db.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(quoted(m_table.name), whereClause(true)));
+        auto st = m_db.prepare(u"SELECT count(*) FROM %1%2"_s.arg(quoted(m_table.name), whereClause(true)));
         bindWhere(st, true);
         st.step();
         m_count = int(st.columnInt(0));
@@ -408,24 +410,24 @@ std::optional<QVariantMap> Dataset::lookup(const QString& fieldName, const QVari
 {
     const int i = m_table.indexOf(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, fieldName));
+        throw DataError(u"%1 tablosunda %2 alanı yok."_s.arg(m_table.name, fieldName));
     QStringList columns;
     QVector<int> indexes;
     for (const QString& w : wanted) {
         const int j = m_table.indexOf(w);
         if (j < 0)
-            throw DataError(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, w));
+            throw DataError(u"%1 tablosunda %2 alanı yok."_s.arg(m_table.name, w));
         indexes << j;
         columns << quoted(m_table.fields[j].name);
     }
     QString where = whereClause(false);
-    where += (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
-             + quoted(m_table.fields[i].name) + QStringLiteral(" = :lookup");
-    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
-                                     .arg(columns.join(QStringLiteral(", ")), quoted(m_table.name), where,
+    where += (where.isEmpty() ? u" WHERE "_s : u" AND "_s)
+             + quoted(m_table.fields[i].name) + u" = :lookup"_s;
+    auto st = m_db.prepare(u"SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1"_s
+                                     .arg(columns.join(u", "_s), quoted(m_table.name), where,
                                           quoted(keyField())));
     bindWhere(st, false);
-    st.bind(QStringLiteral(":lookup"), storedValue(m_table.fields[i], value));
+    st.bind(u":lookup"_s, storedValue(m_table.fields[i], value));
     if (!st.step())
         return std::nullopt;
     QVariantMap result;
@@ -456,7 +458,7 @@ bool Dataset::locate(const QString& fieldName, const QVariant& value)
 
 Dataset::Row Dataset::fetchRow(qint64 key)
 {
-    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+    auto st = m_db.prepare(u"SELECT %1 FROM %2 WHERE %3 = ?"_s
                                      .arg(m_columnList, quoted(m_table.name), quoted(keyField())));
     st.bind(1, key);
     Row row(m_fields.size());
@@ -473,8 +475,8 @@ void Dataset::fetchPage(int index)
         m_cache.clear();
     QStringList marks;
     for (int i = 0; i < pageSize; ++i)
-        marks << QStringLiteral("?");
-    auto st = m_db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
+        marks << u"?"_s;
+    auto st = m_db.prepare(u"SELECT %1 FROM %2 WHERE %3 IN (%4)"_s
                                      .arg(m_columnList, quoted(m_table.name), quoted(keyField()),
                                           marks.join(QLatin1Char(','))));
     const int end = std::min(index + pageSize, int(m_keys->size()));
@@ -533,7 +535,7 @@ QVariant Dataset::readValue(const QString& fieldName)
 {
     const int i = fieldIndex(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, fieldName));
+        throw DataError(u"%1 içinde %2 alanı yok."_s.arg(m_table.name, fieldName));
     if (!isOpen())
         return QVariant();
     const Row& row = currentRowValues();
@@ -596,7 +598,7 @@ void Dataset::setState(State s)
 void Dataset::requireEditing(const char* what) const
 {
     if (m_readOnly)
-        misuse(QStringLiteral("%1 salt okunur; %2 yapılamaz.").arg(m_source, QLatin1String(what)));
+        misuse(u"%1 salt okunur; %2 yapılamaz."_s.arg(m_source, QLatin1String(what)));
     requireOpen();
 }
 
@@ -627,12 +629,12 @@ void Dataset::edit()
 void Dataset::setValue(const QString& fieldName, const QVariant& value)
 {
     if (m_state != State::Edit && m_state != State::Insert)
-        misuse(QStringLiteral("%1.%2 düzenleme kipi dışında yazıldı.").arg(m_table.name, fieldName));
+        misuse(u"%1.%2 düzenleme kipi dışında yazıldı."_s.arg(m_table.name, fieldName));
     const int i = fieldIndex(fieldName);
     if (i < 0)
-        throw DataError(QStringLiteral("%1 içinde %2 alanı yok.").arg(m_table.name, fieldName));
+        throw DataError(u"%1 içinde %2 alanı yok."_s.arg(m_table.name, fieldName));
     if (m_fields[i].type == FieldType::Key)
-        misuse(QStringLiteral("%1.%2 anahtar alanı yazılamaz.").arg(m_table.name, fieldName));
+        misuse(u"%1.%2 anahtar alanı yazılamaz."_s.arg(m_table.name, fieldName));
     m_buffer[i] = storedValue(m_fields[i], value);
     m_changed[i] = true;
     if (m_keys)
@@ -647,7 +649,7 @@ void Dataset::checkWidths() const
             continue;
         const qsizetype length = m_buffer[i].toString().size();
         if (length > f.width)
-            throw DataError(QStringLiteral("\"%1\" alanına en fazla %2 karakter yazılabilir; yazılan metin %3 karakter. Kayıt yapılmadı.")
+            throw DataError(u"\"%1\" alanına en fazla %2 karakter yazılabilir; yazılan metin %3 karakter. Kayıt yapılmadı."_s
                                 .arg(f.name).arg(f.width).arg(length));
     }
 }
@@ -660,14 +662,14 @@ void Dataset::writeBuffer()
         if (!m_changed[i])
             continue;
         names << quoted(m_fields[i].name);
-        marks << QStringLiteral("?");
+        marks << u"?"_s;
         values << m_buffer[i];
     }
     if (m_state == State::Insert) {
         const QString sql = names.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table.name))
-            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(m_table.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+            ? u"INSERT INTO %1 DEFAULT VALUES"_s.arg(quoted(m_table.name))
+            : u"INSERT INTO %1 (%2) VALUES (%3)"_s
+                  .arg(quoted(m_table.name), names.join(u", "_s), marks.join(u", "_s));
         auto st = m_db.prepare(sql);
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values[i]);
@@ -679,9 +681,9 @@ void Dataset::writeBuffer()
         return;
     QStringList sets;
     for (const QString& n : names)
-        sets << n + QStringLiteral(" = ?");
-    auto st = m_db.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                     .arg(quoted(m_table.name), sets.join(QStringLiteral(", ")), quoted(keyField())));
+        sets << n + u" = ?"_s;
+    auto st = m_db.prepare(u"UPDATE %1 SET %2 WHERE %3 = ?"_s
+                                     .arg(quoted(m_table.name), sets.join(u", "_s), quoted(keyField())));
     for (int i = 0; i < values.size(); ++i)
         st.bind(i + 1, values[i]);
     st.bind(int(values.size()) + 1, m_currentKey);
@@ -745,7 +747,7 @@ void Dataset::remove()
     if (m_currentKey == 0)
         return;
     materialize();
-    auto st = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_table.name), quoted(keyField())));
+    auto st = m_db.prepare(u"DELETE FROM %1 WHERE %2 = ?"_s.arg(quoted(m_table.name), quoted(keyField())));
     st.bind(1, m_currentKey);
     {
         const NoDiskWait quick(m_db, !m_durable);

@@ -8,12 +8,14 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
 QString notValid(const FieldInfo& field, const QString& text, const QString& what)
 {
-    return QStringLiteral("\"%1\" alanı için \"%2\" geçerli %3 değil.").arg(field.name, text, what);
+    return u"\"%1\" alanı için \"%2\" geçerli %3 değil."_s.arg(field.name, text, what);
 }
 
 QVariant integerFrom(const FieldInfo& field, const QString& text)
@@ -21,7 +23,7 @@ QVariant integerFrom(const FieldInfo& field, const QString& text)
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
     if (!ok)
-        throw DataError(notValid(field, text, QStringLiteral("bir tam sayı")));
+        throw DataError(notValid(field, text, u"bir tam sayı"_s));
     return value;
 }
 
@@ -29,7 +31,7 @@ QVariant wholeFrom(const FieldInfo& field, const QString& text)
 {
     const auto money = Money::parse(text);
     if (!money || money->units() % Money::unitsPerLira != 0)
-        throw DataError(notValid(field, text, QStringLiteral("bir tam sayı")));
+        throw DataError(notValid(field, text, u"bir tam sayı"_s));
     return money->units() / Money::unitsPerLira;
 }
 
@@ -40,7 +42,7 @@ QVariant dateFrom(const FieldInfo& field, const QString& text)
         if (day.isValid())
             return day.toString(Qt::ISODate);
     }
-    throw DataError(notValid(field, text, QStringLiteral("bir tarih (gg.aa.yyyy)")));
+    throw DataError(notValid(field, text, u"bir tarih (gg.aa.yyyy)"_s));
 }
 
 QVariant fromText(const FieldInfo& field, const QString& raw)
@@ -57,23 +59,23 @@ QVariant fromText(const FieldInfo& field, const QString& raw)
     case FieldType::Money: {
         const auto money = Money::parse(text);
         if (!money)
-            throw DataError(notValid(field, text, QStringLiteral("bir tutar")));
+            throw DataError(notValid(field, text, u"bir tutar"_s));
         return money->units();
     }
     case FieldType::Double: {
         bool ok = false;
         const double value = QLocale(QLocale::Turkish, QLocale::Turkey).toDouble(text, &ok);
         if (!ok)
-            throw DataError(notValid(field, text, QStringLiteral("bir sayı")));
+            throw DataError(notValid(field, text, u"bir sayı"_s));
         return value;
     }
     case FieldType::Boolean: {
         const QString t = text.toLower();
         if (t == QLatin1String("true") || t == QLatin1String("evet") || t == QLatin1String("1"))
             return qint64(1);
-        if (t == QLatin1String("false") || t == QStringLiteral("hayır") || t == QLatin1String("0"))
+        if (t == QLatin1String("false") || t == u"hayır"_s || t == QLatin1String("0"))
             return qint64(0);
-        throw DataError(notValid(field, text, QStringLiteral("bir evet/hayır değeri")));
+        throw DataError(notValid(field, text, u"bir evet/hayır değeri"_s));
     }
     case FieldType::Date:
         return dateFrom(field, text);
@@ -97,7 +99,7 @@ QVariant fromNumber(const FieldInfo& field, const QVariant& value)
     case FieldType::Integer:
     case FieldType::Boolean:
         if (value.metaType().id() == QMetaType::Double && number != double(qint64(number)))
-            throw DataError(notValid(field, QLocale(QLocale::Turkish).toString(number), QStringLiteral("bir tam sayı")));
+            throw DataError(notValid(field, QLocale(QLocale::Turkish).toString(number), u"bir tam sayı"_s));
         return value.toLongLong();
     case FieldType::Text:
     case FieldType::Memo:
@@ -106,7 +108,7 @@ QVariant fromNumber(const FieldInfo& field, const QVariant& value)
     case FieldType::Date:
         break;
     }
-    throw DataError(notValid(field, value.toString(), QStringLiteral("bir tarih")));
+    throw DataError(notValid(field, value.toString(), u"bir tarih"_s));
 }
 
 } // namespace
@@ -126,7 +128,7 @@ int TableInfo::indexOf(const QString& field) const
 
 FieldInfo fieldFrom(const QString& name, const QString& declared, bool primaryKey)
 {
-    static const QRegularExpression textWidth(QStringLiteral(R"(^TEXT\((\d+)\)$)"),
+    static const QRegularExpression textWidth(uR"(^TEXT\((\d+)\)$)"_s,
                                               QRegularExpression::CaseInsensitiveOption);
     const QString type = declared.trimmed().toUpper();
     FieldInfo f{name, FieldType::Memo, 0};
@@ -164,7 +166,7 @@ QVariant storedValue(const FieldInfo& field, const QVariant& value)
     if (type == QMetaType::QDate || type == QMetaType::QDateTime) {
         if (field.type == FieldType::Date)
             return value.toDate().toString(Qt::ISODate);
-        return fromText(field, value.toDate().toString(QStringLiteral("dd.MM.yyyy")));
+        return fromText(field, value.toDate().toString(u"dd.MM.yyyy"_s));
     }
     if (type == QMetaType::QString)
         return fromText(field, value.toString());
@@ -207,11 +209,11 @@ QString displayText(const QVariant& value, bool moneyAsCurrency)
     }
     switch (value.metaType().id()) {
     case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+        return value.toDate().toString(u"dd.MM.yyyy"_s);
     case QMetaType::Double:
         return QLocale(QLocale::Turkish, QLocale::Turkey).toString(value.toDouble(), 'g', 15).remove(QLatin1Char('.'));
     case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        return value.toBool() ? u"True"_s : u"False"_s;
     default:
         return value.toString();
     }

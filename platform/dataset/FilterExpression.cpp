@@ -7,14 +7,16 @@
 #include <QDateTime>
 #include <QLocale>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
 QString badFilter(const QString& text, const QString& why)
 {
     constexpr qsizetype shown = 200;
-    const QString head = text.size() > shown ? text.left(shown) + QStringLiteral("…") : text;
-    return QStringLiteral("Süzgeç ifadesi anlaşılamadı: %1\n%2").arg(head, why);
+    const QString head = text.size() > shown ? text.left(shown) + u"…"_s : text;
+    return u"Süzgeç ifadesi anlaşılamadı: %1\n%2"_s.arg(head, why);
 }
 
 class Parser {
@@ -32,8 +34,8 @@ public:
             skipBlanks();
             if (atEnd())
                 return out;
-            if (!takeWord(QStringLiteral("and")))
-                fail(QStringLiteral("\"and\" bekleniyordu."));
+            if (!takeWord(u"and"_s))
+                fail(u"\"and\" bekleniyordu."_s);
             term(out);
         }
     }
@@ -44,13 +46,13 @@ private:
         skipBlanks();
         if (take(QLatin1Char('('))) {
             if (++m_depth > maxDepth)
-                fail(QStringLiteral("Çok fazla iç içe parantez var (en çok %1).").arg(maxDepth));
+                fail(u"Çok fazla iç içe parantez var (en çok %1)."_s.arg(maxDepth));
             term(out);
             skipBlanks();
-            while (takeWord(QStringLiteral("and")))
+            while (takeWord(u"and"_s))
                 term(out), skipBlanks();
             if (!take(QLatin1Char(')')))
-                fail(QStringLiteral("\")\" bekleniyordu."));
+                fail(u"\")\" bekleniyordu."_s);
             --m_depth;
             return;
         }
@@ -61,16 +63,16 @@ private:
     {
         skipBlanks();
         if (!take(QLatin1Char('[')))
-            fail(QStringLiteral("Alan adı \"[\" ile başlamalı."));
+            fail(u"Alan adı \"[\" ile başlamalı."_s);
         const qsizetype close = m_text.indexOf(QLatin1Char(']'), m_pos);
         if (close < 0)
-            fail(QStringLiteral("\"]\" bekleniyordu."));
+            fail(u"\"]\" bekleniyordu."_s);
         const QString name = m_text.mid(m_pos, close - m_pos).trimmed();
         m_pos = close + 1;
         FilterComparison c;
         c.fieldIndex = m_table.indexOf(name);
         if (c.fieldIndex < 0)
-            fail(QStringLiteral("%1 tablosunda %2 alanı yok.").arg(m_table.name, name));
+            fail(u"%1 tablosunda %2 alanı yok."_s.arg(m_table.name, name));
         skipBlanks();
         for (const char* op : {">=", "<=", "<>", "=", "<", ">"}) {
             if (m_text.mid(m_pos).startsWith(QLatin1String(op))) {
@@ -80,10 +82,10 @@ private:
             }
         }
         if (c.op.isEmpty())
-            fail(QStringLiteral("Karşılaştırma işareti (=, >=, <=) bekleniyordu."));
+            fail(u"Karşılaştırma işareti (=, >=, <=) bekleniyordu."_s);
         c.value = storedValue(m_table.fields[c.fieldIndex], literal());
         if (c.value.isNull())
-            fail(QStringLiteral("Boş bir değerle karşılaştırılamaz."));
+            fail(u"Boş bir değerle karşılaştırılamaz."_s);
         return c;
     }
 
@@ -94,7 +96,7 @@ private:
             QString value;
             while (true) {
                 if (atEnd())
-                    fail(QStringLiteral("Tırnak kapanmamış."));
+                    fail(u"Tırnak kapanmamış."_s);
                 const QChar c = m_text[m_pos++];
                 if (c != QLatin1Char('\'')) {
                     value += c;
@@ -111,7 +113,7 @@ private:
                             || m_text[m_pos] == QLatin1Char(',') || m_text[m_pos] == QLatin1Char('.')))
             ++m_pos;
         if (m_pos == start)
-            fail(QStringLiteral("Tırnak içinde bir metin ya da bir sayı bekleniyordu."));
+            fail(u"Tırnak içinde bir metin ya da bir sayı bekleniyordu."_s);
         return m_text.mid(start, m_pos - start);
     }
 
@@ -154,7 +156,7 @@ private:
 
 QString filterLiteral(QString value)
 {
-    return QLatin1Char('\'') + value.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    return QLatin1Char('\'') + value.replace(QLatin1Char('\''), u"''"_s) + QLatin1Char('\'');
 }
 
 FilterExpression FilterExpression::parse(const QString& text, const TableInfo& table)
@@ -170,13 +172,13 @@ QString FilterExpression::sql(const TableInfo& table, const QString& prefix) con
     for (int i = 0; i < m_comparisons.size(); ++i) {
         const auto& c = m_comparisons[i];
         const QString name = table.fields[c.fieldIndex].name;
-        QString part = QStringLiteral("\"%1\" %2 :%3%4").arg(name, c.op, prefix).arg(i);
+        QString part = u"\"%1\" %2 :%3%4"_s.arg(name, c.op, prefix).arg(i);
         // An empty text and a text never written look alike to the user.
         if (c.op == QLatin1String("=") && c.value.metaType().id() == QMetaType::QString && c.value.toString().isEmpty())
-            part += QStringLiteral(" OR \"%1\" IS NULL").arg(name);
+            part += u" OR \"%1\" IS NULL"_s.arg(name);
         parts << QLatin1Char('(') + part + QLatin1Char(')');
     }
-    return parts.join(QStringLiteral(" AND "));
+    return parts.join(u" AND "_s);
 }
 
 } // namespace dukkano

@@ -11,6 +11,8 @@
 
 namespace dukkano {
 
+using namespace Qt::Literals::StringLiterals;
+
 struct FilterComparison {
     int fieldIndex = -1;  // in the table
     QString op;           // "=", ">=", "<="
@@ -23,7 +25,7 @@ public:
     static FilterExpression parse(const QString& text, const TableInfo& table);
 
     // "(\"A\" = :f0) AND (\"B\" >= :f1)"; parameters named prefix0, prefix1...
-    QString sql(const TableInfo& table, const QString& prefix = QStringLiteral("f")) const;
+    QString sql(const TableInfo& table, const QString& prefix = u"f"_s) const;
     const QVector<FilterComparison>& comparisons() const { return m_comparisons; }
 
 private:

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
-QString g_currencyText = QStringLiteral("TL ");
+QString g_currencyText = u"TL "_s;
 
 // "1234567" -> "1.234.567"
 QString groupThousands(const QString& digits)
@@ -109,7 +111,7 @@ QString Money::toPlain() const
     const qint64 magnitude = m_units < 0 ? -m_units : m_units;
     const qint64 cents = (magnitude + 50) / 100;  // halves away from zero
     QString text = groupThousands(QString::number(cents / 100)) + QLatin1Char(',')
-                   + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+                   + u"%1"_s.arg(cents % 100, 2, 10, QLatin1Char('0'));
     return (m_units < 0 && cents != 0) ? QLatin1Char('-') + text : text;
 }
 
@@ -124,7 +126,7 @@ QString Money::toEditText() const
     QString text = QString::number(magnitude / unitsPerLira);
     qint64 fraction = magnitude % unitsPerLira;
     if (fraction != 0) {
-        QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
+        QString digits = u"%1"_s.arg(fraction, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(QLatin1Char('0')))
             digits.chop(1);
         text += QLatin1Char(',') + digits;

@@ -8,15 +8,17 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
 // The text as a LIKE pattern that matches only itself, with \ as the escape.
 QString literalPattern(QString text)
 {
-    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    text.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    text.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    text.replace(QLatin1Char('\\'), u"\\\\"_s);
+    text.replace(QLatin1Char('%'), u"\\%"_s);
+    text.replace(QLatin1Char('_'), u"\\_"_s);
     return text;
 }
 
@@ -40,16 +42,16 @@ void searchByName(Dataset& query, const QString& table, const QString& column, c
                   NameMatch match, const QString& orderBy)
 {
     const bool beginsWith = match == NameMatch::BeginsWith;
-    QString where = beginsWith ? QStringLiteral("%1 LIKE :arama") : QStringLiteral("%1 LIKE :arama ESCAPE '\\'");
+    QString where = beginsWith ? u"%1 LIKE :arama"_s : u"%1 LIKE :arama ESCAPE '\\'"_s;
     const bool range = asRange(typed, match);
     if (range)
-        where.prepend(QStringLiteral("%1 >= :alt AND %1 < :ust AND "));
-    query.setSql(QStringLiteral("select * from %1 WHERE %2 ORDER BY %3").arg(table, where.arg(column), orderBy));
-    query.bindValue(QStringLiteral("arama"), beginsWith ? typed + QLatin1Char('%') : literalPattern(typed));
+        where.prepend(u"%1 >= :alt AND %1 < :ust AND "_s);
+    query.setSql(u"select * from %1 WHERE %2 ORDER BY %3"_s.arg(table, where.arg(column), orderBy));
+    query.bindValue(u"arama"_s, beginsWith ? typed + QLatin1Char('%') : literalPattern(typed));
     if (range) {
         const QString alt = turkishLower(typed);
-        query.bindValue(QStringLiteral("alt"), alt);
-        query.bindValue(QStringLiteral("ust"), alt + QChar(turkce::afterEverything));
+        query.bindValue(u"alt"_s, alt);
+        query.bindValue(u"ust"_s, alt + QChar(turkce::afterEverything));
     }
 }
 

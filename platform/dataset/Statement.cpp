@@ -6,14 +6,15 @@
 #include <QDate>
 #include <sqlite3.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
 QString errorText(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
-const QString damagedFile = QStringLiteral(
-    "Veritabanı dosyası bozuk. Bu çalışmada dosyaya başka bir şey yazılmayacak; programı kapatıp "
-    "dosyanın bir yedeğini alınız.");
+const QString damagedFile = u"Veritabanı dosyası bozuk. Bu çalışmada dosyaya başka bir şey yazılmayacak; programı kapatıp "
+    "dosyanın bir yedeğini alınız."_s;
 
 // What an SQLite result code means to the user, in Turkish; the technical text follows on a
 // second line.
@@ -26,8 +27,8 @@ DataError sqliteError(sqlite3* db, int code)
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        what = QStringLiteral("Veritabanı dosyası şu anda başka bir program tarafından kullanılıyor; "
-                              "biraz sonra tekrar deneyiniz.");
+        what = u"Veritabanı dosyası şu anda başka bir program tarafından kullanılıyor; "
+                              "biraz sonra tekrar deneyiniz."_s;
         kind = DataError::Kind::Busy;
         break;
     case SQLITE_CORRUPT:
@@ -36,24 +37,24 @@ DataError sqliteError(sqlite3* db, int code)
         kind = DataError::Kind::Damaged;
         break;
     case SQLITE_CONSTRAINT:
-        what = QStringLiteral("Kayıt veritabanının kurallarına uymadığı için yapılmadı.");
+        what = u"Kayıt veritabanının kurallarına uymadığı için yapılmadı."_s;
         kind = DataError::Kind::Constraint;
         break;
     case SQLITE_FULL:
-        what = QStringLiteral("Diskte yer kalmadığı için kayıt yapılamadı.");
+        what = u"Diskte yer kalmadığı için kayıt yapılamadı."_s;
         break;
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-        what = QStringLiteral("Veritabanı dosyasına yazılamıyor.");
+        what = u"Veritabanı dosyasına yazılamıyor."_s;
         break;
     case SQLITE_IOERR:
-        what = QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu.");
+        what = u"Veritabanı dosyası okunurken ya da yazılırken bir disk hatası oluştu."_s;
         break;
     default:
-        what = QStringLiteral("Veritabanı hatası.");
+        what = u"Veritabanı hatası."_s;
     }
-    return DataError(what + QStringLiteral("\nAyrıntı: ") + errorText(db), kind);
+    return DataError(what + u"\nAyrıntı: "_s + errorText(db), kind);
 }
 
 DataError damagedFileError()
@@ -145,7 +146,7 @@ void Statement::bind(const QString& name, const QVariant& value)
 {
     const int index = sqlite3_bind_parameter_index(m_stmt, name.toUtf8().constData());
     if (index == 0)
-        throw DataError(QStringLiteral("Veritabanı hatası: %1 parametresi yok.\n%2").arg(name, m_sql));
+        throw DataError(u"Veritabanı hatası: %1 parametresi yok.\n%2"_s.arg(name, m_sql));
     bind(index, value);
 }
 

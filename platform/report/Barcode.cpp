@@ -5,13 +5,15 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 
 Code128 encodeCode128(const QString& data)
 {
     Code128 result;
     if (data.isEmpty()) {
-        result.error = QStringLiteral("Barkod metni boş.");
+        result.error = u"Barkod metni boş."_s;
         return result;
     }
     const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(), &ZBarcode_Delete);
@@ -23,7 +25,7 @@ Code128 encodeCode128(const QString& data)
     const int encoded = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()),
                                         int(utf8.size()));
     if (encoded >= ZINT_ERROR || ZBarcode_Buffer_Vector(symbol.get(), 0) >= ZINT_ERROR) {
-        result.error = QStringLiteral("\"%1\" Code 128 barkoduna çevrilemedi (%2).")
+        result.error = u"\"%1\" Code 128 barkoduna çevrilemedi (%2)."_s
                            .arg(data, QString::fromLatin1(symbol->errtxt));
         return result;
     }

@@ -9,12 +9,14 @@
 #include <QRegularExpression>
 #include <QTime>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
-const QStringList variableNames = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Page"),
-                                   QStringLiteral("Page#"), QStringLiteral("TotalPages#"),
-                                   QStringLiteral("Line"), QStringLiteral("Line#")};
+const QStringList variableNames = {u"Date"_s, u"Time"_s, u"Page"_s,
+                                   u"Page#"_s, u"TotalPages#"_s,
+                                   u"Line"_s, u"Line#"_s};
 
 class Parser {
 public:
@@ -25,14 +27,14 @@ public:
         auto node = expression();
         skipBlanks();
         if (m_pos < m_text.size())
-            fail(QStringLiteral("fazladan \"%1\"").arg(m_text.mid(m_pos)));
+            fail(u"fazladan \"%1\""_s.arg(m_text.mid(m_pos)));
         return node;
     }
 
 private:
     [[noreturn]] void fail(const QString& what) const
     {
-        throw DataError(QStringLiteral("\"[%1]\" ifadesi anlaşılamadı: %2").arg(m_text, what));
+        throw DataError(u"\"[%1]\" ifadesi anlaşılamadı: %2"_s.arg(m_text, what));
     }
 
     void skipBlanks()
@@ -54,7 +56,7 @@ private:
     void expect(QChar c)
     {
         if (!accept(c))
-            fail(QStringLiteral("\"%1\" bekleniyordu").arg(c));
+            fail(u"\"%1\" bekleniyordu"_s.arg(c));
     }
 
     static std::unique_ptr<Node> binary(QChar op, std::unique_ptr<Node> a, std::unique_ptr<Node> b)
@@ -111,7 +113,7 @@ private:
         while (m_pos < m_text.size() && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == u'_'))
             ++m_pos;
         if (m_pos == start)
-            fail(QStringLiteral("bir ad bekleniyordu"));
+            fail(u"bir ad bekleniyordu"_s);
         return m_text.mid(start, m_pos - start);
     }
 
@@ -130,7 +132,7 @@ private:
             }
             result += m_text[m_pos];
         }
-        fail(QStringLiteral("kapanmayan tırnak"));
+        fail(u"kapanmayan tırnak"_s);
     }
 
     std::unique_ptr<Node> number()
@@ -146,7 +148,7 @@ private:
         else
             n->value = digits.toLongLong(&ok);
         if (!ok)
-            fail(QStringLiteral("geçersiz sayı \"%1\"").arg(digits));
+            fail(u"geçersiz sayı \"%1\""_s.arg(digits));
         return n;
     }
 
@@ -159,7 +161,7 @@ private:
         skipBlanks();
         n->name = (m_pos < m_text.size() && m_text[m_pos] == u'"') ? quoted(u'"') : identifier();
         if (n->name.isEmpty())
-            fail(QStringLiteral("alan adı boş"));
+            fail(u"alan adı boş"_s);
         return n;
     }
 
@@ -179,7 +181,7 @@ private:
     {
         skipBlanks();
         if (m_pos >= m_text.size())
-            fail(QStringLiteral("ifade eksik"));
+            fail(u"ifade eksik"_s);
         const QChar c = m_text[m_pos];
         if (c.isDigit())
             return number();
@@ -215,7 +217,7 @@ private:
                 return n;
             }
         }
-        fail(QStringLiteral("bilinmeyen ad \"%1\"").arg(name));
+        fail(u"bilinmeyen ad \"%1\""_s.arg(name));
     }
 
     QString m_text;
@@ -271,11 +273,11 @@ QString displayText(const QVariant& v)
     case QMetaType::Double:
         return QString::number(v.toDouble(), 'g', 15).replace(u'.', u',');
     case QMetaType::QDate:
-        return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+        return v.toDate().toString(u"dd.MM.yyyy"_s);
     case QMetaType::QTime:
-        return v.toTime().toString(QStringLiteral("HH:mm:ss"));
+        return v.toTime().toString(u"HH:mm:ss"_s);
     case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        return v.toBool() ? u"True"_s : u"False"_s;
     default:
         return v.toString();
     }
@@ -375,7 +377,7 @@ QVariant evaluate(const Node& node, EvaluationContext& context)
 
 bool isKnownFormat(const QString& format)
 {
-    static const QRegularExpression twoDecimals(QStringLiteral("^%\\d*\\.2n$"));
+    static const QRegularExpression twoDecimals(u"^%\\d*\\.2n$"_s);
     return format.isEmpty() || twoDecimals.match(format).hasMatch();
 }
 
@@ -402,7 +404,7 @@ QString evaluateText(const CompiledText& text, EvaluationContext& context, const
 
 QString totalPagesPlaceholder()
 {
-    return QStringLiteral("\uE000TotalPages\uE001");
+    return u"\uE000TotalPages\uE001"_s;
 }
 
 } // namespace dukkano::report

@@ -8,6 +8,8 @@
 #include <cups/cups.h>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
@@ -48,7 +50,7 @@ public:
         printer.setFullPage(true);
         if (!paintReport(report, printer) || printer.printerState() == QPrinter::Error)
             return PrintResult::failure(
-                QStringLiteral("\"%1\" yazıcısına yazdırılamadı.").arg(info.printerName()));
+                u"\"%1\" yazıcısına yazdırılamadı."_s.arg(info.printerName()));
         return PrintResult::success();
     }
 };
@@ -61,21 +63,21 @@ Printers* installed = nullptr;
 PrintResult printerMissing(const QString& printerName)
 {
     return PrintResult::failure(printerName.isEmpty()
-                                    ? QStringLiteral("Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok.")
-                                    : QStringLiteral("Yazdırılamadı: \"%1\" adlı yazıcı bulunamadı.").arg(printerName));
+                                    ? u"Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok."_s
+                                    : u"Yazdırılamadı: \"%1\" adlı yazıcı bulunamadı."_s.arg(printerName));
 }
 
 PrintResult checkQueue(const QString& printerName, const QMap<QString, QString>& options)
 {
     QStringList reasons;
-    if (options.value(QStringLiteral("printer-is-accepting-jobs")) == QLatin1String("false"))
-        reasons << QStringLiteral("iş kabul etmiyor");
-    if (options.value(QStringLiteral("printer-state")) == QLatin1String("5"))
-        reasons << QStringLiteral("durdurulmuş");
+    if (options.value(u"printer-is-accepting-jobs"_s) == QLatin1String("false"))
+        reasons << u"iş kabul etmiyor"_s;
+    if (options.value(u"printer-state"_s) == QLatin1String("5"))
+        reasons << u"durdurulmuş"_s;
     if (reasons.isEmpty())
         return PrintResult::success();
     return PrintResult::failure(
-        QStringLiteral("Yazdırılamadı: \"%1\" yazıcısı %2.").arg(printerName, reasons.join(QStringLiteral(" ve "))));
+        u"Yazdırılamadı: \"%1\" yazıcısı %2."_s.arg(printerName, reasons.join(u" ve "_s)));
 }
 
 Printers& printers()

@@ -3,13 +3,15 @@
 
 #include "ReportEngine.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 
 PreparedReport prepareReceipt(Dataset& basket, Dataset& header)
 {
-    static const ReportTemplate receipt = ReportTemplate::builtIn(QStringLiteral("frxReportFisim"));
-    return prepareReport(receipt, {{QStringLiteral("frxDBDatasetGeciciSatilanUrunler"), &basket},
-                                   {QStringLiteral("frxDBDatasetureticiler"), &header}});
+    static const ReportTemplate receipt = ReportTemplate::builtIn(u"frxReportFisim"_s);
+    return prepareReport(receipt, {{u"frxDBDatasetGeciciSatilanUrunler"_s, &basket},
+                                   {u"frxDBDatasetureticiler"_s, &header}});
 }
 
 } // namespace dukkano::report

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
@@ -106,18 +108,18 @@ private:
     {
         const auto it = m_sources.find(name.toLower());
         if (it == m_sources.end() || !it->dataset)
-            throw DataError(QStringLiteral("%1 raporunun veri kaynağı \"%2\" verilmedi.").arg(m_template.name, name));
+            throw DataError(u"%1 raporunun veri kaynağı \"%2\" verilmedi."_s.arg(m_template.name, name));
         return *it;
     }
 
     void check(const Node& node)
     {
         if (node.kind == Node::Kind::Field && source(node.dataset).dataset->fieldIndex(node.name) < 0)
-            throw DataError(QStringLiteral("%1 raporunun veri kaynağı \"%2\" içinde \"%3\" alanı yok.")
+            throw DataError(u"%1 raporunun veri kaynağı \"%2\" içinde \"%3\" alanı yok."_s
                                 .arg(m_template.name, node.dataset, node.name));
         if (node.kind == Node::Kind::Sum) {
             if (!m_master || m_master->name.compare(node.name, Qt::CaseInsensitive) != 0)
-                throw DataError(QStringLiteral("%1 raporunda \"%2\" adlı veri bandı yok.").arg(m_template.name, node.name));
+                throw DataError(u"%1 raporunda \"%2\" adlı veri bandı yok."_s.arg(m_template.name, node.name));
             m_sums.insert(&node, qint64(0));
         }
     }

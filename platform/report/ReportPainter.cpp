@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
@@ -112,10 +114,10 @@ PrintResult exportPdf(const PreparedReport& report, const QString& path)
 {
     QPdfWriter writer(path);
     writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("Dukkano"));
+    writer.setCreator(u"Dukkano"_s);
     writer.setTitle(report.name);
     if (!paintReport(report, writer))
-        return PrintResult::failure(QStringLiteral("PDF dosyası yazılamadı: %1").arg(path));
+        return PrintResult::failure(u"PDF dosyası yazılamadı: %1"_s.arg(path));
     return PrintResult::success();
 }
 

@@ -15,13 +15,15 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
 QString askPdfPath(QWidget* parent, const QString& suggestedName)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF Olarak Kaydet"), suggestedName,
-                                        QStringLiteral("PDF dosyası (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, u"PDF Olarak Kaydet"_s, suggestedName,
+                                        u"PDF dosyası (*.pdf)"_s);
 }
 
 QPushButton* button(const QString& text, const QString& name, QWidget* parent)
@@ -37,24 +39,24 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent)
 ReportPreview::ReportPreview(PreparedReport report, QWidget* parent)
     : QWidget(parent, Qt::Window), m_report(std::move(report)), m_choosePdfPath(askPdfPath)
 {
-    setWindowTitle(QStringLiteral("Önizleme"));
+    setWindowTitle(u"Önizleme"_s);
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_printerList = new QComboBox(this);
-    m_printerList->setObjectName(QStringLiteral("printerList"));
+    m_printerList->setObjectName(u"printerList"_s);
     m_printerList->setMinimumContentsLength(20);
-    auto* printButton = button(QStringLiteral("Yazdır"), QStringLiteral("printButton"), this);
-    auto* pdfButton = button(QStringLiteral("PDF Olarak Kaydet"), QStringLiteral("pdfButton"), this);
-    auto* zoomOutButton = button(QStringLiteral("Uzaklaştır"), QStringLiteral("zoomOutButton"), this);
-    auto* zoomInButton = button(QStringLiteral("Yakınlaştır"), QStringLiteral("zoomInButton"), this);
-    m_previousButton = button(QStringLiteral("< Önceki"), QStringLiteral("previousButton"), this);
-    m_nextButton = button(QStringLiteral("Sonraki >"), QStringLiteral("nextButton"), this);
+    auto* printButton = button(u"Yazdır"_s, u"printButton"_s, this);
+    auto* pdfButton = button(u"PDF Olarak Kaydet"_s, u"pdfButton"_s, this);
+    auto* zoomOutButton = button(u"Uzaklaştır"_s, u"zoomOutButton"_s, this);
+    auto* zoomInButton = button(u"Yakınlaştır"_s, u"zoomInButton"_s, this);
+    m_previousButton = button(u"< Önceki"_s, u"previousButton"_s, this);
+    m_nextButton = button(u"Sonraki >"_s, u"nextButton"_s, this);
     m_pageLabel = new QLabel(this);
-    m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
-    auto* closeButton = button(QStringLiteral("Kapat"), QStringLiteral("closeButton"), this);
+    m_pageLabel->setObjectName(u"pageLabel"_s);
+    auto* closeButton = button(u"Kapat"_s, u"closeButton"_s, this);
 
     auto* tools = new QHBoxLayout;
-    tools->addWidget(new QLabel(QStringLiteral("Yazıcı :"), this));
+    tools->addWidget(new QLabel(u"Yazıcı :"_s, this));
     tools->addWidget(m_printerList);
     tools->addWidget(printButton);
     tools->addWidget(pdfButton);
@@ -69,7 +71,7 @@ ReportPreview::ReportPreview(PreparedReport report, QWidget* parent)
     tools->addWidget(closeButton);
 
     m_pageView = new QLabel;
-    m_pageView->setObjectName(QStringLiteral("pageView"));
+    m_pageView->setObjectName(u"pageView"_s);
     m_pageView->setMargin(12);  // the page stands on the dark background, not against its edge
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_pageView);
@@ -116,7 +118,7 @@ void ReportPreview::setZoom(double zoom)
 void ReportPreview::render()
 {
     const int count = int(m_report.pages.size());
-    m_pageLabel->setText(QStringLiteral("Sayfa %1 / %2").arg(count ? m_pageIndex + 1 : 0).arg(count));
+    m_pageLabel->setText(u"Sayfa %1 / %2"_s.arg(count ? m_pageIndex + 1 : 0).arg(count));
     m_previousButton->setEnabled(m_pageIndex > 0);
     m_nextButton->setEnabled(m_pageIndex + 1 < count);
     if (count == 0)
@@ -134,7 +136,7 @@ void ReportPreview::printOnChosenPrinter()
 
 void ReportPreview::exportToPdf()
 {
-    const QString path = m_choosePdfPath(this, m_report.name + QStringLiteral(".pdf"));
+    const QString path = m_choosePdfPath(this, m_report.name + u".pdf"_s);
     if (path.isEmpty())
         return;
     const PrintResult result = report::exportPdf(m_report, path);

@@ -13,11 +13,13 @@
 
 namespace dukkano::report {
 
+using namespace Qt::Literals::StringLiterals;
+
 enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Center, Bottom };
 
 struct FontSpec {
-    QString family = QStringLiteral("Arial");
+    QString family = u"Arial"_s;
     double size = 10;  // points
     bool bold = false;
     bool operator==(const FontSpec&) const = default;

@@ -7,6 +7,8 @@
 #include <QTextOption>
 #include <cmath>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::report {
 namespace {
 
@@ -14,8 +16,8 @@ namespace {
 void substituteFonts()
 {
     static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(u"Arial"_s,
+                                   {u"Liberation Sans"_s, u"DejaVu Sans"_s});
         return true;
     }();
     Q_UNUSED(done);
@@ -24,7 +26,7 @@ void substituteFonts()
 QStringList breakLines(const QString& text, const QFont& font, double width)
 {
     QString paragraphs = text;
-    paragraphs.replace(QLatin1String("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QChar::LineSeparator);
+    paragraphs.replace(QLatin1String("\r\n"), u"\n"_s).replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(paragraphs, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -21,7 +23,7 @@ QString relativeFileOf(const QString& path)
         if (part != QLatin1String(".") && part != QLatin1String(".."))
             parts << part;
     }
-    return parts.join(QLatin1Char('/')) + QStringLiteral(".ini");
+    return parts.join(QLatin1Char('/')) + u".ini"_s;
 }
 
 void createIfMissing(const QString& fileName)
@@ -65,7 +67,7 @@ QString SettingsKey::folder()
     if (!chosenFolder.isEmpty())
         return chosenFolder;
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Dukkano");
+        + u"/Dukkano"_s;
 }
 
 void SettingsKey::setFolder(const QString& folder)

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::spreadsheet {
 namespace {
 
@@ -34,11 +36,11 @@ void setExportFolder(const QString& folder) { folderSetting() = folder; }
 QString newWorkbookPath(const QString& baseName, QDate day)
 {
     const QDir folder(exportFolder());
-    folder.mkpath(QStringLiteral("."));
+    folder.mkpath(u"."_s);
     const QString stem = baseName + QLatin1Char('-') + day.toString(Qt::ISODate);
-    QString path = folder.filePath(stem + QStringLiteral(".xlsx"));
+    QString path = folder.filePath(stem + u".xlsx"_s);
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder.filePath(QStringLiteral("%1-%2.xlsx").arg(stem).arg(n));
+        path = folder.filePath(u"%1-%2.xlsx"_s.arg(stem).arg(n));
     return path;
 }
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <xlsxwriter.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::spreadsheet {
 namespace {
 
@@ -98,7 +100,7 @@ bool Workbook::save()
     if (m_failure == 0)
         return true;
     QFile::remove(m_path);
-    m_error = QStringLiteral("Excel dosyası yazılamadı: %1\n(%2)")
+    m_error = u"Excel dosyası yazılamadı: %1\n(%2)"_s
                   .arg(m_path, QString::fromUtf8(lxw_strerror(lxw_error(m_failure))));
     return false;
 }

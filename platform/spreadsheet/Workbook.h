@@ -11,6 +11,8 @@ struct lxw_format;
 
 namespace dukkano::spreadsheet {
 
+using namespace Qt::Literals::StringLiterals;
+
 enum class NumberStyle {
     General,      // as the spreadsheet program shows any number
     TwoDecimals,  // amounts: thousands grouped, two decimals
@@ -19,7 +21,7 @@ enum class NumberStyle {
 class Workbook {
 public:
     // Nothing reaches path before save().
-    explicit Workbook(const QString& path, const QString& sheetName = QStringLiteral("Sayfa1"));
+    explicit Workbook(const QString& path, const QString& sheetName = u"Sayfa1"_s);
     ~Workbook();
     Workbook(const Workbook&) = delete;
     Workbook& operator=(const Workbook&) = delete;

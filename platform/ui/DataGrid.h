@@ -8,6 +8,8 @@
 
 namespace dukkano {
 
+using namespace Qt::Literals::StringLiterals;
+
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
@@ -27,11 +29,11 @@ public:
     // cell editor is committed, an untouched new row dropped and the pending row stored.
     bool finishEditing();
     // The grid's own confirmation before Ctrl+Del deletes a row.
-    static inline const QString deleteQuestion = QStringLiteral("Delete record?");
+    static inline const QString deleteQuestion = u"Delete record?"_s;
 
     // Asks the question and, on Yes, deletes the current row.
     void removeCurrentRow(const QString& question = deleteQuestion,
-                          const QString& caption = QStringLiteral("Dukkano"));
+                          const QString& caption = u"Dukkano"_s);
 
 signals:
     void entered();          // the focus came into the grid from another control of the window

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -40,7 +42,7 @@ public:
     void message(const QString& text, const QString& caption) override
     {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, boxParent());
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("Tamam"));
+        box.button(QMessageBox::Ok)->setText(u"Tamam"_s);
         keepAboveOnTopWindows(box);
         box.exec();
     }
@@ -51,8 +53,8 @@ public:
         const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
         const auto reject = yesNo ? QMessageBox::No : QMessageBox::Cancel;
         QMessageBox box(QMessageBox::Question, caption, text, accept | reject, boxParent());
-        box.button(accept)->setText(yesNo ? QStringLiteral("Evet") : QStringLiteral("Tamam"));
-        box.button(reject)->setText(yesNo ? QStringLiteral("Hayır") : QStringLiteral("İptal"));
+        box.button(accept)->setText(yesNo ? u"Evet"_s : u"Tamam"_s);
+        box.button(reject)->setText(yesNo ? u"Hayır"_s : u"İptal"_s);
         box.setDefaultButton(accept);
         box.setEscapeButton(reject);
         keepAboveOnTopWindows(box);
@@ -67,8 +69,8 @@ public:
         box.setWindowTitle(caption);
         box.setLabelText(prompt);
         box.setTextValue(initial);
-        box.setOkButtonText(QStringLiteral("Tamam"));
-        box.setCancelButtonText(QStringLiteral("İptal"));
+        box.setOkButtonText(u"Tamam"_s);
+        box.setCancelButtonText(u"İptal"_s);
         keepAboveOnTopWindows(box);
         if (box.exec() != QDialog::Accepted)
             return std::nullopt;

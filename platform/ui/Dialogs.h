@@ -8,6 +8,8 @@
 
 namespace dukkano {
 
+using namespace Qt::Literals::StringLiterals;
+
 enum class QuestionButtons { YesNo, OkCancel };
 
 class Dialogs {
@@ -28,7 +30,7 @@ Dialogs& dialogs();
 void setDialogs(Dialogs* dialogs);
 
 // Shorthands with the program's caption "Dukkano".
-void showMessage(const QString& text, const QString& caption = QStringLiteral("Dukkano"));
-bool askYesNo(const QString& text, const QString& caption = QStringLiteral("Dukkano"));
+void showMessage(const QString& text, const QString& caption = u"Dukkano"_s);
+bool askYesNo(const QString& text, const QString& caption = u"Dukkano"_s);
 
 } // namespace dukkano

@@ -6,6 +6,8 @@
 
 #include <exception>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 
 bool runGuarded(const std::function<void()>& step)
@@ -16,7 +18,7 @@ bool runGuarded(const std::function<void()>& step)
     } catch (const DataError& error) {
         showMessage(error.message());
     } catch (const std::exception& error) {
-        showMessage(QStringLiteral("Beklenmeyen bir hata oluştu:\n") + QString::fromUtf8(error.what()));
+        showMessage(u"Beklenmeyen bir hata oluştu:\n"_s + QString::fromUtf8(error.what()));
     }
     return false;
 }

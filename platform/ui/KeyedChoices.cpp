@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano {
 namespace {
 
@@ -55,7 +57,7 @@ private:
 
 QString choiceText(const QString& name, const QString& detail)
 {
-    return name + QStringLiteral(" (") + detail + QLatin1Char(')');
+    return name + u" ("_s + detail + QLatin1Char(')');
 }
 
 void fillKeyedChoices(QComboBox* combo, QVector<KeyedChoice> choices)

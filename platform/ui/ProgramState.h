@@ -5,6 +5,8 @@
 
 namespace dukkano {
 
+using namespace Qt::Literals::StringLiterals;
+
 // A work window is open; while set, guarded commands refuse to open another.
 inline bool acikFormVar = false;
 
@@ -12,6 +14,6 @@ inline QString kayitliKullaniciAdi;
 inline QString kayitliSifre;
 
 // The refusal of the one-work-window rule.
-inline const QString acikFormMesaji = QStringLiteral("Lütfen Önce Açık Olan Formu Kapatın.");
+inline const QString acikFormMesaji = u"Lütfen Önce Açık Olan Formu Kapatın."_s;
 
 } // namespace dukkano

@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using dukkano::test::ScriptedDialogs;
 using dukkano::test::TempShop;
@@ -270,7 +272,7 @@ private slots:
         QStringList layout;
         for (QAction* action : program.form.ToolBar1->actions()) {
             auto* button = qobject_cast<QToolButton*>(program.form.ToolBar1->widgetForAction(action));
-            layout << (action->isSeparator() ? QStringLiteral("|") : button->objectName());
+            layout << (action->isSeparator() ? u"|"_s : button->objectName());
         }
         QCOMPARE(layout, (QStringList{"|", "ToolButton1", "|", "ToolButton3", "|", "ToolButton5", "|",
                                       "ToolButton6", "|", "ToolButton10", "|", "ToolButton7", "|",
@@ -359,14 +361,14 @@ private slots:
         QFETCH(QStringList, shown);
         Program program;
         QWidget other;
-        auto* field = new QLineEdit(QStringLiteral("Çay 2,50"), &other);
+        auto* field = new QLineEdit(u"Çay 2,50"_s, &other);
         (new QVBoxLayout(&other))->addWidget(field);
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         field->setFocus();
         field->selectAll();
-        QGuiApplication::clipboard()->setText(QStringLiteral("önceki"));
+        QGuiApplication::clipboard()->setText(u"önceki"_s);
         acikFormVar = true;
         QStringList ran;
         for (QAction* action : program.form.findChildren<QAction*>())
@@ -376,8 +378,8 @@ private slots:
 
         QCOMPARE(ran, QStringList{item});
         QCOMPARE(program.dialogs.shown, shown);
-        QCOMPARE(field->text(), QStringLiteral("Çay 2,50"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("önceki"));
+        QCOMPARE(field->text(), u"Çay 2,50"_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"önceki"_s);
     }
 
     void shortcutsWaitForAModalWindow()
@@ -444,7 +446,7 @@ private slots:
     {
         QFETCH(bool, yes);
         Program program;
-        program.shop.db().tableUrunler.setFilter(QStringLiteral("[StoktakiBirimMiktari]<=10"));
+        program.shop.db().tableUrunler.setFilter(u"[StoktakiBirimMiktari]<=10"_s);
         program.shop.db().tableUrunler.setFiltered(true);
         program.dialogs.answerQuestion(yes);
 
@@ -487,14 +489,14 @@ private slots:
         QFETCH(QVariant, storedPassword);
         TempShop shop;
         {
-            SettingsKey key(QStringLiteral("Software\\NUREV\\Dukkano1_5"));
+            SettingsKey key(u"Software\\NUREV\\Dukkano1_5"_s);
             if (storedName.isValid())
-                key.setValue(QStringLiteral("KullaniciAdi"), storedName.toString());
+                key.setValue(u"KullaniciAdi"_s, storedName.toString());
             if (storedPassword.isValid())
-                key.setValue(QStringLiteral("Sifre"), storedPassword.toString());
+                key.setValue(u"Sifre"_s, storedPassword.toString());
         }
-        kayitliKullaniciAdi = QStringLiteral("önceki");
-        kayitliSifre = QStringLiteral("önceki");
+        kayitliKullaniciAdi = u"önceki"_s;
+        kayitliSifre = u"önceki"_s;
         ScriptedDialogs dialogs;
         TMdiForm form(shop.db());
 
@@ -510,23 +512,23 @@ private slots:
     {
         TempShop shop;
         acikFormVar = true;
-        setCurrencyText(QStringLiteral("$"));
+        setCurrencyText(u"$"_s);
         TMdiForm form(shop.db());
 
         QVERIFY(!acikFormVar);
-        QCOMPARE(currencyText(), QStringLiteral("TL "));
+        QCOMPARE(currencyText(), u"TL "_s);
     }
 
     void windowAtStart()
     {
         Program program;
         TMdiForm& form = program.form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Dukkano"));
+        QCOMPARE(form.windowTitle(), u"Dukkano"_s);
         QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(form.windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(form.mdiArea());
         QVERIFY(form.Panel1->isHidden());
-        QCOMPARE(form.Label1->text(), QStringLiteral("    "));
+        QCOMPARE(form.Label1->text(), u"    "_s);
         QCOMPARE(form.Label1->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(form.Label1->parentWidget(), form.mdiArea()->viewport());
         QCOMPARE(form.Label1->x(), 0);

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -22,11 +24,11 @@ void putInBasket(Dataset& basket, const QList<Line>& lines)
 {
     for (const Line& l : lines) {
         basket.append();
-        basket.setValue(u"UrunNo"_qs, l.urunNo);
-        basket.setValue(u"UrunAdi"_qs, l.name);
-        basket.setValue(u"BirimAdedi"_qs, l.quantity);
-        basket.setValue(u"BirimSatisFiyati"_qs, lira(l.price));
-        basket.setValue(u"UrunSatisTutari"_qs, lira(l.price).times(l.quantity));
+        basket.setValue(u"UrunNo"_s, l.urunNo);
+        basket.setValue(u"UrunAdi"_s, l.name);
+        basket.setValue(u"BirimAdedi"_s, l.quantity);
+        basket.setValue(u"BirimSatisFiyati"_s, lira(l.price));
+        basket.setValue(u"UrunSatisTutari"_s, lira(l.price).times(l.quantity));
         basket.post();
     }
 }
@@ -58,13 +60,13 @@ private slots:
         QFETCH(bool, onAccount);
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 10);
-        const qint64 sut = shop.addProduct(u"Süt"_qs, u"102"_qs, lira("4,5"), Money(), 1);
-        const qint64 ayse = shop.addCustomer(u"Ayşe Yılmaz"_qs, u"Ali"_qs);
-        db.baglanti.exec(u"UPDATE Musteriler SET ToplamBorc = 20000"_qs);
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"), Money(), 10);
+        const qint64 sut = shop.addProduct(u"Süt"_s, u"102"_s, lira("4,5"), Money(), 1);
+        const qint64 ayse = shop.addCustomer(u"Ayşe Yılmaz"_s, u"Ali"_s);
+        db.baglanti.exec(u"UPDATE Musteriler SET ToplamBorc = 20000"_s);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 2, "3"}, {sut, u"Süt"_qs, 1, "4,5"}});
+        putInBasket(basket, {{cay, u"Çay"_s, 2, "3"}, {sut, u"Süt"_s, 1, "4,5"}});
 
         TamamlananSatis satis{lira("10,5"), discount.isEmpty() ? std::nullopt : Money::parse(discount),
                               onAccount ? ayse : 0};
@@ -72,31 +74,31 @@ private slots:
 
         QCOMPARE(satisNo, 1);
         Dataset& s = db.tableSatislar;
-        QCOMPARE(s.number(u"SatisNo"_qs), 1);  // left on the new sale
-        QCOMPARE(s.number(u"MusteriNo"_qs), onAccount ? 1 : 0);
-        QCOMPARE(s.date(u"SatisTarihi"_qs), QDate(2026, 12, 9));
-        QTEST(s.money(u"ToplamTutar"_qs).toEditText(), "total");
-        QTEST(s.money(u"Kazanc"_qs).toEditText(), "kazanc");
-        QVERIFY(s.isNull(u"Nakit"_qs));
+        QCOMPARE(s.number(u"SatisNo"_s), 1);  // left on the new sale
+        QCOMPARE(s.number(u"MusteriNo"_s), onAccount ? 1 : 0);
+        QCOMPARE(s.date(u"SatisTarihi"_s), QDate(2026, 12, 9));
+        QTEST(s.money(u"ToplamTutar"_s).toEditText(), "total");
+        QTEST(s.money(u"Kazanc"_s).toEditText(), "kazanc");
+        QVERIFY(s.isNull(u"Nakit"_s));
 
-        Dataset lines(db.baglanti, u"SatilanUrunler"_qs);
+        Dataset lines(db.baglanti, u"SatilanUrunler"_s);
         lines.open();
         QCOMPARE(lines.recordCount(), 2);
-        QCOMPARE(lines.number(u"SatisNo"_qs), 1);
-        QCOMPARE(lines.number(u"UrunNo"_qs), cay);
-        QCOMPARE(lines.real(u"BirimAdedi"_qs), 2.0);
-        QCOMPARE(lines.money(u"UrunSatisTutari"_qs), lira("6"));
-        QCOMPARE(lines.money(u"BirimSatisFiyati"_qs), lira("3"));
-        QVERIFY(lines.isNull(u"Kazanc"_qs));
+        QCOMPARE(lines.number(u"SatisNo"_s), 1);
+        QCOMPARE(lines.number(u"UrunNo"_s), cay);
+        QCOMPARE(lines.real(u"BirimAdedi"_s), 2.0);
+        QCOMPARE(lines.money(u"UrunSatisTutari"_s), lira("6"));
+        QCOMPARE(lines.money(u"BirimSatisFiyati"_s), lira("3"));
+        QVERIFY(lines.isNull(u"Kazanc"_s));
         lines.next();
-        QCOMPARE(lines.money(u"UrunSatisTutari"_qs), lira("4,5"));
+        QCOMPARE(lines.money(u"UrunSatisTutari"_s), lira("4,5"));
 
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs).toLongLong(), 8);
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 2"_qs).toLongLong(), 0);
-        QTEST(Money::fromUnits(shop.scalar(u"SELECT ToplamBorc FROM Musteriler"_qs).toLongLong()).toEditText(), "debt");
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_s).toLongLong(), 8);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 2"_s).toLongLong(), 0);
+        QTEST(Money::fromUnits(shop.scalar(u"SELECT ToplamBorc FROM Musteriler"_s).toLongLong()).toEditText(), "debt");
         QVERIFY(!db.tableUrunler.filtered());
         if (onAccount)
-            QCOMPARE(db.tableMusteriler.number(u"MusteriNo"_qs), ayse);  // left on the customer charged
+            QCOMPARE(db.tableMusteriler.number(u"MusteriNo"_s), ayse);  // left on the customer charged
     }
 
     // The debt goes to the customer whose key the sale carries, whatever row the shared
@@ -105,18 +107,18 @@ private slots:
     {
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"));
-        const qint64 first = shop.addCustomer(u"Ali Veli"_qs, u"Hasan"_qs);
-        const qint64 second = shop.addCustomer(u"Ali Veli"_qs, u"Hasan"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
+        const qint64 first = shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
+        const qint64 second = shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
         db.tableMusteriler.reopen();  // on the first namesake
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
+        putInBasket(basket, {{cay, u"Çay"_s, 1, "3"}});
 
         satisiKaydet(db, basket, {lira("3"), std::nullopt, second});
 
-        QCOMPARE(shop.scalar(u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), second);
-        const QString debts = u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = ?"_qs;
+        QCOMPARE(shop.scalar(u"SELECT MusteriNo FROM Satislar"_s).toLongLong(), second);
+        const QString debts = u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = ?"_s;
         QCOMPARE(shop.scalar(debts, {first}).toLongLong(), 0);
         QCOMPARE(Money::fromUnits(shop.scalar(debts, {second}).toLongLong()), lira("3"));
     }
@@ -127,63 +129,63 @@ private slots:
     {
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"));
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
+        putInBasket(basket, {{cay, u"Çay"_s, 1, "3"}});
         QCOMPARE(satisiKaydet(db, basket, {lira("3"), std::nullopt, false}), 1);
-        db.tableSatislar.setFilter(u"[SatisNo]=1"_qs);
+        db.tableSatislar.setFilter(u"[SatisNo]=1"_s);
         db.tableSatislar.setFiltered(true);
 
         QCOMPARE(satisiKaydet(db, basket, {lira("3"), std::nullopt, false}), 2);
 
-        QCOMPARE(shop.firstColumn(u"SELECT SatisNo FROM SatilanUrunler ORDER BY UrunSatisNo"_qs),
+        QCOMPARE(shop.firstColumn(u"SELECT SatisNo FROM SatilanUrunler ORDER BY UrunSatisNo"_s),
                  QStringList({"1", "2"}));
-        QCOMPARE(db.tableSatislar.number(u"SatisNo"_qs), 2);  // left on the new sale
+        QCOMPARE(db.tableSatislar.number(u"SatisNo"_s), 2);  // left on the new sale
     }
 
     void stockGoesDownPerLineAndBelowZero()
     {
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 1);
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"), Money(), 1);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 3, "3"}, {cay, u"Çay"_qs, 1, "3"}, {999, u"Silinmiş"_qs, 1, "1"}});
+        putInBasket(basket, {{cay, u"Çay"_s, 3, "3"}, {cay, u"Çay"_s, 1, "3"}, {999, u"Silinmiş"_s, 1, "1"}});
         satisiKaydet(db, basket, {lira("13"), std::nullopt, false});
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler"_qs).toLongLong(), -3);
-        QCOMPARE(shop.count(u"SatilanUrunler"_qs), 3);
-        QCOMPARE(shop.count(u"Urunler"_qs), 1);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler"_s).toLongLong(), -3);
+        QCOMPARE(shop.count(u"SatilanUrunler"_s), 3);
+        QCOMPARE(shop.count(u"Urunler"_s), 1);
     }
 
     void aFailureInTheMiddleWritesNothing()
     {
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"), Money(), 10);
-        const qint64 sut = shop.addProduct(u"Süt"_qs, u"102"_qs, lira("4,5"), Money(), 10);
-        const qint64 ayse = shop.addCustomer(u"Ayşe Yılmaz"_qs, u"Ali"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"), Money(), 10);
+        const qint64 sut = shop.addProduct(u"Süt"_s, u"102"_s, lira("4,5"), Money(), 10);
+        const qint64 ayse = shop.addCustomer(u"Ayşe Yılmaz"_s, u"Ali"_s);
         db.baglanti.exec(u"CREATE TRIGGER bozuk BEFORE UPDATE ON Urunler WHEN NEW.UrunNo = 2 "
-                         "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_qs);
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+                         "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_s);
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 2, "3"}, {sut, u"Süt"_qs, 1, "4,5"}});
+        putInBasket(basket, {{cay, u"Çay"_s, 2, "3"}, {sut, u"Süt"_s, 1, "4,5"}});
 
         try {
             satisiKaydet(db, basket, {lira("10,5"), std::nullopt, ayse});
             QFAIL("the sale was written");
         } catch (const DataError& e) {
-            QVERIFY2(e.message().contains(u"disk dolu"_qs), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(u"disk dolu"_s), qPrintable(e.message()));
         }
         for (const char* table : {"Satislar", "SatilanUrunler"})
             QCOMPARE(shop.count(QLatin1String(table)), 0);
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_qs).toLongLong(), 10);
-        QCOMPARE(shop.scalar(u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler"_qs).toLongLong(), 0);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = 1"_s).toLongLong(), 10);
+        QCOMPARE(shop.scalar(u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler"_s).toLongLong(), 0);
         QCOMPARE(basket.recordCount(), 2);
         QCOMPARE(db.tableSatislar.recordCount(), 0);
-        QCOMPARE(db.tableMusteriler.text(u"AdiSoyadi"_qs), u"Ayşe Yılmaz"_qs);
+        QCOMPARE(db.tableMusteriler.text(u"AdiSoyadi"_s), u"Ayşe Yılmaz"_s);
 
-        db.baglanti.exec(u"DROP TRIGGER bozuk"_qs);
+        db.baglanti.exec(u"DROP TRIGGER bozuk"_s);
         QCOMPARE(satisiKaydet(db, basket, {lira("10,5"), std::nullopt, ayse}), 1);
     }
 
@@ -192,14 +194,14 @@ private slots:
     {
         TempShop shop;
         Veritabani& db = shop.db();
-        const qint64 cay = shop.addProduct(u"Çay"_qs, u"101"_qs, lira("3"));
-        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+        const qint64 cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
+        Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
-        putInBasket(basket, {{cay, u"Çay"_qs, 1, "3"}});
-        const qint64 gone = shop.addCustomer(u"Kimse"_qs, QString());
-        db.baglanti.exec(u"DELETE FROM Musteriler"_qs);
+        putInBasket(basket, {{cay, u"Çay"_s, 1, "3"}});
+        const qint64 gone = shop.addCustomer(u"Kimse"_s, QString());
+        db.baglanti.exec(u"DELETE FROM Musteriler"_s);
         QVERIFY_THROWS_EXCEPTION(DataError, satisiKaydet(db, basket, {lira("3"), std::nullopt, gone}));
-        QCOMPARE(shop.count(u"Satislar"_qs), 0);
+        QCOMPARE(shop.count(u"Satislar"_s), 0);
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -15,7 +17,7 @@ QStringList shown(const QVector<KeyedChoice>& choices)
 {
     QStringList texts;
     for (const KeyedChoice& c : choices)
-        texts << QStringLiteral("%1: %2").arg(c.key).arg(choiceText(c.name, c.detail));
+        texts << u"%1: %2"_s.arg(c.key).arg(choiceText(c.name, c.detail));
     return texts;
 }
 
@@ -42,11 +44,11 @@ private slots:
     void customers()
     {
         TempShop shop;
-        shop.addCustomer(u"Ali Veli"_qs, u"Osman"_qs);
-        shop.addCustomer(u"Şule Ak"_qs, u"Can"_qs);
-        shop.addCustomer(u"Ali Veli"_qs, u"Hasan"_qs);
-        shop.addCustomer(u"Ali Veli"_qs, u"Hasan"_qs);
-        shop.addCustomer(u"Sema Öz"_qs, QString());
+        shop.addCustomer(u"Ali Veli"_s, u"Osman"_s);
+        shop.addCustomer(u"Şule Ak"_s, u"Can"_s);
+        shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
+        shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
+        shop.addCustomer(u"Sema Öz"_s, QString());
 
         const auto list = musteriSecimListesi(shop.db().baglanti);
 

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <unistd.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -16,7 +18,7 @@ namespace {
 QByteArray fileHash(const QString& path)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QString& name : {path, path + QStringLiteral("-wal")}) {
+    for (const QString& name : {path, path + u"-wal"_s}) {
         QFile f(name);
         if (f.open(QIODevice::ReadOnly))
             hash.addData(f.readAll());
@@ -73,9 +75,9 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, fields);
         static const QHash<QString, FieldType> types{
-            {u"key"_qs, FieldType::Key}, {u"int"_qs, FieldType::Integer}, {u"text"_qs, FieldType::Text},
-            {u"memo"_qs, FieldType::Memo}, {u"money"_qs, FieldType::Money}, {u"whole"_qs, FieldType::Whole},
-            {u"double"_qs, FieldType::Double}, {u"bool"_qs, FieldType::Boolean}, {u"date"_qs, FieldType::Date}};
+            {u"key"_s, FieldType::Key}, {u"int"_s, FieldType::Integer}, {u"text"_s, FieldType::Text},
+            {u"memo"_s, FieldType::Memo}, {u"money"_s, FieldType::Money}, {u"whole"_s, FieldType::Whole},
+            {u"double"_s, FieldType::Double}, {u"bool"_s, FieldType::Boolean}, {u"date"_s, FieldType::Date}};
         TempShop shop;
         const TableInfo& info = shop.db().baglanti.table(table);
         QCOMPARE(info.name, table);
@@ -94,10 +96,10 @@ private slots:
     {
         TempShop shop;
         const QString path = shop.databasePath();
-        shop.addProduct(u"Çay"_qs, u"101"_qs, lira("2,5"));
+        shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         Veritabani again(path);
-        QCOMPARE(again.tableUrunler.text(u"UrunAdi"_qs), u"Çay"_qs);
-        auto st = again.baglanti.prepare(u"PRAGMA user_version"_qs);
+        QCOMPARE(again.tableUrunler.text(u"UrunAdi"_s), u"Çay"_s);
+        auto st = again.baglanti.prepare(u"PRAGMA user_version"_s);
         st.step();
         QCOMPARE(st.columnInt(0), qint64(currentSchemaVersion));
         QCOMPARE(again.sonrakiSatisNo(), 1);
@@ -121,7 +123,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        const QString path = dir.filePath(u"veritabani.mdb"_s);
         writeFile(path, content);
         const QByteArray before = fileHash(path);
         try {
@@ -131,7 +133,7 @@ private slots:
             QVERIFY2(e.message().contains(path), qPrintable(e.message()));
             QVERIFY2(e.message().contains(reason), qPrintable(e.message()));
             // Said in Turkish; SQLite's own words come after, on a line of their own.
-            QVERIFY2(!e.message().section(u'\n', 0, 1).contains(u"malformed"_qs), qPrintable(e.message()));
+            QVERIFY2(!e.message().section(u'\n', 0, 1).contains(u"malformed"_s), qPrintable(e.message()));
         }
         QCOMPARE(fileHash(path), before);
     }
@@ -143,14 +145,14 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("reason");
         QTest::newRow("other program") << "CREATE TABLE Kitaplar (No INTEGER PRIMARY KEY, Ad TEXT)" << "başka bir programın";
-        QTest::newRow("newer version") << u"PRAGMA user_version = %1"_qs.arg(currentSchemaVersion + 1) << "daha yeni";
+        QTest::newRow("newer version") << u"PRAGMA user_version = %1"_s.arg(currentSchemaVersion + 1) << "daha yeni";
     }
     void otherProgramsAndNewerVersionsAreRefused()
     {
         QFETCH(QString, sql);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        const QString path = dir.filePath(u"veritabani.mdb"_s);
         Database(path).exec(sql);
         const QByteArray before = fileHash(path);
         try {
@@ -160,9 +162,9 @@ private slots:
             QVERIFY2(e.message().contains(reason), qPrintable(e.message()));
         }
         QCOMPARE(fileHash(path), before);
-        QVERIFY(!QFile::exists(path + u"-wal"_qs));
-        QVERIFY(!QFile::exists(path + u"-shm"_qs));
-        QVERIFY(!Database(path).hasTable(u"Urunler"_qs));
+        QVERIFY(!QFile::exists(path + u"-wal"_s));
+        QVERIFY(!QFile::exists(path + u"-shm"_s));
+        QVERIFY(!Database(path).hasTable(u"Urunler"_s));
     }
 
     // A shop file that lacks what the program reads is refused with what is missing, and
@@ -180,13 +182,13 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(QString, missing);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        const QString path = dir.filePath(u"veritabani.mdb"_s);
         Veritabani(path).baglanti.exec(sql);
         const QByteArray before = fileHash(path);
         try {
             Veritabani db(path);
             QVERIFY2(missing.isEmpty(), "the file was opened");
-            QVERIFY(db.baglanti.hasTable(u"GeciciSatilanUrunler"_qs));
+            QVERIFY(db.baglanti.hasTable(u"GeciciSatilanUrunler"_s));
         } catch (const DataError& e) {
             QVERIFY2(!missing.isEmpty() && e.message().contains(missing), qPrintable(e.message()));
             QCOMPARE(fileHash(path), before);
@@ -198,14 +200,14 @@ private slots:
     void damageFoundDuringWorkStopsWriting()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"veritabani.mdb"_qs);
+        const QString path = dir.filePath(u"veritabani.mdb"_s);
         qint64 indexPage = 0;
         {
             Veritabani db(path);
             db.baglanti.exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
                              "INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi) "
-                             "SELECT date('2020-01-01', '+' || i || ' days'), i, 'Kira' FROM n"_qs);
-            auto st = db.baglanti.prepare(u"SELECT rootpage FROM sqlite_master WHERE name = 'MasrafGiderlerTarih'"_qs);
+                             "SELECT date('2020-01-01', '+' || i || ' days'), i, 'Kira' FROM n"_s);
+            auto st = db.baglanti.prepare(u"SELECT rootpage FROM sqlite_master WHERE name = 'MasrafGiderlerTarih'"_s);
             st.step();
             indexPage = st.columnInt(0);
         }
@@ -218,20 +220,20 @@ private slots:
         Veritabani db(path);
         const QByteArray before = fileHash(path);
         Dataset& giderler = db.tableMasraflarGiderler;
-        giderler.setFilter(u"[Tarih]>='01.01.2021'"_qs);
+        giderler.setFilter(u"[Tarih]>='01.01.2021'"_s);
         try {
             giderler.setFiltered(true);
             giderler.recordCount();
             QFAIL("the damage went unnoticed");
         } catch (const DataError& e) {
             QCOMPARE(e.kind(), DataError::Kind::Damaged);
-            QVERIFY2(e.message().contains(u"bozuk"_qs), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(u"bozuk"_s), qPrintable(e.message()));
         }
         QVERIFY(db.baglanti.isDamaged());
         try {
             Dataset& urunler = db.tableUrunler;
             urunler.append();
-            urunler.setValue(u"UrunAdi"_qs, u"Çay"_qs);
+            urunler.setValue(u"UrunAdi"_s, u"Çay"_s);
             urunler.post();
             QFAIL("a write went through");
         } catch (const DataError& e) {
@@ -246,12 +248,12 @@ private slots:
     void readsHoldNothingOpen()
     {
         TempShop shop;
-        QCOMPARE(busyStatements(shop.db().baglanti).join(u" | "_qs), QString());
+        QCOMPARE(busyStatements(shop.db().baglanti).join(u" | "_s), QString());
         QCOMPARE(shop.db().sonrakiSatisNo(), 1);
-        QCOMPARE(busyStatements(shop.db().baglanti).join(u" | "_qs), QString());
+        QCOMPARE(busyStatements(shop.db().baglanti).join(u" | "_s), QString());
         Database other(shop.databasePath());
-        other.exec(u"INSERT INTO Satislar (MusteriNo) VALUES (0)"_qs);
-        QCOMPARE(shop.count(u"Satislar"_qs), 1);
+        other.exec(u"INSERT INTO Satislar (MusteriNo) VALUES (0)"_s);
+        QCOMPARE(shop.count(u"Satislar"_s), 1);
         QCOMPARE(shop.db().sonrakiSatisNo(), 2);
     }
 
@@ -262,10 +264,10 @@ private slots:
         QTemporaryDir dir;
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         try {
-            Veritabani db(dir.filePath(u"veritabani.mdb"_qs));
+            Veritabani db(dir.filePath(u"veritabani.mdb"_s));
             QFAIL("the file was created");
         } catch (const DataError& e) {
-            QVERIFY(e.message().contains(u"yazma izni"_qs));
+            QVERIFY(e.message().contains(u"yazma izni"_s));
         }
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -16,10 +18,10 @@ namespace {
 
 QVector<GridColumn> groupColumns()
 {
-    GridColumn number(QStringLiteral("KategoriNo"), QStringLiteral("Grup No"), Qt::AlignCenter);
+    GridColumn number(u"KategoriNo"_s, u"Grup No"_s, Qt::AlignCenter);
     number.readOnly = true;
-    GridColumn name(QStringLiteral("KategoriAdi"), QStringLiteral("Grup Adı"));
-    GridColumn rate(QStringLiteral("KategoriKDVorani"), QStringLiteral("KDV"), Qt::AlignRight | Qt::AlignVCenter);
+    GridColumn name(u"KategoriAdi"_s, u"Grup Adı"_s);
+    GridColumn rate(u"KategoriKDVorani"_s, u"KDV"_s, Qt::AlignRight | Qt::AlignVCenter);
     rate.entry = GridEntry::Number;
     return {number, name, rate};
 }
@@ -28,15 +30,15 @@ void addGroups(Dataset& groups, const QStringList& names)
 {
     for (const QString& name : names) {
         groups.append();
-        groups.setValue(QStringLiteral("KategoriAdi"), name);
-        groups.setValue(QStringLiteral("KategoriKDVorani"), QStringLiteral("18"));
+        groups.setValue(u"KategoriAdi"_s, name);
+        groups.setValue(u"KategoriKDVorani"_s, u"18"_s);
         groups.post();
     }
 }
 
 QStringList storedNames(TempShop& shop)
 {
-    return shop.firstColumn(QStringLiteral("SELECT KategoriAdi FROM Kategoriler ORDER BY KategoriNo"));
+    return shop.firstColumn(u"SELECT KategoriAdi FROM Kategoriler ORDER BY KategoriNo"_s);
 }
 
 // A window with the grid over the shop's groups, and a field to leave the grid for.
@@ -79,7 +81,7 @@ class TestDataGrid : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { setCurrencyText(QStringLiteral("TL ")); }
+    void init() { setCurrencyText(u"TL "_s); }
 
     void cellText_data()
     {
@@ -102,9 +104,9 @@ private slots:
         TempShop shop;
         Dataset& sales = shop.db().tableSatislar;
         sales.append();
-        sales.setValue(QStringLiteral("ToplamTutar"), QStringLiteral("1.234,5"));
-        sales.setValue(QStringLiteral("SatisTarihi"), QDate(2026, 12, 9));
-        sales.setValue(QStringLiteral("MusteriNo"), 42);
+        sales.setValue(u"ToplamTutar"_s, u"1.234,5"_s);
+        sales.setValue(u"SatisTarihi"_s, QDate(2026, 12, 9));
+        sales.setValue(u"MusteriNo"_s, 42);
         sales.post();
         GridColumn column(field, field, Qt::AlignRight);
         column.moneyDisplay = moneyDisplay;
@@ -121,7 +123,7 @@ private slots:
     {
         TempShop shop;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("Gıda")});
+        addGroups(groups, {u"Gıda"_s});
         DatasetModel model(groups, groupColumns());
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
         QVERIFY(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
@@ -143,17 +145,17 @@ private slots:
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
-        addGroups(groups, {QStringLiteral("Gıda"), QStringLiteral("Temizlik")});
+        addGroups(groups, {u"Gıda"_s, u"Temizlik"_s});
         QCOMPARE(inserted.count(), 2);
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.data(model.index(1, 1)).toString(), QStringLiteral("Temizlik"));
+        QCOMPARE(model.data(model.index(1, 1)).toString(), u"Temizlik"_s);
         QVERIFY(changed.count() > 0);
 
         groups.remove();
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.rowCount(), 1);
 
-        groups.setFilter(QStringLiteral("[KategoriAdi]='Yok'"));
+        groups.setFilter(u"[KategoriAdi]='Yok'"_s);
         groups.setFiltered(true);
         QVERIFY(reset.count() > 0);
         QCOMPARE(model.rowCount(), 0);
@@ -173,16 +175,16 @@ private slots:
         QFETCH(bool, byFocus);
         TempShop shop;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("Gıda"), QStringLiteral("Temizlik")});
+        addGroups(groups, {u"Gıda"_s, u"Temizlik"_s});
         GroupWindow w(groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QSignalSpy exited(w.grid, &DataGrid::exited);
 
-        QVERIFY(w.typeInto(0, 1, QStringLiteral("Şarküteri")));
+        QVERIFY(w.typeInto(0, 1, u"Şarküteri"_s));
         w.grid->setFocus();  // the editor commits; the grid keeps the row
         QCOMPARE(groups.state(), Dataset::State::Edit);
-        QCOMPARE(storedNames(shop).value(0), QStringLiteral("Gıda"));
-        QCOMPARE(w.model->data(w.model->index(0, 1)).toString(), QStringLiteral("Şarküteri"));
+        QCOMPARE(storedNames(shop).value(0), u"Gıda"_s);
+        QCOMPARE(w.model->data(w.model->index(0, 1)).toString(), u"Şarküteri"_s);
 
         if (byFocus)
             w.elsewhere->setFocus();
@@ -213,12 +215,12 @@ private slots:
         QFETCH(QString, pasted);
         TempShop shop;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("18")});
+        addGroups(groups, {u"18"_s});
         GroupWindow w(groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QLineEdit* editor = w.typeInto(0, column, QString());
         QVERIFY(editor);
-        QCOMPARE(editor->selectedText(), QStringLiteral("18"));
+        QCOMPARE(editor->selectedText(), u"18"_s);
 
         pasteText(editor, pasted);
         QTEST(editor->text(), "text");
@@ -229,14 +231,14 @@ private slots:
         TempShop shop;
         ScriptedDialogs dialogs;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("Gıda")});
+        addGroups(groups, {u"Gıda"_s});
         DatasetModel model(groups, groupColumns());
 
-        QVERIFY(!model.setData(model.index(0, 2), QStringLiteral("on sekiz")));
+        QVERIFY(!model.setData(model.index(0, 2), u"on sekiz"_s));
         QCOMPARE(dialogs.shown.size(), 1);
-        QVERIFY(dialogs.last().contains(QStringLiteral("on sekiz")));
+        QVERIFY(dialogs.last().contains(u"on sekiz"_s));
         QCOMPARE(groups.state(), Dataset::State::Browse);
-        QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("18"));
+        QCOMPARE(model.data(model.index(0, 2)).toString(), u"18"_s);
     }
 
     void columnCheckRefusesFirst()
@@ -244,26 +246,26 @@ private slots:
         TempShop shop;
         ScriptedDialogs dialogs;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("Gıda")});
+        addGroups(groups, {u"Gıda"_s});
         QVector<GridColumn> columns = groupColumns();
         columns[1].check = [](const QString& text) {
-            return text.isEmpty() ? QStringLiteral("Grup adı boş olamaz.") : QString();
+            return text.isEmpty() ? u"Grup adı boş olamaz."_s : QString();
         };
         DatasetModel model(groups, columns);
         QSignalSpy edited(&model, &DatasetModel::fieldEdited);
 
         QVERIFY(!model.setData(model.index(0, 1), QString()));
         QCOMPARE(dialogs.shown, QStringList{"Grup adı boş olamaz."});
-        QVERIFY(model.setData(model.index(0, 1), QStringLiteral("Manav")));
+        QVERIFY(model.setData(model.index(0, 1), u"Manav"_s));
         QCOMPARE(edited.count(), 1);
-        QCOMPARE(groups.text(QStringLiteral("KategoriAdi")), QStringLiteral("Manav"));
+        QCOMPARE(groups.text(u"KategoriAdi"_s), u"Manav"_s);
     }
 
     void currentRowFollowedBothWays()
     {
         TempShop shop;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+        addGroups(groups, {u"A"_s, u"B"_s, u"C"_s});
         GroupWindow w(groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QCOMPARE(w.grid->currentIndex().row(), 2);  // the object stands on the row appended last
@@ -273,10 +275,10 @@ private slots:
         w.grid->setFocus();
         QTest::keyClick(w.grid, Qt::Key_Down);
         QCOMPARE(groups.recNo(), 2);
-        QCOMPARE(groups.text(QStringLiteral("KategoriAdi")), QStringLiteral("B"));
+        QCOMPARE(groups.text(u"KategoriAdi"_s), u"B"_s);
         groups.remove();
         QCOMPARE(w.grid->currentIndex().row(), 1);
-        QCOMPARE(w.model->data(w.grid->currentIndex().siblingAtColumn(1)).toString(), QStringLiteral("C"));
+        QCOMPARE(w.model->data(w.grid->currentIndex().siblingAtColumn(1)).toString(), u"C"_s);
     }
 
     void insertKeys_data()
@@ -302,7 +304,7 @@ private slots:
         QFETCH(QString, typed);
         TempShop shop;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("A"), QStringLiteral("B")});
+        addGroups(groups, {u"A"_s, u"B"_s});
         GroupWindow w(groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         w.grid->setInsertAllowed(allowed);
@@ -331,11 +333,11 @@ private slots:
         TempShop shop;
         ScriptedDialogs dialogs;
         Dataset& groups = shop.db().tableKategoriler;
-        addGroups(groups, {QStringLiteral("A"), QStringLiteral("B")});
+        addGroups(groups, {u"A"_s, u"B"_s});
         GroupWindow w(groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QObject::connect(w.grid, &DataGrid::deleteRequested, w.grid,
-                         [&] { w.grid->removeCurrentRow(QStringLiteral("Silinsin mi?"), QStringLiteral("Dukkano")); });
+                         [&] { w.grid->removeCurrentRow(u"Silinsin mi?"_s, u"Dukkano"_s); });
         w.grid->setFocus();
         w.grid->setCurrentIndex(w.model->index(0, 1));
 
@@ -352,16 +354,16 @@ private slots:
     void objectGoneBeforeTheGrid()
     {
         TempShop shop;
-        auto* groups = new Dataset(shop.db().baglanti, QStringLiteral("Kategoriler"));
+        auto* groups = new Dataset(shop.db().baglanti, u"Kategoriler"_s);
         groups->open();
-        addGroups(*groups, {QStringLiteral("A")});
+        addGroups(*groups, {u"A"_s});
         GroupWindow w(*groups);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        QVERIFY(w.typeInto(0, 1, QStringLiteral("B")));
+        QVERIFY(w.typeInto(0, 1, u"B"_s));
         delete groups;
         w.elsewhere->setFocus();
         QCOMPARE(w.model->rowCount(), 0);
-        QVERIFY(!w.model->setData(w.model->index(0, 1), QStringLiteral("C")));
+        QVERIFY(!w.model->setData(w.model->index(0, 1), u"C"_s));
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -12,13 +14,13 @@ void fill(Database& db)
 {
     db.exec(u"INSERT INTO Urunler (UrunAdi, UrunAciklamasi, SeriNumarasi, StoktakiBirimMiktari, BirimSatisFiyati) VALUES "
             "('Çay', '', '101', 5, 25000), ('O''Neil Kahve', '', '8690000000001', 11, 990000), "
-            "('Süt', NULL, '102', 10, 150000), ('Ekmek', 'taze', 'ABC', -2, 50000), ('Un', '', '103', NULL, 0)"_qs);
+            "('Süt', NULL, '102', 10, 150000), ('Ekmek', 'taze', 'ABC', -2, 50000), ('Un', '', '103', NULL, 0)"_s);
     db.exec(u"INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar) VALUES "
-            "(0, '2026-12-01', 10000), (3, '2026-12-05', 20000), (3, '2026-12-09', 30000), (0, '2026-11-30', 40000)"_qs);
-    db.exec(u"INSERT INTO SatilanUrunler (SatisNo, UrunNo, BirimAdedi) VALUES (1, 1, 1), (1, 2, 2.5), (2, 1, 1)"_qs);
-    db.exec(u"INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi) VALUES ('2026-12-09', 50000, 'Kira'), ('2026-12-08', 10000, 'Su')"_qs);
-    db.exec(u"INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES ('Ayşe Yılmaz', 'Ali'), ('Ayşe Yılmaz', 'Veli'), ('Mehmet Öz', 'Can')"_qs);
-    db.exec(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES ('Gıda', 10000), ('Temizlik', 200000)"_qs);
+            "(0, '2026-12-01', 10000), (3, '2026-12-05', 20000), (3, '2026-12-09', 30000), (0, '2026-11-30', 40000)"_s);
+    db.exec(u"INSERT INTO SatilanUrunler (SatisNo, UrunNo, BirimAdedi) VALUES (1, 1, 1), (1, 2, 2.5), (2, 1, 1)"_s);
+    db.exec(u"INSERT INTO MasrafGiderler (Tarih, Miktar, GiderAdi) VALUES ('2026-12-09', 50000, 'Kira'), ('2026-12-08', 10000, 'Su')"_s);
+    db.exec(u"INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES ('Ayşe Yılmaz', 'Ali'), ('Ayşe Yılmaz', 'Veli'), ('Mehmet Öz', 'Can')"_s);
+    db.exec(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES ('Gıda', 10000), ('Temizlik', 200000)"_s);
 }
 
 QList<qint64> visibleKeys(Dataset& t)
@@ -97,20 +99,20 @@ private slots:
         QTest::newRow("or is not allowed") << "[UrunNo]=1 or [UrunNo]=2";
         QTest::newRow("statement after") << "[UrunAdi]='x'; DROP TABLE Urunler";
         QTest::newRow("empty value for a number") << "[UrunNo]=''";
-        QTest::newRow("brackets nested past the stack") << QString(50000, QLatin1Char('(')) + u"[UrunNo]=1"_qs + QString(50000, QLatin1Char(')'));
+        QTest::newRow("brackets nested past the stack") << QString(50000, QLatin1Char('(')) + u"[UrunNo]=1"_s + QString(50000, QLatin1Char(')'));
     }
     void refused()
     {
         QFETCH(QString, filter);
         TempShop shop;
         fill(shop.db().baglanti);
-        Dataset t(shop.db().baglanti, u"Urunler"_qs);
+        Dataset t(shop.db().baglanti, u"Urunler"_s);
         t.open();
         t.setFilter(filter);
         QVERIFY_THROWS_EXCEPTION(DataError, t.setFiltered(true));
         QVERIFY(!t.filtered());
         QCOMPARE(t.recordCount(), 5);
-        QVERIFY(shop.db().baglanti.hasTable(u"Urunler"_qs));
+        QVERIFY(shop.db().baglanti.hasTable(u"Urunler"_s));
     }
 
     void literalsKeepQuotes()
@@ -119,10 +121,10 @@ private slots:
         fill(shop.db().baglanti);
         Dataset& t = shop.db().tableUrunler;
         t.reopen();
-        QCOMPARE(filterLiteral(u"O'Neil Kahve"_qs), u"'O''Neil Kahve'"_qs);
-        t.setFilter(u"[UrunAdi]="_qs + filterLiteral(u"O'Neil Kahve"_qs));
+        QCOMPARE(filterLiteral(u"O'Neil Kahve"_s), u"'O''Neil Kahve'"_s);
+        t.setFilter(u"[UrunAdi]="_s + filterLiteral(u"O'Neil Kahve"_s));
         t.setFiltered(true);
-        QCOMPARE(t.number(u"UrunNo"_qs), 2);
+        QCOMPARE(t.number(u"UrunNo"_s), 2);
     }
 
     void changingTextOfAnActiveFilterRefilters()
@@ -131,12 +133,12 @@ private slots:
         fill(shop.db().baglanti);
         Dataset& t = shop.db().tableSatilanUrunler;
         t.reopen();
-        t.setFilter(u"[SatisNo]=1"_qs);
+        t.setFilter(u"[SatisNo]=1"_s);
         t.setFiltered(true);
         QCOMPARE(t.recordCount(), 2);
-        t.setFilter(u"[SatisNo]=2"_qs);
+        t.setFilter(u"[SatisNo]=2"_s);
         QCOMPARE(t.recordCount(), 1);
-        QCOMPARE(t.number(u"SatisNo"_qs), 2);
+        QCOMPARE(t.number(u"SatisNo"_s), 2);
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using dukkano::Money;
 
 class TestMoney : public QObject {
@@ -81,10 +83,10 @@ private slots:
 
     void arithmetic()
     {
-        const Money price = *Money::parse(QStringLiteral("2,50"));
-        QCOMPARE(price.times(3), *Money::parse(QStringLiteral("7,5")));
+        const Money price = *Money::parse(u"2,50"_s);
+        QCOMPARE(price.times(3), *Money::parse(u"7,5"_s));
         QCOMPARE(price.times(3) - price, Money::fromLira(5));
-        QCOMPARE(Money::fromDouble(0.1 + 0.2), *Money::parse(QStringLiteral("0,3")));
+        QCOMPARE(Money::fromDouble(0.1 + 0.2), *Money::parse(u"0,3"_s));
         QCOMPARE(Money::fromDouble(0.00005).units(), qint64(0));  // half to even
         QCOMPARE(Money::fromDouble(12.34567).units(), qint64(123457));
         QVERIFY(Money::fromLira(1) > Money::fromUnits(9999));

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -15,29 +17,29 @@ Q_DECLARE_METATYPE(dukkano::NameMatch)
 namespace {
 
 const QStringList names = {
-    u"Armut"_qs, u"armut"_qs, u"ARMUT"_qs, u"Armut"_qs, u"Armutlu"_qs, u"âlâ"_qs, u"Ala"_qs, u"alaca"_qs,
-    u"kâğıt"_qs, u"Kağıt"_qs, u"kalem"_qs, u"Işık"_qs, u"ışık"_qs, u"IŞIK"_qs, u"İncir"_qs, u"incir"_qs,
-    u"ılık"_qs, u"Irmak"_qs, u"ilaç"_qs, u"1 numara"_qs, u"10 numara"_qs, u"100'lük"_qs, u"'Tırnak'"_qs,
-    u"-eksi"_qs, u"%10 indirim"_qs, u"a_b"_qs, u"axb"_qs, u"Çay"_qs, u"çay"_qs, u"ÇAYCI"_qs, u"cips"_qs,
-    u"Ⅰ. Kalite"_qs, u"ⅰ. kalite"_qs, u"Ⓐ Sınıfı"_qs, u"ⓐ sınıfı"_qs, u"Zeytin"_qs, u""_qs,
+    u"Armut"_s, u"armut"_s, u"ARMUT"_s, u"Armut"_s, u"Armutlu"_s, u"âlâ"_s, u"Ala"_s, u"alaca"_s,
+    u"kâğıt"_s, u"Kağıt"_s, u"kalem"_s, u"Işık"_s, u"ışık"_s, u"IŞIK"_s, u"İncir"_s, u"incir"_s,
+    u"ılık"_s, u"Irmak"_s, u"ilaç"_s, u"1 numara"_s, u"10 numara"_s, u"100'lük"_s, u"'Tırnak'"_s,
+    u"-eksi"_s, u"%10 indirim"_s, u"a_b"_s, u"axb"_s, u"Çay"_s, u"çay"_s, u"ÇAYCI"_s, u"cips"_s,
+    u"Ⅰ. Kalite"_s, u"ⅰ. kalite"_s, u"Ⓐ Sınıfı"_s, u"ⓐ sınıfı"_s, u"Zeytin"_s, u""_s,
 };
 
 // Every row whose name is LIKE the pattern, in the list's order: the search as it was before.
 QStringList plainLike(Database& db, const QString& pattern, bool escaped)
 {
-    Dataset all(db, escaped ? u"select * from Urunler WHERE UrunAdi LIKE :p ESCAPE '\\' ORDER BY UrunAdi"_qs
-                            : u"select * from Urunler WHERE UrunAdi LIKE :p ORDER BY UrunAdi"_qs);
-    all.bindValue(u"p"_qs, pattern);
+    Dataset all(db, escaped ? u"select * from Urunler WHERE UrunAdi LIKE :p ESCAPE '\\' ORDER BY UrunAdi"_s
+                            : u"select * from Urunler WHERE UrunAdi LIKE :p ORDER BY UrunAdi"_s);
+    all.bindValue(u"p"_s, pattern);
     all.open();
     QStringList found;
     for (all.first(); !all.eof(); all.next())
-        found << all.text(u"UrunAdi"_qs) + u'#' + QString::number(all.currentKey());
+        found << all.text(u"UrunAdi"_s) + u'#' + QString::number(all.currentKey());
     return found;
 }
 
 QString escapedForLike(QString text)
 {
-    return text.replace(u'\\', u"\\\\"_qs).replace(u'%', u"\\%"_qs).replace(u'_', u"\\_"_qs);
+    return text.replace(u'\\', u"\\\\"_s).replace(u'%', u"\\%"_s).replace(u'_', u"\\_"_s);
 }
 
 } // namespace
@@ -53,7 +55,7 @@ private slots:
         m_shop = std::make_unique<TempShop>();
         for (const QString& name : names)
             m_shop->addProduct(name, name, Money());
-        m_shop->db().baglanti.exec(u"INSERT INTO Urunler (UrunAdi) VALUES (NULL)"_qs);
+        m_shop->db().baglanti.exec(u"INSERT INTO Urunler (UrunAdi) VALUES (NULL)"_s);
     }
 
     void cleanupTestCase() { m_shop.reset(); }
@@ -69,36 +71,36 @@ private slots:
         const auto equals = [](const char* tag, const QString& typed, int found) {
             QTest::newRow(tag) << typed << NameMatch::Equals << found;
         };
-        beginsWith("namesakes", u"armut"_qs, 5);
-        beginsWith("capitals", u"ARMUT"_qs, 5);
-        beginsWith("a is not â", u"al"_qs, 2);
-        beginsWith("â is not a", u"âl"_qs, 1);
-        beginsWith("circumflex inside", u"kâ"_qs, 1);
-        beginsWith("no circumflex inside", u"ka"_qs, 2);
-        beginsWith("ı finds I", u"ı"_qs, 5);
-        beginsWith("I finds ı", u"IŞ"_qs, 3);
-        beginsWith("i finds İ", u"i"_qs, 3);
-        beginsWith("İ finds i", u"İN"_qs, 2);
-        beginsWith("ç", u"ÇAY"_qs, 3);
-        beginsWith("c is not ç", u"c"_qs, 1);
-        beginsWith("digit", u"1"_qs, 3);
-        beginsWith("digits", u"10"_qs, 2);
-        beginsWith("quote", u"'"_qs, 1);
-        beginsWith("punctuation", u"-e"_qs, 1);
-        beginsWith("the last letter", u"z"_qs, 1);
-        beginsWith("nothing", u"zz"_qs, 0);
-        beginsWith("Roman numeral", u"Ⅰ"_qs, 2);
-        beginsWith("circled letter", u"ⓐ"_qs, 2);
-        beginsWith("% wildcard", u"%ık"_qs, 4);
-        beginsWith("_ wildcard", u"a_"_qs, 9);
-        beginsWith("% alone", u"%"_qs, int(names.size()));
-        equals("name itself", u"armut"_qs, 4);
-        equals("dotless capitals", u"IŞIK"_qs, 3);
-        equals("dotted capitals", u"İNCİR"_qs, 2);
-        equals("% is a character", u"%10 indirim"_qs, 1);
-        equals("_ is a character", u"a_b"_qs, 1);
-        equals("no wildcard", u"a%"_qs, 0);
-        equals("Roman numeral", u"Ⅰ. KALİTE"_qs, 2);
+        beginsWith("namesakes", u"armut"_s, 5);
+        beginsWith("capitals", u"ARMUT"_s, 5);
+        beginsWith("a is not â", u"al"_s, 2);
+        beginsWith("â is not a", u"âl"_s, 1);
+        beginsWith("circumflex inside", u"kâ"_s, 1);
+        beginsWith("no circumflex inside", u"ka"_s, 2);
+        beginsWith("ı finds I", u"ı"_s, 5);
+        beginsWith("I finds ı", u"IŞ"_s, 3);
+        beginsWith("i finds İ", u"i"_s, 3);
+        beginsWith("İ finds i", u"İN"_s, 2);
+        beginsWith("ç", u"ÇAY"_s, 3);
+        beginsWith("c is not ç", u"c"_s, 1);
+        beginsWith("digit", u"1"_s, 3);
+        beginsWith("digits", u"10"_s, 2);
+        beginsWith("quote", u"'"_s, 1);
+        beginsWith("punctuation", u"-e"_s, 1);
+        beginsWith("the last letter", u"z"_s, 1);
+        beginsWith("nothing", u"zz"_s, 0);
+        beginsWith("Roman numeral", u"Ⅰ"_s, 2);
+        beginsWith("circled letter", u"ⓐ"_s, 2);
+        beginsWith("% wildcard", u"%ık"_s, 4);
+        beginsWith("_ wildcard", u"a_"_s, 9);
+        beginsWith("% alone", u"%"_s, int(names.size()));
+        equals("name itself", u"armut"_s, 4);
+        equals("dotless capitals", u"IŞIK"_s, 3);
+        equals("dotted capitals", u"İNCİR"_s, 2);
+        equals("% is a character", u"%10 indirim"_s, 1);
+        equals("_ is a character", u"a_b"_s, 1);
+        equals("no wildcard", u"a%"_s, 0);
+        equals("Roman numeral", u"Ⅰ. KALİTE"_s, 2);
     }
 
     void sameRowsAsLike()
@@ -106,12 +108,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(NameMatch, match);
         Database& db = m_shop->db().baglanti;
-        Dataset search(db, u"Urunler"_qs);
-        searchByName(search, u"Urunler"_qs, u"UrunAdi"_qs, typed, match, u"UrunAdi"_qs);
+        Dataset search(db, u"Urunler"_s);
+        searchByName(search, u"Urunler"_s, u"UrunAdi"_s, typed, match, u"UrunAdi"_s);
         search.open();
         QStringList found;
         for (search.first(); !search.eof(); search.next())
-            found << search.text(u"UrunAdi"_qs) + u'#' + QString::number(search.currentKey());
+            found << search.text(u"UrunAdi"_s) + u'#' + QString::number(search.currentKey());
 
         const bool equals = match == NameMatch::Equals;
         QCOMPARE(found, plainLike(db, equals ? escapedForLike(typed) : typed + u'%', equals));
@@ -124,9 +126,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<NameMatch>("match");
         QTest::addColumn<bool>("range");
-        QTest::newRow("letters") << u"ka"_qs << NameMatch::BeginsWith << true;
-        QTest::newRow("a whole name") << u"a_b"_qs << NameMatch::Equals << true;
-        QTest::newRow("wildcard") << u"%ka"_qs << NameMatch::BeginsWith << false;
+        QTest::newRow("letters") << u"ka"_s << NameMatch::BeginsWith << true;
+        QTest::newRow("a whole name") << u"a_b"_s << NameMatch::Equals << true;
+        QTest::newRow("wildcard") << u"%ka"_s << NameMatch::BeginsWith << false;
     }
 
     void prefixSearchReadsTheIndex()
@@ -134,13 +136,13 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(NameMatch, match);
         Database& db = m_shop->db().baglanti;
-        Dataset search(db, u"Urunler"_qs);
-        searchByName(search, u"Urunler"_qs, u"UrunAdi"_qs, typed, match, u"UrunAdi"_qs);
-        Statement plan(db.handle(), u"EXPLAIN QUERY PLAN "_qs + search.sql());
+        Dataset search(db, u"Urunler"_s);
+        searchByName(search, u"Urunler"_s, u"UrunAdi"_s, typed, match, u"UrunAdi"_s);
+        Statement plan(db.handle(), u"EXPLAIN QUERY PLAN "_s + search.sql());
         QString steps;
         while (plan.step())
             steps += plan.column(3).toString() + u'\n';
-        QTEST(steps.contains(u"INDEX UrunlerUrunAdi (UrunAdi>? AND UrunAdi<?)"_qs), "range");
+        QTEST(steps.contains(u"INDEX UrunlerUrunAdi (UrunAdi>? AND UrunAdi<?)"_s), "range");
     }
 };
 

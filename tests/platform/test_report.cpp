@@ -30,6 +30,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::report;
 using namespace dukkano::test;
@@ -47,23 +49,23 @@ void addBasketLines(Dataset& basket, const std::vector<Line>& lines, qint64 sati
 {
     for (const Line& l : lines) {
         basket.append();
-        basket.setValue(u"SatisNo"_qs, satisNo);
-        basket.setValue(u"UrunAdi"_qs, QString::fromUtf8(l.name));
-        basket.setValue(u"BirimAdedi"_qs, l.quantity);
-        basket.setValue(u"BirimSatisFiyati"_qs, lira(l.price));
-        basket.setValue(u"UrunSatisTutari"_qs, lira(l.price).times(l.quantity));
+        basket.setValue(u"SatisNo"_s, satisNo);
+        basket.setValue(u"UrunAdi"_s, QString::fromUtf8(l.name));
+        basket.setValue(u"BirimAdedi"_s, l.quantity);
+        basket.setValue(u"BirimSatisFiyati"_s, lira(l.price));
+        basket.setValue(u"UrunSatisTutari"_s, lira(l.price).times(l.quantity));
         basket.post();
     }
 }
 
-void addShopHeader(Dataset& header, const QString& shopName = u"Gül Bakkal"_qs)
+void addShopHeader(Dataset& header, const QString& shopName = u"Gül Bakkal"_s)
 {
     header.append();
-    header.setValue(u"UreticiAdi"_qs, shopName);
-    header.setValue(u"KisiAdi"_qs, u"Ayşe Yılmaz"_qs);
-    header.setValue(u"TelefonNumarasi"_qs, u"0212 555 12 34"_qs);
-    header.setValue(u"Adres"_qs, u"Çiçek Sok. No 5 Üsküdar"_qs);
-    header.setValue(u"Notlar"_qs, u"Bizi tercih ettiğiniz için teşekkürler"_qs);
+    header.setValue(u"UreticiAdi"_s, shopName);
+    header.setValue(u"KisiAdi"_s, u"Ayşe Yılmaz"_s);
+    header.setValue(u"TelefonNumarasi"_s, u"0212 555 12 34"_s);
+    header.setValue(u"Adres"_s, u"Çiçek Sok. No 5 Üsküdar"_s);
+    header.setValue(u"Notlar"_s, u"Bizi tercih ettiğiniz için teşekkürler"_s);
     header.post();
 }
 
@@ -82,7 +84,7 @@ const PreparedText& only(const PreparedPage& page, const QString& objectName)
     const auto texts = page.textsOf(objectName);
     if (texts.size() == 1)
         return *texts.front();
-    QTest::qFail(qPrintable(u"%1 printed %2 times"_qs.arg(objectName).arg(texts.size())), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(u"%1 printed %2 times"_s.arg(objectName).arg(texts.size())), __FILE__, __LINE__);
     return none;
 }
 
@@ -90,12 +92,12 @@ const PreparedText& only(const PreparedPage& page, const QString& objectName)
 ReportTemplate oneMemo(const QString& text, const QString& format, BandKind where)
 {
     ReportTemplate t;
-    t.name = u"Deneme"_qs;
+    t.name = u"Deneme"_s;
     t.page.endlessHeight = true;
-    Band master{BandKind::MasterData, u"MasterData1"_qs, 6, u"ds"_qs, {}};
-    Band footer{BandKind::Footer, u"Footer1"_qs, 6, QString(), {}};
+    Band master{BandKind::MasterData, u"MasterData1"_s, 6, u"ds"_s, {}};
+    Band footer{BandKind::Footer, u"Footer1"_s, 6, QString(), {}};
     TextObject memo;
-    memo.name = u"Memo"_qs;
+    memo.name = u"Memo"_s;
     memo.rect = QRectF(0, 0, 60, 5);
     memo.text = text;
     memo.format = format;
@@ -124,7 +126,7 @@ ReportTemplate pagedList()
            "text": "[SUM(<frxDBDatasetURUNLER.StoktakiBirimMiktari>*<frxDBDatasetURUNLER.BirimSatisFiyati>,MasterData1)]"}]},
         {"kind": "PageFooter", "name": "PageFooter1", "height": 10, "objects": [
           {"name": "Sayfa", "left": 0, "top": 0, "width": 80, "height": 8, "text": "Sayfa [Page#] / [TotalPages#]"}]}
-      ]})", u"Liste"_qs);
+      ]})", u"Liste"_s);
 }
 
 // The shelf label's layout: one product per page, its barcode and its price.
@@ -141,7 +143,7 @@ ReportTemplate labelTemplate()
            "data": "[frxDBDatasetURUNLER.SeriNumarasi]", "font": {"family": "Arial", "size": 9}},
           {"name": "Fiyat", "left": 32, "top": 10, "width": 41, "height": 14, "text": "[frxDBDatasetURUNLER.BirimSatisFiyati]",
            "format": "%2.2n", "font": {"family": "Arial", "size": 27, "bold": true}, "align": "center"}]}
-      ]})", u"Etiket"_qs);
+      ]})", u"Etiket"_s);
 }
 
 // Every line of a fitted text is no wider than its box leaves room for.
@@ -157,7 +159,7 @@ bool linesFit(const PreparedText& t)
 QString pdfText(const QString& pdf)
 {
     QProcess p;
-    p.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -221,39 +223,39 @@ private slots:
         QFETCH(bool, inFooter);
         QFETCH(QStringList, expected);
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Çay", 3, "2,50"}, {"Şeker", 1, "1234,5"}, {"Ekmek", 2, "0,125"}});
 
         const PreparedReport r = prepareReport(
-            oneMemo(text, format, inFooter ? BandKind::Footer : BandKind::MasterData), {{u"ds"_qs, &basket}});
+            oneMemo(text, format, inFooter ? BandKind::Footer : BandKind::MasterData), {{u"ds"_s, &basket}});
         QCOMPARE(r.pages.size(), size_t(1));
-        QCOMPARE(textsOf(r.pages[0], u"Memo"_qs), expected);
+        QCOMPARE(textsOf(r.pages[0], u"Memo"_s), expected);
     }
 
     void moneySumsExactly()
     {
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         std::vector<Line> lines(1000, Line{"Sakız", 1, "0,1"});
         addBasketLines(basket, lines);
         const PreparedReport r = prepareReport(
-            oneMemo(uR"([SUM(<ds."UrunSatisTutari">,MasterData1)])"_qs, u"%2.2n"_qs, BandKind::Footer),
-            {{u"ds"_qs, &basket}});
-        QCOMPARE(textsOf(r.pages[0], u"Memo"_qs), QStringList{u"100,00"_qs});
+            oneMemo(uR"([SUM(<ds."UrunSatisTutari">,MasterData1)])"_s, u"%2.2n"_s, BandKind::Footer),
+            {{u"ds"_s, &basket}});
+        QCOMPARE(textsOf(r.pages[0], u"Memo"_s), QStringList{u"100,00"_s});
     }
 
     void badTemplatesAreRefused_data()
     {
         QTest::addColumn<QString>("memoText");
         QTest::addColumn<QString>("extraKey");
-        QTest::newRow("unknown name") << u"[Tarih]"_qs << QString();
-        QTest::newRow("sum without band") << uR"([SUM(<ds."A">)])"_qs << QString();
-        QTest::newRow("operator without operand") << u"[1 +]"_qs << QString();
-        QTest::newRow("dataset without field") << u"[ds.]"_qs << QString();
-        QTest::newRow("misspelt key") << u"x"_qs << uR"("alignn": "right",)"_qs;
-        QTest::newRow("unknown format") << u"x"_qs << uR"("format": "%2.3n",)"_qs;
+        QTest::newRow("unknown name") << u"[Tarih]"_s << QString();
+        QTest::newRow("sum without band") << uR"([SUM(<ds."A">)])"_s << QString();
+        QTest::newRow("operator without operand") << u"[1 +]"_s << QString();
+        QTest::newRow("dataset without field") << u"[ds.]"_s << QString();
+        QTest::newRow("misspelt key") << u"x"_s << uR"("alignn": "right",)"_s;
+        QTest::newRow("unknown format") << u"x"_s << uR"("format": "%2.3n",)"_s;
     }
 
     void badTemplatesAreRefused()
@@ -261,38 +263,38 @@ private slots:
         QFETCH(QString, memoText);
         QFETCH(QString, extraKey);
         const QString json = uR"({"name": "Bozuk", "page": {"width": 80, "height": 100},
-            "objects": [{"name": "Memo1", %1 "left": 0, "top": 0, "width": 10, "height": 5, "text": %2}]})"_qs
+            "objects": [{"name": "Memo1", %1 "left": 0, "top": 0, "width": 10, "height": 5, "text": %2}]})"_s
                                  .arg(extraKey, QString::fromUtf8(QJsonDocument(QJsonArray{memoText}).toJson(QJsonDocument::Compact)).mid(1).chopped(1));
         try {
-            ReportTemplate::fromJson(json.toUtf8(), u"Bozuk"_qs);
+            ReportTemplate::fromJson(json.toUtf8(), u"Bozuk"_s);
             QFAIL("the template was accepted");
         } catch (const DataError& e) {
-            QVERIFY2(e.message().contains(u"Bozuk"_qs), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(u"Bozuk"_s), qPrintable(e.message()));
         }
     }
 
     void missingDatasetOrFieldIsAnError_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("dataset not given") << uR"([yok."UrunAdi"])"_qs;
-        QTest::newRow("field not in dataset") << uR"([ds."Yok"])"_qs;
-        QTest::newRow("sum over another band") << uR"([SUM(<ds."UrunSatisTutari">,MasterData2)])"_qs;
+        QTest::newRow("dataset not given") << uR"([yok."UrunAdi"])"_s;
+        QTest::newRow("field not in dataset") << uR"([ds."Yok"])"_s;
+        QTest::newRow("sum over another band") << uR"([SUM(<ds."UrunSatisTutari">,MasterData2)])"_s;
     }
 
     void missingDatasetOrFieldIsAnError()
     {
         QFETCH(QString, text);
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         QVERIFY_THROWS_EXCEPTION(DataError, prepareReport(oneMemo(text, QString(), BandKind::Footer),
-                                                          {{u"ds"_qs, &basket}}));
+                                                          {{u"ds"_s, &basket}}));
     }
 
     void receiptOfOneLine()
     {
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Çay", 3, "2,50"}});
         Dataset& header = shop.db().tableUreticiler;
@@ -305,37 +307,37 @@ private slots:
         QCOMPARE(page.size.width(), 80.0);
         QCOMPARE(page.size.height(), 5 + 25 + 7 + 6 + 9 + 20 + 5.0);
 
-        const PreparedText& adet = only(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs);
-        const PreparedText& amount = only(page, u"frxDBDatasetGeciciSatilanUrunlerUrunSatisTutari"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs).text, u"Çay"_qs);
-        QCOMPARE(adet.text, u"3"_qs);
-        QCOMPARE(amount.text, u"7,50"_qs);
-        QCOMPARE(only(page, u"MemoToplamTutar"_qs).text, u"7,50"_qs);
-        QVERIFY(page.findText(u"Toplam :"_qs));
+        const PreparedText& adet = only(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_s);
+        const PreparedText& amount = only(page, u"frxDBDatasetGeciciSatilanUrunlerUrunSatisTutari"_s);
+        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s).text, u"Çay"_s);
+        QCOMPARE(adet.text, u"3"_s);
+        QCOMPARE(amount.text, u"7,50"_s);
+        QCOMPARE(only(page, u"MemoToplamTutar"_s).text, u"7,50"_s);
+        QVERIFY(page.findText(u"Toplam :"_s));
 
         // The amount stands in the column titled "Fiyat", the quantity under "Adet".
-        const PreparedText* fiyat = page.findText(u"Fiyat"_qs);
-        const PreparedText* adetTitle = page.findText(u"Adet"_qs);
+        const PreparedText* fiyat = page.findText(u"Fiyat"_s);
+        const PreparedText* adetTitle = page.findText(u"Adet"_s);
         QVERIFY(fiyat && adetTitle);
         QVERIFY(amount.rect.intersects(QRectF(fiyat->rect.left(), amount.rect.top(), fiyat->rect.width(), 1)));
         QVERIFY(adet.rect.intersects(QRectF(adetTitle->rect.left(), adet.rect.top(), adetTitle->rect.width(), 1)));
         QCOMPARE(amount.rect.right(), 5 + 69.0);
         QCOMPARE(amount.rect.top(), 5 + 25 + 7 + 0.5);
 
-        QCOMPARE(only(page, u"MemoTarih"_qs).text, u"09.12.2026"_qs);
-        QCOMPARE(only(page, u"MemoSaat"_qs).text, u"14:05:09"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_qs).text, u"42"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetureticilerUreticiAdi"_qs).text, u"Gül Bakkal"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetureticilerKisiAdi"_qs).text, u"Ayşe Yılmaz"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetureticilerTelefonNumarasi"_qs).text, u"0212 555 12 34"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetureticilerAdres"_qs).text, u"Çiçek Sok. No 5 Üsküdar"_qs);
-        QCOMPARE(only(page, u"frxDBDatasetureticilerNotlar"_qs).text, u"Bizi tercih ettiğiniz için teşekkürler"_qs);
-        QCOMPARE(only(page, u"MemoProgramAdi"_qs).text, u"D u k k a n o"_qs);
+        QCOMPARE(only(page, u"MemoTarih"_s).text, u"09.12.2026"_s);
+        QCOMPARE(only(page, u"MemoSaat"_s).text, u"14:05:09"_s);
+        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_s).text, u"42"_s);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerUreticiAdi"_s).text, u"Gül Bakkal"_s);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerKisiAdi"_s).text, u"Ayşe Yılmaz"_s);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerTelefonNumarasi"_s).text, u"0212 555 12 34"_s);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerAdres"_s).text, u"Çiçek Sok. No 5 Üsküdar"_s);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerNotlar"_s).text, u"Bizi tercih ettiğiniz için teşekkürler"_s);
+        QCOMPARE(only(page, u"MemoProgramAdi"_s).text, u"D u k k a n o"_s);
 
         // Top to bottom: shop name, date, column titles, the line, the total, the footer texts.
-        const QStringList order{u"frxDBDatasetureticilerUreticiAdi"_qs, u"MemoSaat"_qs, u"MemoUrunAdi"_qs,
-                                u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs, u"MemoToplam"_qs,
-                                u"frxDBDatasetureticilerNotlar"_qs, u"MemoProgramAdi"_qs, u"MemoWebAdresi"_qs};
+        const QStringList order{u"frxDBDatasetureticilerUreticiAdi"_s, u"MemoSaat"_s, u"MemoUrunAdi"_s,
+                                u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s, u"MemoToplam"_s,
+                                u"frxDBDatasetureticilerNotlar"_s, u"MemoProgramAdi"_s, u"MemoWebAdresi"_s};
         for (int i = 1; i < order.size(); ++i)
             QVERIFY2(only(page, order[i - 1]).rect.top() < only(page, order[i]).rect.top(), qPrintable(order[i]));
         QCOMPARE(page.lines.size(), size_t(2));
@@ -344,7 +346,7 @@ private slots:
     void longBasketGrowsTheRoll()
     {
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         std::vector<std::string> names;
         for (int i = 1; i <= 60; ++i)
@@ -360,11 +362,11 @@ private slots:
         QCOMPARE(r.pages.size(), size_t(1));
         const PreparedPage& page = r.pages[0];
         QCOMPARE(page.size.height(), 5 + 25 + 7 + 60 * 6 + 9 + 20 + 5.0);
-        const QStringList printed = textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs);
+        const QStringList printed = textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s);
         QCOMPARE(printed.size(), 60);
-        QCOMPARE(printed.front(), u"Ürün 1"_qs);
-        QCOMPARE(printed.back(), u"Ürün 60"_qs);
-        QCOMPARE(only(page, u"MemoToplamTutar"_qs).text, u"150,00"_qs);
+        QCOMPARE(printed.front(), u"Ürün 1"_s);
+        QCOMPARE(printed.back(), u"Ürün 60"_s);
+        QCOMPARE(only(page, u"MemoToplamTutar"_s).text, u"150,00"_s);
         // Nothing is printed below the page's bottom margin.
         for (const PreparedText& t : page.texts)
             QVERIFY2(t.rect.bottom() <= page.size.height() - 5 + 1e-9, qPrintable(t.objectName));
@@ -374,10 +376,10 @@ private slots:
     // down as far as the box grew, and so does the end of the roll.
     void longNamesWrapAndPushTheReceiptDown()
     {
-        const QString shopName = u"Hacı Osman Adlı Mahalle Bakkalı ve Şarküteri"_qs;
+        const QString shopName = u"Hacı Osman Adlı Mahalle Bakkalı ve Şarküteri"_s;
         const char* productName = "Organik Tam Buğday Unu Taş Değirmen Öğütme 5 kg";
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Çay", 3, "2,50"}, {productName, 12, "1234,5"}, {"Şeker", 1, "30"}});
         Dataset& header = shop.db().tableUreticiler;
@@ -385,42 +387,42 @@ private slots:
 
         const PreparedReport r = prepareReceipt(basket, header);
         const PreparedPage& page = r.pages.at(0);
-        const PreparedText& name = only(page, u"frxDBDatasetureticilerUreticiAdi"_qs);
+        const PreparedText& name = only(page, u"frxDBDatasetureticilerUreticiAdi"_s);
         QVERIFY(name.lines.size() >= 2);
         QCOMPARE(name.lines.join(u' '), shopName);
         QVERIFY(linesFit(name));
         const double nameGrowth = name.rect.height() - 9.5;
         QVERIFY(nameGrowth > 5);
-        for (const QString& below : {u"MemoTarih"_qs, u"MemoSaat"_qs, u"MemoFisNo"_qs}) {
+        for (const QString& below : {u"MemoTarih"_s, u"MemoSaat"_s, u"MemoFisNo"_s}) {
             QVERIFY2(only(page, below).rect.top() >= name.rect.bottom(), qPrintable(below));
         }
-        QCOMPARE(only(page, u"MemoTarih"_qs).rect.top(), 5 + 15 + nameGrowth);
-        QCOMPARE(only(page, u"MemoUrunAdi"_qs).rect.top(), 5 + 25 + nameGrowth + 1);
+        QCOMPARE(only(page, u"MemoTarih"_s).rect.top(), 5 + 15 + nameGrowth);
+        QCOMPARE(only(page, u"MemoUrunAdi"_s).rect.top(), 5 + 25 + nameGrowth + 1);
 
-        const auto products = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs);
-        const auto quantities = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs);
+        const auto products = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s);
+        const auto quantities = page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_s);
         QCOMPARE(products.size(), size_t(3));
         const PreparedText& product = *products[1];
         QVERIFY(product.lines.size() >= 2);
         QCOMPARE(product.lines.join(u' '), QString::fromUtf8(productName));
         QVERIFY(linesFit(product));
-        QVERIFY(product.rect.right() <= page.findText(u"Adet"_qs)->rect.left());
+        QVERIFY(product.rect.right() <= page.findText(u"Adet"_s)->rect.left());
         const double productGrowth = product.rect.height() - 4.5;
         QVERIFY(productGrowth > 2);
         // The quantity stays on the name's first line; the next product comes after its last.
-        QCOMPARE(quantities[1]->text, u"12"_qs);
+        QCOMPARE(quantities[1]->text, u"12"_s);
         QCOMPARE(quantities[1]->rect.top(), product.rect.top());
         QCOMPARE(products[2]->rect.top(), product.rect.top() + 6 + productGrowth);
-        QVERIFY(only(page, u"MemoToplam"_qs).rect.top() > products[2]->rect.bottom());
+        QVERIFY(only(page, u"MemoToplam"_s).rect.top() > products[2]->rect.bottom());
         QCOMPARE(page.size.height(), 5 + 25 + 7 + 3 * 6 + 9 + 20 + 5 + nameGrowth + productGrowth);
 
-        if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-        const QString pdf = shop.folder() + u"/fis.pdf"_qs;
+        const QString pdf = shop.folder() + u"/fis.pdf"_s;
         QVERIFY(exportPdf(r, pdf).ok);
-        const QStringList printed = pdfText(pdf).split(QRegularExpression(u"\\s+"_qs), Qt::SkipEmptyParts);
+        const QStringList printed = pdfText(pdf).split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
         for (const QString& word : (shopName + u' ' + QString::fromUtf8(productName)).split(u' '))
-            QVERIFY2(printed.contains(word), qPrintable(word + u" not in: "_qs + printed.join(u' ')));
+            QVERIFY2(printed.contains(word), qPrintable(word + u" not in: "_s + printed.join(u' ')));
     }
 
     void fittedLines_data()
@@ -429,13 +431,13 @@ private slots:
         QTest::addColumn<double>("boxWidth");
         QTest::addColumn<QStringList>("expected");  // empty: more than one line that join back to the text
         QTest::addColumn<QString>("joint");
-        QTest::newRow("fits") << u"Çay"_qs << 20.0 << QStringList{u"Çay"_qs} << QString();
-        QTest::newRow("between words") << u"Bir iki üç dört beş altı yedi sekiz dokuz on"_qs << 20.0 << QStringList()
-                                       << u" "_qs;
-        QTest::newRow("a word longer than the box") << u"Çokuzunbirkelimeolanürünadı"_qs << 12.0 << QStringList()
+        QTest::newRow("fits") << u"Çay"_s << 20.0 << QStringList{u"Çay"_s} << QString();
+        QTest::newRow("between words") << u"Bir iki üç dört beş altı yedi sekiz dokuz on"_s << 20.0 << QStringList()
+                                       << u" "_s;
+        QTest::newRow("a word longer than the box") << u"Çokuzunbirkelimeolanürünadı"_s << 12.0 << QStringList()
                                                      << QString();
-        QTest::newRow("its own line breaks") << u"Birinci satır\nİkinci"_qs << 60.0
-                                             << QStringList{u"Birinci satır"_qs, u"İkinci"_qs} << QString();
+        QTest::newRow("its own line breaks") << u"Birinci satır\nİkinci"_s << 60.0
+                                             << QStringList{u"Birinci satır"_s, u"İkinci"_s} << QString();
     }
 
     void fittedLines()
@@ -444,7 +446,7 @@ private slots:
         QFETCH(double, boxWidth);
         QFETCH(QStringList, expected);
         QFETCH(QString, joint);
-        const FontSpec font{u"Arial"_qs, 8.25, false};
+        const FontSpec font{u"Arial"_s, 8.25, false};
         const FittedText fitted = fitText(text, font, boxWidth);
         if (expected.isEmpty()) {
             QVERIFY(fitted.lines.size() > 1);
@@ -463,44 +465,44 @@ private slots:
     void emptyHeaderAndBasketPrintEmptyTexts()
     {
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         const PreparedReport r = prepareReceipt(basket, shop.db().tableUreticiler);
         const PreparedPage& page = r.pages[0];
-        QCOMPARE(only(page, u"frxDBDatasetureticilerUreticiAdi"_qs).text, QString());
-        QCOMPARE(only(page, u"frxDBDatasetureticilerNotlar"_qs).text, QString());
-        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_qs).text, QString());
-        QVERIFY(page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs).empty());
-        QCOMPARE(only(page, u"MemoToplamTutar"_qs).text, u"0,00"_qs);
+        QCOMPARE(only(page, u"frxDBDatasetureticilerUreticiAdi"_s).text, QString());
+        QCOMPARE(only(page, u"frxDBDatasetureticilerNotlar"_s).text, QString());
+        QCOMPARE(only(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_s).text, QString());
+        QVERIFY(page.textsOf(u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s).empty());
+        QCOMPARE(only(page, u"MemoToplamTutar"_s).text, u"0,00"_s);
     }
 
     // The basket window and the shared header object keep their rows and see no scrolling.
     void currentRowsStayAndFilterHolds()
     {
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Eski satış", 1, "9"}}, 41);
         addBasketLines(basket, {{"Çay", 3, "2,50"}, {"Şeker", 1, "30"}, {"Ekmek", 2, "7,5"}}, 42);
-        basket.setFilter(u"[SatisNo]='42'"_qs);
+        basket.setFilter(u"[SatisNo]='42'"_s);
         basket.setFiltered(true);
         basket.setRecNo(2);
         Dataset& header = shop.db().tableUreticiler;
         addShopHeader(header);
         header.append();
-        header.setValue(u"UreticiAdi"_qs, u"İkinci Dükkan"_qs);
+        header.setValue(u"UreticiAdi"_s, u"İkinci Dükkan"_s);
         header.post();
         header.first();
         QSignalSpy basketScrolls(&basket, &Dataset::afterScroll);
         QSignalSpy headerScrolls(&header, &Dataset::afterScroll);
 
         const PreparedReport r = prepareReceipt(basket, header);
-        QCOMPARE(textsOf(r.pages[0], u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs),
-                 (QStringList{u"Çay"_qs, u"Şeker"_qs, u"Ekmek"_qs}));
-        QCOMPARE(only(r.pages[0], u"MemoToplamTutar"_qs).text, u"52,50"_qs);
-        QCOMPARE(only(r.pages[0], u"frxDBDatasetureticilerUreticiAdi"_qs).text, u"Gül Bakkal"_qs);
+        QCOMPARE(textsOf(r.pages[0], u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s),
+                 (QStringList{u"Çay"_s, u"Şeker"_s, u"Ekmek"_s}));
+        QCOMPARE(only(r.pages[0], u"MemoToplamTutar"_s).text, u"52,50"_s);
+        QCOMPARE(only(r.pages[0], u"frxDBDatasetureticilerUreticiAdi"_s).text, u"Gül Bakkal"_s);
         QCOMPARE(basket.recNo(), 2);
-        QCOMPARE(basket.text(u"UrunAdi"_qs), u"Şeker"_qs);
+        QCOMPARE(basket.text(u"UrunAdi"_s), u"Şeker"_s);
         QCOMPARE(header.recNo(), 1);
         QCOMPARE(basketScrolls.count(), 0);
         QCOMPARE(headerScrolls.count(), 0);
@@ -510,30 +512,30 @@ private slots:
     {
         TempShop shop;
         for (int i = 1; i <= 7; ++i)
-            shop.addProduct(u"Ürün %1"_qs.arg(i), u"%1"_qs.arg(100 + i), lira("1,5"), Money(), i);
+            shop.addProduct(u"Ürün %1"_s.arg(i), u"%1"_s.arg(100 + i), lira("1,5"), Money(), i);
         Dataset& products = shop.db().tableUrunler;
         products.reopen();
 
-        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_s, &products}});
         // Page 1: title 20 + header 10 leave 40 mm above the page footer: 4 rows. Page 2: header
         // 10, then 3 rows and the footer fill 50 of its 70 mm.
         QCOMPARE(r.pages.size(), size_t(2));
         const PreparedPage& first = r.pages[0];
         const PreparedPage& second = r.pages[1];
-        QCOMPARE(textsOf(first, u"Ad"_qs).size(), 4);
-        QCOMPARE(textsOf(second, u"Ad"_qs).front(), u"Ürün 5"_qs);
-        QCOMPARE(textsOf(first, u"Baslik"_qs).size(), 1);
-        QCOMPARE(textsOf(second, u"Baslik"_qs).size(), 0);
-        QCOMPARE(textsOf(second, u"Sutun"_qs).size(), 1);
+        QCOMPARE(textsOf(first, u"Ad"_s).size(), 4);
+        QCOMPARE(textsOf(second, u"Ad"_s).front(), u"Ürün 5"_s);
+        QCOMPARE(textsOf(first, u"Baslik"_s).size(), 1);
+        QCOMPARE(textsOf(second, u"Baslik"_s).size(), 0);
+        QCOMPARE(textsOf(second, u"Sutun"_s).size(), 1);
         QCOMPARE(second.lines.size(), size_t(1));
-        QCOMPARE(textsOf(first, u"Toplam"_qs).size(), 0);
-        QCOMPARE(textsOf(second, u"Toplam"_qs), QStringList{u"42,00"_qs});  // (1 + ... + 7) x 1,50
-        QCOMPARE(textsOf(first, u"Sayfa"_qs), QStringList{u"Sayfa 1 / 2"_qs});
-        QCOMPARE(textsOf(second, u"Sayfa"_qs), QStringList{u"Sayfa 2 / 2"_qs});
+        QCOMPARE(textsOf(first, u"Toplam"_s).size(), 0);
+        QCOMPARE(textsOf(second, u"Toplam"_s), QStringList{u"42,00"_s});  // (1 + ... + 7) x 1,50
+        QCOMPARE(textsOf(first, u"Sayfa"_s), QStringList{u"Sayfa 1 / 2"_s});
+        QCOMPARE(textsOf(second, u"Sayfa"_s), QStringList{u"Sayfa 2 / 2"_s});
         // The page footer stands at the foot of every page.
-        QCOMPARE(only(first, u"Sayfa"_qs).rect.top(), 80.0);
-        QCOMPARE(only(second, u"Sayfa"_qs).rect.top(), 80.0);
-        QCOMPARE(second.textsOf(u"Ad"_qs).front()->rect.top(), 20.0);
+        QCOMPARE(only(first, u"Sayfa"_s).rect.top(), 80.0);
+        QCOMPARE(only(second, u"Sayfa"_s).rect.top(), 80.0);
+        QCOMPARE(second.textsOf(u"Ad"_s).front()->rect.top(), 20.0);
         QCOMPARE(first.size, QSizeF(100, 100));
     }
 
@@ -542,53 +544,53 @@ private slots:
     {
         TempShop shop;
         for (int i = 1; i <= 3; ++i)
-            shop.addProduct(u"Ürün %1"_qs.arg(i), u"%1"_qs.arg(100 + i), lira("1"));
-        shop.addProduct(u"Kutusuna sığmayacak kadar uzun adlı dördüncü ürün"_qs, u"104"_qs, lira("1"));
+            shop.addProduct(u"Ürün %1"_s.arg(i), u"%1"_s.arg(100 + i), lira("1"));
+        shop.addProduct(u"Kutusuna sığmayacak kadar uzun adlı dördüncü ürün"_s, u"104"_s, lira("1"));
         Dataset& products = shop.db().tableUrunler;
         products.reopen();
 
-        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_s, &products}});
         QCOMPARE(r.pages.size(), size_t(2));
-        QCOMPARE(textsOf(r.pages[0], u"Ad"_qs).size(), 3);
-        const PreparedText& grown = *r.pages[1].textsOf(u"Ad"_qs).front();
+        QCOMPARE(textsOf(r.pages[0], u"Ad"_s).size(), 3);
+        const PreparedText& grown = *r.pages[1].textsOf(u"Ad"_s).front();
         QVERIFY(grown.lines.size() >= 2);
         QCOMPARE(grown.rect.top(), 20.0);
-        QCOMPARE(only(r.pages[1], u"Toplam"_qs).rect.top(), 20 + 10 + grown.rect.height() - 8);
-        QCOMPARE(only(r.pages[0], u"Sayfa"_qs).rect.top(), 80.0);
+        QCOMPARE(only(r.pages[1], u"Toplam"_s).rect.top(), 20 + 10 + grown.rect.height() - 8);
+        QCOMPARE(only(r.pages[0], u"Sayfa"_s).rect.top(), 80.0);
     }
 
     void filterDecidesTheRows()
     {
         TempShop shop;
-        shop.addProduct(u"Az"_qs, u"1"_qs, lira("1"), Money(), 5);
-        shop.addProduct(u"Çok"_qs, u"2"_qs, lira("1"), Money(), 50);
+        shop.addProduct(u"Az"_s, u"1"_s, lira("1"), Money(), 5);
+        shop.addProduct(u"Çok"_s, u"2"_s, lira("1"), Money(), 50);
         Dataset& products = shop.db().tableUrunler;
-        products.setFilter(u"[StoktakiBirimMiktari]<=10"_qs);
+        products.setFilter(u"[StoktakiBirimMiktari]<=10"_s);
         products.setFiltered(true);
-        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_qs, &products}});
-        QCOMPARE(textsOf(r.pages[0], u"Ad"_qs), QStringList{u"Az"_qs});
-        QCOMPARE(textsOf(r.pages[0], u"Toplam"_qs), QStringList{u"5,00"_qs});
+        const PreparedReport r = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_s, &products}});
+        QCOMPARE(textsOf(r.pages[0], u"Ad"_s), QStringList{u"Az"_s});
+        QCOMPARE(textsOf(r.pages[0], u"Toplam"_s), QStringList{u"5,00"_s});
     }
 
     void labelsTakeAPageEach()
     {
         TempShop shop;
-        shop.addProduct(u"Çikolata"_qs, u"101"_qs, lira("1234,5"));
-        shop.addProduct(u"Gofret"_qs, u"ABC-12345"_qs, lira("7,25"));
+        shop.addProduct(u"Çikolata"_s, u"101"_s, lira("1234,5"));
+        shop.addProduct(u"Gofret"_s, u"ABC-12345"_s, lira("7,25"));
         Dataset& products = shop.db().tableUrunler;
         products.reopen();
-        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_s, &products}});
         QCOMPARE(r.pages.size(), size_t(2));
         QCOMPARE(r.pages[0].size, QSizeF(78, 38));
-        QCOMPARE(textsOf(r.pages[0], u"Fiyat"_qs), QStringList{u"1.234,50"_qs});
-        QCOMPARE(textsOf(r.pages[1], u"Fiyat"_qs), QStringList{u"7,25"_qs});
-        QCOMPARE(textsOf(r.pages[1], u"BarCode1"_qs), QStringList{u"ABC-12345"_qs});  // the text under the bars
-        QCOMPARE(r.pages[1].barcodes.front().data, u"ABC-12345"_qs);
+        QCOMPARE(textsOf(r.pages[0], u"Fiyat"_s), QStringList{u"1.234,50"_s});
+        QCOMPARE(textsOf(r.pages[1], u"Fiyat"_s), QStringList{u"7,25"_s});
+        QCOMPARE(textsOf(r.pages[1], u"BarCode1"_s), QStringList{u"ABC-12345"_s});  // the text under the bars
+        QCOMPARE(r.pages[1].barcodes.front().data, u"ABC-12345"_s);
     }
 
     void barcodeOf101()
     {
-        const Code128 code = encodeCode128(u"101"_qs);
+        const Code128 code = encodeCode128(u"101"_s);
         QVERIFY(code.ok());
         // Start, three symbols ("1" "0" "1" in set B), check symbol, stop, two quiet zones.
         QCOMPARE(code.modules, 11 + 3 * 11 + 11 + 13 + 20);
@@ -596,35 +598,35 @@ private slots:
         QCOMPARE(code.bars.back().right(), code.modules - 10.0);
 
         TempShop shop;
-        shop.addProduct(u"Deneme"_qs, u"101"_qs, lira("2,5"));
+        shop.addProduct(u"Deneme"_s, u"101"_s, lira("2,5"));
         Dataset& products = shop.db().tableUrunler;
         products.reopen();
-        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_s, &products}});
         const PreparedBarcode& barcode = r.pages[0].barcodes.at(0);
         QVERIFY(barcode.error.isEmpty());
         QCOMPARE(barcode.bars.size(), code.bars.size());
         for (const QRectF& bar : barcode.bars)
             QVERIFY(barcode.rect.contains(bar));
-        const PreparedText& caption = only(r.pages[0], u"BarCode1"_qs);
-        QCOMPARE(caption.text, u"101"_qs);
+        const PreparedText& caption = only(r.pages[0], u"BarCode1"_s);
+        QCOMPARE(caption.text, u"101"_s);
         QVERIFY(caption.rect.top() >= barcode.bars.front().bottom() - 1e-9);
 
-        const QString zbarimg = QStandardPaths::findExecutable(u"zbarimg"_qs);
+        const QString zbarimg = QStandardPaths::findExecutable(u"zbarimg"_s);
         if (zbarimg.isEmpty())
             QSKIP("zbarimg (zbar-tools) is not installed");
         QTemporaryDir dir;
-        const QString png = dir.filePath(u"etiket.png"_qs);
+        const QString png = dir.filePath(u"etiket.png"_s);
         QVERIFY(renderPage(r.pages[0], 300).save(png));
         QProcess p;
-        p.start(zbarimg, {u"--quiet"_qs, png});
+        p.start(zbarimg, {u"--quiet"_s, png});
         QVERIFY(p.waitForFinished());
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), u"CODE-128:101"_qs);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), u"CODE-128:101"_s);
     }
 
     void textsCode128CannotHoldPrintWithoutBars_data()
     {
         QTest::addColumn<QString>("data");
-        QTest::newRow("Turkish letters outside Latin-1") << u"ĞŞİ"_qs;
+        QTest::newRow("Turkish letters outside Latin-1") << u"ĞŞİ"_s;
         QTest::newRow("empty") << QString();
     }
 
@@ -632,26 +634,26 @@ private slots:
     {
         QFETCH(QString, data);
         TempShop shop;
-        shop.addProduct(u"Deneme"_qs, data, lira("2,5"));
+        shop.addProduct(u"Deneme"_s, data, lira("2,5"));
         Dataset& products = shop.db().tableUrunler;
         products.reopen();
-        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_qs, &products}});
+        const PreparedReport r = prepareReport(labelTemplate(), {{u"frxDBDatasetURUNLER"_s, &products}});
         QVERIFY(r.pages[0].barcodes.at(0).bars.empty());
         QVERIFY(!r.pages[0].barcodes.at(0).error.isEmpty());
-        QCOMPARE(only(r.pages[0], u"BarCode1"_qs).text, data);
+        QCOMPARE(only(r.pages[0], u"BarCode1"_s).text, data);
     }
 
     void missingPrinterIsAFailure()
     {
-        const PreparedReport r{u"Boş"_qs, {PreparedPage()}};
-        const PrintResult result = printReport(r, u"Böyle Bir Yazıcı Yok"_qs);
+        const PreparedReport r{u"Boş"_s, {PreparedPage()}};
+        const PrintResult result = printReport(r, u"Böyle Bir Yazıcı Yok"_s);
         QVERIFY(!result.ok);
-        QCOMPARE(result.message, u"Yazdırılamadı: \"Böyle Bir Yazıcı Yok\" adlı yazıcı bulunamadı."_qs);
+        QCOMPARE(result.message, u"Yazdırılamadı: \"Böyle Bir Yazıcı Yok\" adlı yazıcı bulunamadı."_s);
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
         const PrintResult noDefault = printReport(r, QString());
         QVERIFY(!noDefault.ok);
-        QCOMPARE(noDefault.message, u"Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok."_qs);
+        QCOMPARE(noDefault.message, u"Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok."_s);
     }
 
     // A queue that rejects jobs, or is stopped and would keep the receipt unprinted, refuses
@@ -661,15 +663,15 @@ private slots:
         QTest::addColumn<QString>("accepting");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("message");  // empty: the queue takes the job
-        QTest::newRow("idle") << u"true"_qs << u"3"_qs << QString();
-        QTest::newRow("printing") << u"true"_qs << u"4"_qs << QString();
+        QTest::newRow("idle") << u"true"_s << u"3"_s << QString();
+        QTest::newRow("printing") << u"true"_s << u"4"_s << QString();
         QTest::newRow("not reported") << QString() << QString() << QString();
-        QTest::newRow("rejecting") << u"false"_qs << u"3"_qs
-                                   << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor."_qs;
-        QTest::newRow("stopped") << u"true"_qs << u"5"_qs
-                                 << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı durdurulmuş."_qs;
-        QTest::newRow("both") << u"false"_qs << u"5"_qs
-                              << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor ve durdurulmuş."_qs;
+        QTest::newRow("rejecting") << u"false"_s << u"3"_s
+                                   << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor."_s;
+        QTest::newRow("stopped") << u"true"_s << u"5"_s
+                                 << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı durdurulmuş."_s;
+        QTest::newRow("both") << u"false"_s << u"5"_s
+                              << u"Yazdırılamadı: \"Fiş Yazıcısı\" yazıcısı iş kabul etmiyor ve durdurulmuş."_s;
     }
 
     void stoppedOrRejectingQueueRefuses()
@@ -677,12 +679,12 @@ private slots:
         QFETCH(QString, accepting);
         QFETCH(QString, state);
         QFETCH(QString, message);
-        QMap<QString, QString> options{{u"printer-info"_qs, u"Fiş Yazıcısı"_qs}, {u"printer-type"_qs, u"4"_qs}};
+        QMap<QString, QString> options{{u"printer-info"_s, u"Fiş Yazıcısı"_s}, {u"printer-type"_s, u"4"_s}};
         if (!accepting.isEmpty())
-            options.insert(u"printer-is-accepting-jobs"_qs, accepting);
+            options.insert(u"printer-is-accepting-jobs"_s, accepting);
         if (!state.isEmpty())
-            options.insert(u"printer-state"_qs, state);
-        const PrintResult result = checkQueue(u"Fiş Yazıcısı"_qs, options);
+            options.insert(u"printer-state"_s, state);
+        const PrintResult result = checkQueue(u"Fiş Yazıcısı"_s, options);
         QCOMPARE(result.ok, message.isEmpty());
         QCOMPARE(result.message, message);
     }
@@ -690,53 +692,53 @@ private slots:
     void printingGoesThroughTheSeam()
     {
         QTemporaryDir dir;
-        TestPrinters printers({u"Fiş Yazıcısı"_qs, u"Lazer"_qs}, dir.path());
+        TestPrinters printers({u"Fiş Yazıcısı"_s, u"Lazer"_s}, dir.path());
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Çay", 3, "2,50"}});
         const PreparedReport receipt = prepareReceipt(basket, shop.db().tableUreticiler);
 
-        QVERIFY(printReport(receipt, u"Lazer"_qs).ok);
+        QVERIFY(printReport(receipt, u"Lazer"_s).ok);
         QVERIFY(QFile::exists(printers.jobs.back().pdf));
-        QVERIFY(!printReport(receipt, u"Başka"_qs).ok);
-        printers.failure = u"Kağıt bitti."_qs;
-        const PrintResult failed = printReport(receipt, u"Fiş Yazıcısı"_qs);
+        QVERIFY(!printReport(receipt, u"Başka"_s).ok);
+        printers.failure = u"Kağıt bitti."_s;
+        const PrintResult failed = printReport(receipt, u"Fiş Yazıcısı"_s);
         QVERIFY(!failed.ok);
-        QCOMPARE(failed.message, u"Kağıt bitti."_qs);
+        QCOMPARE(failed.message, u"Kağıt bitti."_s);
         QCOMPARE(printers.jobs.size(), size_t(3));
     }
 
     void receiptPdfReadsBack()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         TempShop shop;
-        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_qs);
+        Dataset basket(shop.db().baglanti, u"GeciciSatilanUrunler"_s);
         basket.open();
         addBasketLines(basket, {{"Çay", 3, "2,50"}, {"Şeker", 1, "1234,5"}});
         addShopHeader(shop.db().tableUreticiler);
         const PreparedReport receipt = prepareReceipt(basket, shop.db().tableUreticiler);
 
-        const QString pdf = shop.folder() + u"/fis.pdf"_qs;
+        const QString pdf = shop.folder() + u"/fis.pdf"_s;
         const PrintResult result = exportPdf(receipt, pdf);
         QVERIFY2(result.ok, qPrintable(result.message));
         const QString text = pdfText(pdf);
-        for (const QString& expected : {u"Gül Bakkal"_qs, u"Fiş No :"_qs, u"42"_qs, u"09.12.2026"_qs,
-                                        u"14:05:09"_qs, u"Ürün Adı"_qs, u"Adet"_qs, u"Fiyat"_qs, u"Çay"_qs,
-                                        u"7,50"_qs, u"1.234,50"_qs, u"Toplam :"_qs, u"1.242,00"_qs,
-                                        u"Çiçek Sok. No 5 Üsküdar"_qs})
-            QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_qs + text));
+        for (const QString& expected : {u"Gül Bakkal"_s, u"Fiş No :"_s, u"42"_s, u"09.12.2026"_s,
+                                        u"14:05:09"_s, u"Ürün Adı"_s, u"Adet"_s, u"Fiyat"_s, u"Çay"_s,
+                                        u"7,50"_s, u"1.234,50"_s, u"Toplam :"_s, u"1.242,00"_s,
+                                        u"Çiçek Sok. No 5 Üsküdar"_s})
+            QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_s + text));
         // The quantity and the amount share the line of their product.
-        QVERIFY2(text.contains(QRegularExpression(u"Çay\\s+3\\s+7,50"_qs)), qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression(u"Çay\\s+3\\s+7,50"_s)), qPrintable(text));
 
-        const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_qs);
+        const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
         if (pdfinfo.isEmpty())
             return;
         QProcess info;
         info.start(pdfinfo, {pdf});
         info.waitForFinished();
-        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+) pts"_qs)
+        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+) pts"_s)
                               .match(QString::fromUtf8(info.readAllStandardOutput()));
         QVERIFY(size.hasMatch());
         // 80 mm wide and as long as the receipt, in points.
@@ -746,11 +748,11 @@ private slots:
 
     void pdfToAFolderThatIsNotThereFails()
     {
-        const PreparedReport r{u"Boş"_qs, {PreparedPage{1, QSizeF(80, 50), false, {}, {}, {}}}};
+        const PreparedReport r{u"Boş"_s, {PreparedPage{1, QSizeF(80, 50), false, {}, {}, {}}}};
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        const PrintResult result = exportPdf(r, u"/yok/olan/klasor/rapor.pdf"_qs);
+        const PrintResult result = exportPdf(r, u"/yok/olan/klasor/rapor.pdf"_s);
         QVERIFY(!result.ok);
-        QCOMPARE(result.message, u"PDF dosyası yazılamadı: /yok/olan/klasor/rapor.pdf"_qs);
+        QCOMPARE(result.message, u"PDF dosyası yazılamadı: /yok/olan/klasor/rapor.pdf"_s);
     }
 
     void paperFollowsThePage_data()
@@ -780,22 +782,22 @@ private slots:
     void previewPagesZoomsPrintsAndExports()
     {
         QTemporaryDir dir;
-        TestPrinters printers({u"Fiş Yazıcısı"_qs, u"Lazer"_qs}, dir.path());
+        TestPrinters printers({u"Fiş Yazıcısı"_s, u"Lazer"_s}, dir.path());
         ScriptedDialogs dialogs;
         TempShop shop;
         for (int i = 1; i <= 12; ++i)
-            shop.addProduct(u"Ürün %1"_qs.arg(i), u"%1"_qs.arg(i), lira("1"));
+            shop.addProduct(u"Ürün %1"_s.arg(i), u"%1"_s.arg(i), lira("1"));
         shop.db().tableUrunler.reopen();
-        PreparedReport report = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_qs, &shop.db().tableUrunler}});
+        PreparedReport report = prepareReport(pagedList(), {{u"frxDBDatasetURUNLER"_s, &shop.db().tableUrunler}});
         const size_t pageCount = report.pages.size();
         QVERIFY(pageCount >= 3);
 
         ReportPreview* preview = showPreview(std::move(report));
         QPointer<ReportPreview> guard(preview);
         QCOMPARE(preview->printerList()->count(), 2);
-        QCOMPARE(preview->printerList()->currentText(), u"Fiş Yazıcısı"_qs);
-        auto* next = preview->findChild<QPushButton*>(u"nextButton"_qs);
-        auto* previous = preview->findChild<QPushButton*>(u"previousButton"_qs);
+        QCOMPARE(preview->printerList()->currentText(), u"Fiş Yazıcısı"_s);
+        auto* next = preview->findChild<QPushButton*>(u"nextButton"_s);
+        auto* previous = preview->findChild<QPushButton*>(u"previousButton"_s);
         QVERIFY(!previous->isEnabled());
         next->click();
         next->click();
@@ -805,28 +807,28 @@ private slots:
         QVERIFY(!next->isEnabled());
 
         const double zoom = preview->zoom();
-        preview->findChild<QPushButton*>(u"zoomInButton"_qs)->click();
+        preview->findChild<QPushButton*>(u"zoomInButton"_s)->click();
         QVERIFY(preview->zoom() > zoom);
-        const QSize zoomedIn = preview->findChild<QLabel*>(u"pageView"_qs)->pixmap().size();
-        preview->findChild<QPushButton*>(u"zoomOutButton"_qs)->click();
-        QVERIFY(preview->findChild<QLabel*>(u"pageView"_qs)->pixmap().width() < zoomedIn.width());
+        const QSize zoomedIn = preview->findChild<QLabel*>(u"pageView"_s)->pixmap().size();
+        preview->findChild<QPushButton*>(u"zoomOutButton"_s)->click();
+        QVERIFY(preview->findChild<QLabel*>(u"pageView"_s)->pixmap().width() < zoomedIn.width());
 
         preview->printerList()->setCurrentIndex(1);
-        preview->findChild<QPushButton*>(u"printButton"_qs)->click();
+        preview->findChild<QPushButton*>(u"printButton"_s)->click();
         QCOMPARE(printers.jobs.size(), size_t(1));
-        QCOMPARE(printers.jobs[0].printer, u"Lazer"_qs);
+        QCOMPARE(printers.jobs[0].printer, u"Lazer"_s);
         QCOMPARE(printers.jobs[0].report.pages.size(), pageCount);
         QVERIFY(dialogs.shown.isEmpty());
 
-        printers.failure = u"Kağıt bitti."_qs;
-        preview->findChild<QPushButton*>(u"printButton"_qs)->click();
-        QCOMPARE(dialogs.shown, QStringList{u"Kağıt bitti."_qs});
+        printers.failure = u"Kağıt bitti."_s;
+        preview->findChild<QPushButton*>(u"printButton"_s)->click();
+        QCOMPARE(dialogs.shown, QStringList{u"Kağıt bitti."_s});
 
-        const QString pdf = dir.filePath(u"liste.pdf"_qs);
+        const QString pdf = dir.filePath(u"liste.pdf"_s);
         QString suggested;
         preview->setPdfPathChooser([&](QWidget*, const QString& name) { suggested = name; return pdf; });
-        preview->findChild<QPushButton*>(u"pdfButton"_qs)->click();
-        QCOMPARE(suggested, u"Liste.pdf"_qs);
+        preview->findChild<QPushButton*>(u"pdfButton"_s)->click();
+        QCOMPARE(suggested, u"Liste.pdf"_s);
         QVERIFY(QFileInfo(pdf).size() > 0);
 
         QTest::keyClick(preview, Qt::Key_Escape);
@@ -836,14 +838,14 @@ private slots:
     void builtInTemplatesLoad()
     {
         const QStringList names = ReportTemplate::builtInNames();
-        QVERIFY(names.contains(u"frxReportFisim"_qs));
+        QVERIFY(names.contains(u"frxReportFisim"_s));
         for (const QString& name : names)
             QCOMPARE(ReportTemplate::builtIn(name).name, name);
-        const ReportTemplate receipt = ReportTemplate::builtIn(u"frxReportFisim"_qs);
-        QCOMPARE(receipt.page.name, u"Fisim"_qs);
+        const ReportTemplate receipt = ReportTemplate::builtIn(u"frxReportFisim"_s);
+        QCOMPARE(receipt.page.name, u"Fisim"_s);
         QVERIFY(receipt.page.endlessHeight);
         QCOMPARE(receipt.page.printableWidth(), 70.0);
-        QVERIFY_THROWS_EXCEPTION(DataError, ReportTemplate::builtIn(u"frxYok"_qs));
+        QVERIFY_THROWS_EXCEPTION(DataError, ReportTemplate::builtIn(u"frxYok"_s));
     }
 };
 

@@ -7,10 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 
 namespace {
-const QString programKey = QStringLiteral("Software\\NUREV\\Dukkano1_5");
+const QString programKey = u"Software\\NUREV\\Dukkano1_5"_s;
 }
 
 class TestSettings : public QObject {
@@ -52,52 +54,52 @@ private slots:
     void missingValueReadsEmpty()
     {
         SettingsKey key(programKey);
-        QCOMPARE(key.value(QStringLiteral("KullaniciAdi")), QString());
-        key.setValue(QStringLiteral("FisYazicisi"), QStringLiteral("POS-80"));
-        QCOMPARE(SettingsKey(programKey).value(QStringLiteral("KullaniciAdi")), QString());
+        QCOMPARE(key.value(u"KullaniciAdi"_s), QString());
+        key.setValue(u"FisYazicisi"_s, u"POS-80"_s);
+        QCOMPARE(SettingsKey(programKey).value(u"KullaniciAdi"_s), QString());
     }
 
     void textComesBackAsWritten_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("Turkish letters") << QStringLiteral("ŞİŞLİ Çağlayan ığdır ÖÜ öü");
-        QTest::newRow("picture path") << QStringLiteral("C:\\Resimler\\çiçek bahçesi.jpg");
-        QTest::newRow("punctuation") << QStringLiteral("a,b; c=d \"e\" 'f' @g #h [i] %j");
-        QTest::newRow("blanks around") << QStringLiteral("  iki  ");
-        QTest::newRow("looks like a number") << QStringLiteral("0012,50");
+        QTest::newRow("Turkish letters") << u"ŞİŞLİ Çağlayan ığdır ÖÜ öü"_s;
+        QTest::newRow("picture path") << u"C:\\Resimler\\çiçek bahçesi.jpg"_s;
+        QTest::newRow("punctuation") << u"a,b; c=d \"e\" 'f' @g #h [i] %j"_s;
+        QTest::newRow("blanks around") << u"  iki  "_s;
+        QTest::newRow("looks like a number") << u"0012,50"_s;
         QTest::newRow("empty") << QString();
     }
 
     void textComesBackAsWritten()
     {
         QFETCH(QString, text);
-        QVERIFY(SettingsKey(programKey).setValue(QStringLiteral("Sifre"), text));
-        QCOMPARE(SettingsKey(programKey).value(QStringLiteral("Sifre")), text);
+        QVERIFY(SettingsKey(programKey).setValue(u"Sifre"_s, text));
+        QCOMPARE(SettingsKey(programKey).value(u"Sifre"_s), text);
     }
 
     void fileIsPlainUtf8()
     {
         SettingsKey key(programKey);
-        key.setValue(QStringLiteral("KullaniciAdi"), QStringLiteral("Gülşen"));
+        key.setValue(u"KullaniciAdi"_s, u"Gülşen"_s);
         QFile file(key.fileName());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(file.readAll()).contains(QStringLiteral("KullaniciAdi=Gülşen")));
+        QVERIFY(QString::fromUtf8(file.readAll()).contains(u"KullaniciAdi=Gülşen"_s));
     }
 
     void keysKeepTheirOwnValues()
     {
-        SettingsKey(programKey).setValue(QStringLiteral("ResimGoster"), QStringLiteral("Evet"));
-        SettingsKey(QStringLiteral("Software\\System"))
-            .setValue(QStringLiteral("ResimGoster"), QStringLiteral("Hayır"));
-        QCOMPARE(SettingsKey(programKey).value(QStringLiteral("ResimGoster")), QStringLiteral("Evet"));
+        SettingsKey(programKey).setValue(u"ResimGoster"_s, u"Evet"_s);
+        SettingsKey(u"Software\\System"_s)
+            .setValue(u"ResimGoster"_s, u"Hayır"_s);
+        QCOMPARE(SettingsKey(programKey).value(u"ResimGoster"_s), u"Evet"_s);
     }
 
     // A write that did not reach the file must not pass for a stored one.
     void failedWriteIsReported()
     {
-        QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("Software/System.ini"))));
-        SettingsKey key(QStringLiteral("Software\\System"));
-        QVERIFY(!key.setValue(QStringLiteral("SystemStartOptions2"), QStringLiteral("12,5")));
+        QVERIFY(QDir().mkpath(m_dir->filePath(u"Software/System.ini"_s)));
+        SettingsKey key(u"Software\\System"_s);
+        QVERIFY(!key.setValue(u"SystemStartOptions2"_s, u"12,5"_s));
     }
 
 private:

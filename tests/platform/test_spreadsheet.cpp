@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::spreadsheet;
 using namespace dukkano::test;
@@ -36,11 +38,11 @@ private slots:
     {
         QFETCH(QString, cell);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kitap.xlsx"));
+        const QString path = dir.filePath(u"kitap.xlsx"_s);
         Workbook book(path);
-        book.writeText(0, 0, QStringLiteral("Çığ İşçi Ğüşöç ıiIİ"));
-        book.writeText(0, 1, QStringLiteral("0012345678905"));
-        book.writeText(0, 2, QStringLiteral("Ali'nin \"Çay\" & <Şeker>"));
+        book.writeText(0, 0, u"Çığ İşçi Ğüşöç ıiIİ"_s);
+        book.writeText(0, 1, u"0012345678905"_s);
+        book.writeText(0, 2, u"Ali'nin \"Çay\" & <Şeker>"_s);
         book.writeText(0, 3, QString());
         book.writeNumber(1, 0, 42);
         book.writeNumber(1, 1, -3);
@@ -58,11 +60,11 @@ private slots:
     void columnsSizedToTheirLongestContent()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kitap.xlsx"));
+        const QString path = dir.filePath(u"kitap.xlsx"_s);
         Workbook book(path);
-        book.writeText(0, 0, QStringLiteral("Ad"));
+        book.writeText(0, 0, u"Ad"_s);
         book.writeText(1, 0, QString(30, QChar(u'Ş')));
-        book.writeText(0, 1, QStringLiteral("x"));
+        book.writeText(0, 1, u"x"_s);
         book.writeNumber(0, 2, 1234567.891, NumberStyle::TwoDecimals);  // shown "1.234.567,89"
         book.writeText(0, 3, QString(500, QChar(u'a')));
         QVERIFY(book.save());
@@ -91,28 +93,28 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(int, textLength);
         QTemporaryDir dir;
-        const QString path = dir.filePath(folder.isEmpty() ? QStringLiteral("kitap.xlsx") : folder + QStringLiteral("/kitap.xlsx"));
+        const QString path = dir.filePath(folder.isEmpty() ? u"kitap.xlsx"_s : folder + u"/kitap.xlsx"_s);
         Workbook book(path);
         book.writeText(0, 0, QString(textLength, QChar(u'a')));
         book.writeNumber(1, 0, 5);
         QVERIFY(!book.save());
-        QVERIFY(book.error().startsWith(QStringLiteral("Excel dosyası yazılamadı: ") + path));
+        QVERIFY(book.error().startsWith(u"Excel dosyası yazılamadı: "_s + path));
         QVERIFY(!QFile::exists(path));
     }
 
     void newFilesNeverOverwrite()
     {
         QTemporaryDir dir;
-        setExportFolder(dir.filePath(QStringLiteral("disa/aktarim")));
+        setExportFolder(dir.filePath(u"disa/aktarim"_s));
         const QDate day(2026, 12, 9);
-        const QString first = newWorkbookPath(QStringLiteral("Dukkano-Stok"), day);
-        QCOMPARE(first, dir.filePath(QStringLiteral("disa/aktarim/Dukkano-Stok-2026-12-09.xlsx")));
+        const QString first = newWorkbookPath(u"Dukkano-Stok"_s, day);
+        QCOMPARE(first, dir.filePath(u"disa/aktarim/Dukkano-Stok-2026-12-09.xlsx"_s));
         QFile(first).open(QIODevice::WriteOnly);
-        const QString second = newWorkbookPath(QStringLiteral("Dukkano-Stok"), day);
-        QCOMPARE(second, dir.filePath(QStringLiteral("disa/aktarim/Dukkano-Stok-2026-12-09-2.xlsx")));
+        const QString second = newWorkbookPath(u"Dukkano-Stok"_s, day);
+        QCOMPARE(second, dir.filePath(u"disa/aktarim/Dukkano-Stok-2026-12-09-2.xlsx"_s));
         QFile(second).open(QIODevice::WriteOnly);
-        QCOMPARE(newWorkbookPath(QStringLiteral("Dukkano-Stok"), day),
-                 dir.filePath(QStringLiteral("disa/aktarim/Dukkano-Stok-2026-12-09-3.xlsx")));
+        QCOMPARE(newWorkbookPath(u"Dukkano-Stok"_s, day),
+                 dir.filePath(u"disa/aktarim/Dukkano-Stok-2026-12-09-3.xlsx"_s));
         setExportFolder(QString());
         QVERIFY(!exportFolder().isEmpty());
     }
@@ -132,9 +134,9 @@ private slots:
             opened << path;
             return programFound;
         });
-        QCOMPARE(openWithDesktop(QStringLiteral("/tmp/a b.xlsx")), programFound);
+        QCOMPARE(openWithDesktop(u"/tmp/a b.xlsx"_s), programFound);
         setDesktopOpener(nullptr);
-        QCOMPARE(opened, QStringList{QStringLiteral("/tmp/a b.xlsx")});
+        QCOMPARE(opened, QStringList{u"/tmp/a b.xlsx"_s});
     }
 };
 

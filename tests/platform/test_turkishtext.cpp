@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <sqlite3.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -79,10 +81,10 @@ std::string_view bytes(const QByteArray& text) { return {text.constData(), std::
 QString randomText(QRandomGenerator& random)
 {
     static const QStringList pieces = {
-        u"a"_qs, u"A"_qs, u"â"_qs, u"Â"_qs, u"b"_qs, u"ç"_qs, u"Ç"_qs, u"ğ"_qs, u"ı"_qs, u"I"_qs, u"İ"_qs,
-        u"i"_qs, u"î"_qs, u"ö"_qs, u"Ş"_qs, u"ü"_qs, u"û"_qs, u"q"_qs, u"W"_qs, u"x"_qs, u"z"_qs, u"é"_qs,
-        u"ß"_qs, u"Ω"_qs, u"ж"_qs, u"Ж"_qs, u"中"_qs, u"K"_qs, u"0"_qs, u"9"_qs, u" "_qs, u"."_qs, u"'"_qs,
-        u"-"_qs, u"%"_qs, u"_"_qs, u"😀"_qs, u"Ⅰ"_qs, u"ⅰ"_qs, u"Ⓐ"_qs, u"\uFFFD"_qs};
+        u"a"_s, u"A"_s, u"â"_s, u"Â"_s, u"b"_s, u"ç"_s, u"Ç"_s, u"ğ"_s, u"ı"_s, u"I"_s, u"İ"_s,
+        u"i"_s, u"î"_s, u"ö"_s, u"Ş"_s, u"ü"_s, u"û"_s, u"q"_s, u"W"_s, u"x"_s, u"z"_s, u"é"_s,
+        u"ß"_s, u"Ω"_s, u"ж"_s, u"Ж"_s, u"中"_s, u"K"_s, u"0"_s, u"9"_s, u" "_s, u"."_s, u"'"_s,
+        u"-"_s, u"%"_s, u"_"_s, u"😀"_s, u"Ⅰ"_s, u"ⅰ"_s, u"Ⓐ"_s, u"\uFFFD"_s};
     QString text;
     for (int n = random.bounded(6); n > 0; --n)
         text += pieces[random.bounded(int(pieces.size()))];
@@ -106,10 +108,10 @@ QString sqliteShell(const QString& database, const QString& sql)
 {
     QProcess shell;
     shell.start(QStringLiteral(SQLITE3_SHELL),
-                {u"-bail"_qs, u"-cmd"_qs, u".load %1"_qs.arg(QStringLiteral(TURKCE_EXTENSION)), database, sql});
+                {u"-bail"_s, u"-cmd"_s, u".load %1"_s.arg(QStringLiteral(TURKCE_EXTENSION)), database, sql});
     if (!shell.waitForFinished(60000) || shell.exitCode() != 0)
         qWarning().noquote() << shell.readAllStandardError();
-    return shell.exitCode() == 0 ? QString::fromUtf8(shell.readAllStandardOutput()) : u"failed"_qs;
+    return shell.exitCode() == 0 ? QString::fromUtf8(shell.readAllStandardOutput()) : u"failed"_s;
 }
 
 } // namespace
@@ -119,20 +121,20 @@ class TestTurkishText : public QObject {
 private slots:
     void caseRules()
     {
-        QCOMPARE(turkishLower(u"IŞIK İNCİR ÇAĞ"), QStringLiteral("ışık incir çağ"));
-        QCOMPARE(turkishUpper(u"ışık incir çağ"), QStringLiteral("IŞIK İNCİR ÇAĞ"));
+        QCOMPARE(turkishLower(u"IŞIK İNCİR ÇAĞ"), u"ışık incir çağ"_s);
+        QCOMPARE(turkishUpper(u"ışık incir çağ"), u"IŞIK İNCİR ÇAĞ"_s);
     }
 
     void order()
     {
-        QStringList names{u"zeytin"_qs, u"Şeker"_qs, u"çay"_qs, u"Çikolata"_qs, u"Cips"_qs, u"ıhlamur"_qs,
-                          u"İncir"_qs, u"Ekmek"_qs, u"Süt"_qs, u"Sabun"_qs, u"Ğ"_qs, u"gazoz"_qs,
-                          u"Üzüm"_qs, u"un"_qs, u"Öküz"_qs, u"ot"_qs, u"10 numara"_qs, u"kâğıt"_qs, u"kalem"_qs};
+        QStringList names{u"zeytin"_s, u"Şeker"_s, u"çay"_s, u"Çikolata"_s, u"Cips"_s, u"ıhlamur"_s,
+                          u"İncir"_s, u"Ekmek"_s, u"Süt"_s, u"Sabun"_s, u"Ğ"_s, u"gazoz"_s,
+                          u"Üzüm"_s, u"un"_s, u"Öküz"_s, u"ot"_s, u"10 numara"_s, u"kâğıt"_s, u"kalem"_s};
         std::sort(names.begin(), names.end(), TurkishLess());
-        const QStringList expected{u"10 numara"_qs, u"Cips"_qs, u"çay"_qs, u"Çikolata"_qs, u"Ekmek"_qs,
-                                   u"gazoz"_qs, u"Ğ"_qs, u"ıhlamur"_qs, u"İncir"_qs, u"kâğıt"_qs, u"kalem"_qs,
-                                   u"ot"_qs, u"Öküz"_qs, u"Sabun"_qs, u"Süt"_qs, u"Şeker"_qs, u"un"_qs,
-                                   u"Üzüm"_qs, u"zeytin"_qs};
+        const QStringList expected{u"10 numara"_s, u"Cips"_s, u"çay"_s, u"Çikolata"_s, u"Ekmek"_s,
+                                   u"gazoz"_s, u"Ğ"_s, u"ıhlamur"_s, u"İncir"_s, u"kâğıt"_s, u"kalem"_s,
+                                   u"ot"_s, u"Öküz"_s, u"Sabun"_s, u"Süt"_s, u"Şeker"_s, u"un"_s,
+                                   u"Üzüm"_s, u"zeytin"_s};
         QCOMPARE(names, expected);
     }
 
@@ -155,13 +157,13 @@ private slots:
             if (turkce::weight(unit) != std::uint32_t(before::weight(unit))
                 || turkce::lower(unit) != before::lowerOne(unit).unicode()
                 || turkce::upper(unit) != before::upperOne(unit).unicode())
-                QFAIL(qPrintable(u"U+%1 does not sort or fold as before"_qs.arg(u, 4, 16, QLatin1Char('0'))));
+                QFAIL(qPrintable(u"U+%1 does not sort or fold as before"_s.arg(u, 4, 16, QLatin1Char('0'))));
             for (const char16_t other : {turkce::lower(unit), turkce::upper(unit), char16_t(u + 1)}) {
                 if (other == 0xFFFF)
                     continue;
                 const QString a(QChar{unit}), b(QChar{other});
                 if (sign(turkishCompare(a, b)) != before::compare(a, b))
-                    QFAIL(qPrintable(u"U+%1 and U+%2 change places"_qs.arg(u, 4, 16, QLatin1Char('0'))
+                    QFAIL(qPrintable(u"U+%1 and U+%2 change places"_s.arg(u, 4, 16, QLatin1Char('0'))
                                          .arg(other, 4, 16, QLatin1Char('0'))));
             }
         }
@@ -217,34 +219,34 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("escape");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("prefix any case") << u"çA%"_qs << u"Çay"_qs << "" << true;
-        QTest::newRow("dotted capital") << u"i%"_qs << u"İncir"_qs << "" << true;
-        QTest::newRow("İ finds i") << u"İN%"_qs << u"incir"_qs << "" << true;
-        QTest::newRow("dotless capital") << u"ı%"_qs << u"Işık"_qs << "" << true;
-        QTest::newRow("I finds ı") << u"I%"_qs << u"ıhlamur"_qs << "" << true;
-        QTest::newRow("i is not ı") << u"i%"_qs << u"Işık"_qs << "" << false;
-        QTest::newRow("İ is not I") << u"İ%"_qs << u"ırmak"_qs << "" << false;
-        QTest::newRow("â is not a") << u"ka%"_qs << u"kâğıt"_qs << "" << false;
-        QTest::newRow("underscore one char") << u"S_t"_qs << u"Süt"_qs << "" << true;
-        QTest::newRow("underscore needs a char") << u"Süt_"_qs << u"Süt"_qs << "" << false;
-        QTest::newRow("percent inside") << u"%ker"_qs << u"Şeker"_qs << "" << true;
-        QTest::newRow("percent takes nothing") << u"a%%b"_qs << u"ab"_qs << "" << true;
-        QTest::newRow("percent alone, empty text") << u"%"_qs << u""_qs << "" << true;
-        QTest::newRow("empty pattern") << u""_qs << u"a"_qs << "" << false;
-        QTest::newRow("last percent retries") << u"%ab%ab"_qs << u"aabab"_qs << "" << true;
-        QTest::newRow("percent then one char") << u"%a_c"_qs << u"xaxc"_qs << "" << true;
-        QTest::newRow("pieces in order only") << u"%e%a%"_qs << u"kalem"_qs << "" << false;
-        QTest::newRow("quote is a character") << u"O'%"_qs << u"O'Neil"_qs << "" << true;
-        QTest::newRow("too short") << u"Çayl%"_qs << u"Çay"_qs << "" << false;
-        QTest::newRow("exact") << u"süt"_qs << u"SÜT"_qs << "" << true;
-        QTest::newRow("escaped percent") << u"10\\%%"_qs << u"10% indirim"_qs << u"\\"_qs << true;
-        QTest::newRow("escaped percent is no wildcard") << u"10\\%%"_qs << u"100 indirim"_qs << u"\\"_qs << false;
-        QTest::newRow("escaped underscore") << u"a\\_b"_qs << u"a_b"_qs << u"\\"_qs << true;
-        QTest::newRow("escaped underscore is no wildcard") << u"a\\_b"_qs << u"axb"_qs << u"\\"_qs << false;
-        QTest::newRow("escaped escape") << u"a\\\\b"_qs << u"a\\b"_qs << u"\\"_qs << true;
-        QTest::newRow("escaped letter folds") << u"\\İ%"_qs << u"incir"_qs << u"\\"_qs << true;
-        QTest::newRow("escape at the end is itself") << u"ab\\"_qs << u"ab\\"_qs << u"\\"_qs << true;
-        QTest::newRow("backslash without ESCAPE") << u"a\\%"_qs << u"a\\bc"_qs << "" << true;
+        QTest::newRow("prefix any case") << u"çA%"_s << u"Çay"_s << "" << true;
+        QTest::newRow("dotted capital") << u"i%"_s << u"İncir"_s << "" << true;
+        QTest::newRow("İ finds i") << u"İN%"_s << u"incir"_s << "" << true;
+        QTest::newRow("dotless capital") << u"ı%"_s << u"Işık"_s << "" << true;
+        QTest::newRow("I finds ı") << u"I%"_s << u"ıhlamur"_s << "" << true;
+        QTest::newRow("i is not ı") << u"i%"_s << u"Işık"_s << "" << false;
+        QTest::newRow("İ is not I") << u"İ%"_s << u"ırmak"_s << "" << false;
+        QTest::newRow("â is not a") << u"ka%"_s << u"kâğıt"_s << "" << false;
+        QTest::newRow("underscore one char") << u"S_t"_s << u"Süt"_s << "" << true;
+        QTest::newRow("underscore needs a char") << u"Süt_"_s << u"Süt"_s << "" << false;
+        QTest::newRow("percent inside") << u"%ker"_s << u"Şeker"_s << "" << true;
+        QTest::newRow("percent takes nothing") << u"a%%b"_s << u"ab"_s << "" << true;
+        QTest::newRow("percent alone, empty text") << u"%"_s << u""_s << "" << true;
+        QTest::newRow("empty pattern") << u""_s << u"a"_s << "" << false;
+        QTest::newRow("last percent retries") << u"%ab%ab"_s << u"aabab"_s << "" << true;
+        QTest::newRow("percent then one char") << u"%a_c"_s << u"xaxc"_s << "" << true;
+        QTest::newRow("pieces in order only") << u"%e%a%"_s << u"kalem"_s << "" << false;
+        QTest::newRow("quote is a character") << u"O'%"_s << u"O'Neil"_s << "" << true;
+        QTest::newRow("too short") << u"Çayl%"_s << u"Çay"_s << "" << false;
+        QTest::newRow("exact") << u"süt"_s << u"SÜT"_s << "" << true;
+        QTest::newRow("escaped percent") << u"10\\%%"_s << u"10% indirim"_s << u"\\"_s << true;
+        QTest::newRow("escaped percent is no wildcard") << u"10\\%%"_s << u"100 indirim"_s << u"\\"_s << false;
+        QTest::newRow("escaped underscore") << u"a\\_b"_s << u"a_b"_s << u"\\"_s << true;
+        QTest::newRow("escaped underscore is no wildcard") << u"a\\_b"_s << u"axb"_s << u"\\"_s << false;
+        QTest::newRow("escaped escape") << u"a\\\\b"_s << u"a\\b"_s << u"\\"_s << true;
+        QTest::newRow("escaped letter folds") << u"\\İ%"_s << u"incir"_s << u"\\"_s << true;
+        QTest::newRow("escape at the end is itself") << u"ab\\"_s << u"ab\\"_s << u"\\"_s << true;
+        QTest::newRow("backslash without ESCAPE") << u"a\\%"_s << u"a\\bc"_s << "" << true;
     }
     void like()
     {
@@ -262,15 +264,15 @@ private slots:
     // name of fifty letters. Through the file's LIKE as well.
     void likeOnManyPercentSignsEndsAtOnce()
     {
-        const QString pattern = u"%a%a%a%a%a%a%a%b"_qs;
+        const QString pattern = u"%a%a%a%a%a%a%a%b"_s;
         const QString name(50, u'a');
         QVERIFY(!turkishLike(pattern, name));
         QVERIFY(turkishLike(pattern, name + u'b'));
 
         TempShop shop;
-        shop.addProduct(name, u"1"_qs, Money());
-        shop.addProduct(name + u'B', u"2"_qs, Money());
-        QCOMPARE(shop.firstColumn(u"SELECT UrunAdi FROM Urunler WHERE UrunAdi LIKE '%1'"_qs.arg(pattern)),
+        shop.addProduct(name, u"1"_s, Money());
+        shop.addProduct(name + u'B', u"2"_s, Money());
+        QCOMPARE(shop.firstColumn(u"SELECT UrunAdi FROM Urunler WHERE UrunAdi LIKE '%1'"_s.arg(pattern)),
                  QStringList{name + u'B'});
     }
 
@@ -278,23 +280,23 @@ private slots:
     {
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("Turkish case") << u"UrunAdi LIKE 'IŞ%'"_qs << QStringList{u"ışık"_qs};
-        QTest::newRow("escape") << u"UrunAdi LIKE '%\\%%' ESCAPE '\\'"_qs << QStringList{u"%10 indirim"_qs};
-        QTest::newRow("no escape") << u"UrunAdi LIKE '%\\%%'"_qs << QStringList{};
+        QTest::newRow("Turkish case") << u"UrunAdi LIKE 'IŞ%'"_s << QStringList{u"ışık"_s};
+        QTest::newRow("escape") << u"UrunAdi LIKE '%\\%%' ESCAPE '\\'"_s << QStringList{u"%10 indirim"_s};
+        QTest::newRow("no escape") << u"UrunAdi LIKE '%\\%%'"_s << QStringList{};
     }
     void likeInTheFile()
     {
         QFETCH(QString, condition);
         TempShop shop;
-        for (const QString& name : {u"ışık"_qs, u"işçi"_qs, u"%10 indirim"_qs})
+        for (const QString& name : {u"ışık"_s, u"işçi"_s, u"%10 indirim"_s})
             shop.addProduct(name, name, Money());
-        QTEST(shop.firstColumn(u"SELECT UrunAdi FROM Urunler WHERE %1"_qs.arg(condition)), "names");
+        QTEST(shop.firstColumn(u"SELECT UrunAdi FROM Urunler WHERE %1"_s.arg(condition)), "names");
     }
 
     void escapeOfTwoCharactersIsRefused()
     {
         TempShop shop;
-        QVERIFY_THROWS_EXCEPTION(DataError, shop.firstColumn(u"SELECT 'a' LIKE 'a' ESCAPE 'ab'"_qs));
+        QVERIFY_THROWS_EXCEPTION(DataError, shop.firstColumn(u"SELECT 'a' LIKE 'a' ESCAPE 'ab'"_s));
     }
 
     // A search for names beginning with a text runs as the TURKCE range from the text in lower
@@ -317,7 +319,7 @@ private slots:
                     inRange = inRange && turkce::compare({alt, 1}, n) <= 0 && turkce::compare(n, {ust, 2}) < 0;
             }
             QVERIFY2(inRange || !turkce::rangeSearchable(typed),
-                     qPrintable(u"U+%1"_qs.arg(t, 4, 16, QLatin1Char('0'))));
+                     qPrintable(u"U+%1"_s.arg(t, 4, 16, QLatin1Char('0'))));
             outside += !turkce::rangeSearchable(typed);
         }
         QCOMPARE(outside, 2 * 16 + 2 * 26);  // Roman numerals and circled letters, in both cases
@@ -330,25 +332,25 @@ private slots:
         if (!QFileInfo(QStringLiteral(SQLITE3_SHELL)).isExecutable())
             QSKIP("The sqlite3 shell is not installed.");
         TempShop shop;
-        for (const QString& name : {u"Cips"_qs, u"Dondurma"_qs, u"Irmak Sabunu"_qs})
+        for (const QString& name : {u"Cips"_s, u"Dondurma"_s, u"Irmak Sabunu"_s})
             shop.addProduct(name, name, Money());
         QCOMPARE(sqliteShell(shop.databasePath(),
                              u"INSERT INTO Urunler (UrunAdi, SeriNumarasi) VALUES ('Çikolata', '1'), ('ıhlamur', '2'), "
                              u"('İncir', '3');"
-                             u"SELECT UrunAdi FROM Urunler WHERE UrunAdi LIKE 'I%' ORDER BY UrunAdi;"_qs),
-                 u"ıhlamur\nIrmak Sabunu\n"_qs);
+                             u"SELECT UrunAdi FROM Urunler WHERE UrunAdi LIKE 'I%' ORDER BY UrunAdi;"_s),
+                 u"ıhlamur\nIrmak Sabunu\n"_s);
 
         Database dosya(shop.databasePath());
-        Dataset urunler(dosya, u"select * from Urunler ORDER BY UrunAdi"_qs);
+        Dataset urunler(dosya, u"select * from Urunler ORDER BY UrunAdi"_s);
         urunler.open();
         QStringList names;
         for (urunler.first(); !urunler.eof(); urunler.next())
-            names << urunler.text(u"UrunAdi"_qs);
-        QCOMPARE(names, (QStringList{u"Cips"_qs, u"Çikolata"_qs, u"Dondurma"_qs, u"ıhlamur"_qs, u"Irmak Sabunu"_qs,
-                                     u"İncir"_qs}));
-        auto check = dosya.prepare(u"PRAGMA integrity_check"_qs);
+            names << urunler.text(u"UrunAdi"_s);
+        QCOMPARE(names, (QStringList{u"Cips"_s, u"Çikolata"_s, u"Dondurma"_s, u"ıhlamur"_s, u"Irmak Sabunu"_s,
+                                     u"İncir"_s}));
+        auto check = dosya.prepare(u"PRAGMA integrity_check"_s);
         QVERIFY(check.step());
-        QCOMPARE(check.column(0).toString(), u"ok"_qs);
+        QCOMPARE(check.column(0).toString(), u"ok"_s);
         check.reset();
     }
 };

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 
 namespace {
@@ -41,8 +43,8 @@ void play(QLineEdit* edit, const QString& keys)
 // Given out of order; namesakes "Su" with keys 5 and 3, in that order.
 QVector<KeyedChoice> someChoices()
 {
-    return {{5, u"Su"_qs, {}}, {2, u"Çay"_qs, u"Rize"_qs}, {9, u"Kola (Kutu)"_qs, {}}, {3, u"Su"_qs, {}},
-            {4, u"Cips"_qs, {}}, {7, u"Çay"_qs, u"Ankara"_qs}};
+    return {{5, u"Su"_s, {}}, {2, u"Çay"_s, u"Rize"_s}, {9, u"Kola (Kutu)"_s, {}}, {3, u"Su"_s, {}},
+            {4, u"Cips"_s, {}}, {7, u"Çay"_s, u"Ankara"_s}};
 }
 
 void installFilter(QLineEdit* edit, const QString& kind)
@@ -251,9 +253,9 @@ private slots:
         QTest::addColumn<bool>("dataError");
         QTest::addColumn<QString>("message");
         QTest::newRow("data error shows its own text")
-            << true << QStringLiteral("Ürün Adı en fazla 50 karakter olabilir.");
+            << true << u"Ürün Adı en fazla 50 karakter olabilir."_s;
         QTest::newRow("other error shows a generic text with the reason")
-            << false << QStringLiteral("Beklenmeyen bir hata oluştu:\ndisk dolu");
+            << false << u"Beklenmeyen bir hata oluştu:\ndisk dolu"_s;
     }
 
     void errorFromHandlerShowsOneMessage()
@@ -261,12 +263,12 @@ private slots:
         QFETCH(bool, dataError);
         QVERIFY(qobject_cast<Application*>(qApp));
         test::ScriptedDialogs dialogs;
-        QPushButton button(QStringLiteral("Kaydet"));
+        QPushButton button(u"Kaydet"_s);
         int clicks = 0;
         QObject::connect(&button, &QPushButton::clicked, guarded([&] {
             ++clicks;
             if (dataError)
-                throw DataError(QStringLiteral("Ürün Adı en fazla 50 karakter olabilir."));
+                throw DataError(u"Ürün Adı en fazla 50 karakter olabilir."_s);
             throw std::runtime_error("disk dolu");
         }));
         button.show();
@@ -274,7 +276,7 @@ private slots:
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(dialogs.shown.size(), 1);
         QTEST(dialogs.last(), "message");
-        QCOMPARE(dialogs.captions, QStringList{QStringLiteral("Dukkano")});
+        QCOMPARE(dialogs.captions, QStringList{u"Dukkano"_s});
 
         button.click();
         QCOMPARE(clicks, 2);

@@ -22,18 +22,20 @@
 #include <QTest>
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
 namespace {
 
-const QString emptyBasket = QStringLiteral("Satılacak Ürünler Listesi Boş.");
+const QString emptyBasket = u"Satılacak Ürünler Listesi Boş."_s;
 const QString withoutReceipt =
-    QStringLiteral("\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız.");
+    u"\n\nSatış kaydedilmedi. Fiş yazdırmadan tamamlamak için \"HAYIR\" düğmesine basınız."_s;
 
-QString settingsKey() { return QStringLiteral("Software\\NUREV\\Dukkano1_5"); }
-QString rememberedPrinter() { return SettingsKey(settingsKey()).value(QStringLiteral("FisYazicisi")); }
-void rememberPrinter(const QString& name) { SettingsKey(settingsKey()).setValue(QStringLiteral("FisYazicisi"), name); }
+QString settingsKey() { return u"Software\\NUREV\\Dukkano1_5"_s; }
+QString rememberedPrinter() { return SettingsKey(settingsKey()).value(u"FisYazicisi"_s); }
+void rememberPrinter(const QString& name) { SettingsKey(settingsKey()).setValue(u"FisYazicisi"_s, name); }
 
 QString storedMoney(TempShop& shop, const QString& sql)
 {
@@ -74,11 +76,11 @@ struct Counter : SaleWindowFixture {
 
     Counter()
     {
-        cay = shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("3"));
-        sut = shop.addProduct(QStringLiteral("Süt"), QStringLiteral("102"), lira("4,5"));
-        shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
-        shop.addCustomer(QStringLiteral("Ayşe Kaya"), QStringLiteral("Mehmet"));
-        shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Osman"));
+        cay = shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
+        sut = shop.addProduct(u"Süt"_s, u"102"_s, lira("4,5"));
+        shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
+        shop.addCustomer(u"Ayşe Kaya"_s, u"Mehmet"_s);
+        shop.addCustomer(u"Ali Veli"_s, u"Osman"_s);
     }
 
     // Types a new quantity into the first line's "Miktar" cell; the editor stays open.
@@ -87,9 +89,9 @@ struct Counter : SaleWindowFixture {
     // 2 x 3,00 and 1 x 4,50: 10,50 before any discount.
     bool fillBasket()
     {
-        scan(QStringLiteral("101"));
-        scan(QStringLiteral("102"));
-        if (!typeQuantity(QStringLiteral("2")))
+        scan(u"101"_s);
+        scan(u"102"_s);
+        if (!typeQuantity(u"2"_s))
             return false;
         form->seriNumarasi->setFocus();  // leaving the grid stores the line
         return form->araToplam == lira("10,5");
@@ -118,7 +120,7 @@ private slots:
     {
         Screen::setWidth(1366);
         Clock::set(QDateTime(QDate(2026, 12, 9), QTime(14, 30, 5)));
-        setCurrencyText(QStringLiteral("TL "));
+        setCurrencyText(u"TL "_s);
     }
 
     void cleanup()
@@ -164,7 +166,7 @@ private slots:
         c.setCustomer(customer);
         c.setDiscount(discount);
         if (scanAfterDiscount)
-            c.scan(QStringLiteral("101"));
+            c.scan(u"101"_s);
 
         c.tamamla();
 
@@ -194,7 +196,7 @@ private slots:
         QFETCH(QStringList, barcodes);
         QFETCH(bool, clear);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Poşet"), QStringLiteral("900"), Money());
+        c.shop.addProduct(u"Poşet"_s, u"900"_s, Money());
         QVERIFY(c.open());
         for (const QString& barcode : barcodes)
             c.scan(barcode);
@@ -216,8 +218,8 @@ private slots:
         Counter c;
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
-        c.setCustomer(QStringLiteral("Ayşe Kaya (Mehmet)"));
-        c.setDiscount(QStringLiteral("2"));
+        c.setCustomer(u"Ayşe Kaya (Mehmet)"_s);
+        c.setDiscount(u"2"_s);
         c.tamamla();
         QPointer<TFormDialog> first = c.question();
 
@@ -229,8 +231,8 @@ private slots:
         QCOMPARE(c.shop.count("Satislar"), 0);
         QCOMPARE(c.basketLines(), 2);
         QCOMPARE(c.form->araToplam, lira("10,5"));
-        QCOMPARE(c.form->indirim->text(), QStringLiteral("2"));
-        QCOMPARE(c.form->comboMusteriAdi->currentText(), QStringLiteral("Ayşe Kaya (Mehmet)"));
+        QCOMPARE(c.form->indirim->text(), u"2"_s);
+        QCOMPARE(c.form->comboMusteriAdi->currentText(), u"Ayşe Kaya (Mehmet)"_s);
         QCOMPARE(c.dialogs.shown, QStringList());
 
         c.tamamla();
@@ -238,7 +240,7 @@ private slots:
         QVERIFY(!first);  // an answered question makes way for the new one
         c.hayir();
         QCOMPARE(c.shop.count("Satislar"), 1);
-        QCOMPARE(storedMoney(c.shop, QStringLiteral("SELECT ToplamTutar FROM Satislar")), QStringLiteral("8,5"));
+        QCOMPARE(storedMoney(c.shop, u"SELECT ToplamTutar FROM Satislar"_s), u"8,5"_s);
     }
 
     void writingTheSale_data()
@@ -271,10 +273,10 @@ private slots:
         QFETCH(qint64, musteriNo);
         Counter c;
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        c.scan(QStringLiteral("102"));
+        c.scan(u"101"_s);
+        c.scan(u"102"_s);
         if (!editorOpen)
-            QVERIFY(c.typeQuantity(QStringLiteral("2")));
+            QVERIFY(c.typeQuantity(u"2"_s));
         c.setCustomer(customer);
         c.setDiscount(discount);
         const qint64 saleNo = c.db().sonrakiSatisNo();
@@ -285,7 +287,7 @@ private slots:
             // Back in the sale window while the question waits; HAYIR is clicked with the
             // grid's editor still open.
             QApplication::setActiveWindow(c.form);
-            QVERIFY(c.typeQuantity(QStringLiteral("2")));
+            QVERIFY(c.typeQuantity(u"2"_s));
         }
         c.hayir();
 
@@ -293,31 +295,31 @@ private slots:
         QCOMPARE(c.dialogs.shown, QStringList());
         QVERIFY(!c.asking());
         QCOMPARE(shop.count("Satislar"), 1);
-        QCOMPARE(shop.scalar(u"SELECT SatisNo FROM Satislar"_qs).toLongLong(), saleNo);
-        QCOMPARE(shop.scalar(u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), musteriNo);
-        QCOMPARE(shop.scalar(u"SELECT SatisTarihi FROM Satislar"_qs).toString(), u"2026-12-09"_qs);
-        QTEST(storedMoney(shop, u"SELECT ToplamTutar FROM Satislar"_qs), "toplamTutar");
-        QTEST(storedMoney(shop, u"SELECT Kazanc FROM Satislar"_qs), "kazanc");
+        QCOMPARE(shop.scalar(u"SELECT SatisNo FROM Satislar"_s).toLongLong(), saleNo);
+        QCOMPARE(shop.scalar(u"SELECT MusteriNo FROM Satislar"_s).toLongLong(), musteriNo);
+        QCOMPARE(shop.scalar(u"SELECT SatisTarihi FROM Satislar"_s).toString(), u"2026-12-09"_s);
+        QTEST(storedMoney(shop, u"SELECT ToplamTutar FROM Satislar"_s), "toplamTutar");
+        QTEST(storedMoney(shop, u"SELECT Kazanc FROM Satislar"_s), "kazanc");
 
         QCOMPARE(shop.count("SatilanUrunler"), 2);
-        QCOMPARE(shop.scalar(u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_qs.arg(saleNo)).toInt(), 2);
-        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.cay)),
-                 u"6"_qs);
-        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_qs.arg(c.sut)),
-                 u"4,5"_qs);
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.cay)).toInt(), 18);
-        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_qs.arg(c.sut)).toInt(), 19);
+        QCOMPARE(shop.scalar(u"SELECT count(*) FROM SatilanUrunler WHERE SatisNo = %1"_s.arg(saleNo)).toInt(), 2);
+        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_s.arg(c.cay)),
+                 u"6"_s);
+        QCOMPARE(storedMoney(shop, u"SELECT UrunSatisTutari FROM SatilanUrunler WHERE UrunNo = %1"_s.arg(c.sut)),
+                 u"4,5"_s);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_s.arg(c.cay)).toInt(), 18);
+        QCOMPARE(shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE UrunNo = %1"_s.arg(c.sut)).toInt(), 19);
 
         // On account the debt grows by the total before the discount; nobody else's changes.
         for (qint64 no = 1; no <= 3; ++no) {
             const QString debt = storedMoney(
-                shop, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs.arg(no));
-            QCOMPARE(debt, no == musteriNo ? u"10,5"_qs : u"0"_qs);
+                shop, u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_s.arg(no));
+            QCOMPARE(debt, no == musteriNo ? u"10,5"_s : u"0"_s);
         }
         QCOMPARE(shop.count("Musteriler"), 3);
 
         QCOMPARE(c.basketLines(), 0);
-        QCOMPARE(c.total(), u"0,00 TL"_qs);
+        QCOMPARE(c.total(), u"0,00 TL"_s);
         QCOMPARE(c.form->araToplam, Money());
         QCOMPARE(c.form->indirim->text(), QString());
         QCOMPARE(c.form->comboMusteriAdi->currentText(), QString());
@@ -329,12 +331,12 @@ private slots:
     void onAccountToTheNamesakePicked()
     {
         Counter c;
-        const qint64 twin = c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
+        const qint64 twin = c.shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
         QComboBox* list = c.form->comboMusteriAdi;
-        const int picked = list->findText(QStringLiteral("Ali Veli (Hasan)")) + 1;
-        QCOMPARE(list->itemText(picked), QStringLiteral("Ali Veli (Hasan)"));
+        const int picked = list->findText(u"Ali Veli (Hasan)"_s) + 1;
+        QCOMPARE(list->itemText(picked), u"Ali Veli (Hasan)"_s);
         list->setCurrentIndex(picked);
 
         c.tamamla();
@@ -342,10 +344,10 @@ private slots:
         c.hayir();
 
         QCOMPARE(c.dialogs.shown, QStringList());
-        QCOMPARE(c.shop.scalar(u"SELECT MusteriNo FROM Satislar"_qs).toLongLong(), twin);
-        const QString debt = u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_qs;
-        QCOMPARE(storedMoney(c.shop, debt.arg(1)), u"0"_qs);
-        QCOMPARE(storedMoney(c.shop, debt.arg(twin)), u"10,5"_qs);
+        QCOMPARE(c.shop.scalar(u"SELECT MusteriNo FROM Satislar"_s).toLongLong(), twin);
+        const QString debt = u"SELECT coalesce(ToplamBorc, 0) FROM Musteriler WHERE MusteriNo = %1"_s;
+        QCOMPARE(storedMoney(c.shop, debt.arg(1)), u"0"_s);
+        QCOMPARE(storedMoney(c.shop, debt.arg(twin)), u"10,5"_s);
     }
 
     void printingTheReceipt_data()
@@ -364,11 +366,11 @@ private slots:
         QFETCH(QString, remembered);
         QFETCH(QString, printedOn);
         Counter c;
-        TestPrinters printers({u"Fiş Yazıcısı"_qs, u"Lazer"_qs}, c.shop.folder());
+        TestPrinters printers({u"Fiş Yazıcısı"_s, u"Lazer"_s}, c.shop.folder());
         rememberPrinter(remembered);
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
-        c.setDiscount(u"1,5"_qs);
+        c.setDiscount(u"1,5"_s);
         c.tamamla();
 
         c.evet();
@@ -386,11 +388,11 @@ private slots:
         // The receipt shows the basket as it was, under the number the sale got, and the total
         // before the discount.
         const report::PreparedPage& page = job.report.pages.at(0);
-        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_qs), (QStringList{u"Çay"_qs, u"Süt"_qs}));
-        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_qs), (QStringList{u"2"_qs, u"1"_qs}));
-        QCOMPARE(textsOf(page, u"MemoToplamTutar"_qs), QStringList{u"10,50"_qs});
-        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_qs),
-                 QStringList{c.shop.scalar(u"SELECT SatisNo FROM Satislar"_qs).toString()});
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerUrunAdi"_s), (QStringList{u"Çay"_s, u"Süt"_s}));
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerBirimAdedi"_s), (QStringList{u"2"_s, u"1"_s}));
+        QCOMPARE(textsOf(page, u"MemoToplamTutar"_s), QStringList{u"10,50"_s});
+        QCOMPARE(textsOf(page, u"frxDBDatasetGeciciSatilanUrunlerSatisNo"_s),
+                 QStringList{c.shop.scalar(u"SELECT SatisNo FROM Satislar"_s).toString()});
     }
 
     void failedPrintWritesNothing_data()
@@ -402,12 +404,12 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("message");
 
-        const QStringList two{u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        const QStringList two{u"Fiş Yazıcısı"_s, u"Lazer"_s};
         QTest::newRow("the printer fails") << two << two << true << "" << "Kağıt bitti." << "Kağıt bitti.";
         QTest::newRow("no printer installed") << QStringList() << QStringList() << false << "" << ""
                                               << "Yazdırılamadı: bilgisayarda kurulu bir yazıcı yok.";
         QTest::newRow("printer removed since the question opened")
-            << two << QStringList{u"Lazer"_qs} << true << "" << ""
+            << two << QStringList{u"Lazer"_s} << true << "" << ""
             << "Yazdırılamadı: \"Fiş Yazıcısı\" adlı yazıcı bulunamadı.";
         QTest::newRow("none selected and no default printer")
             << two << two << false << "Eski" << ""
@@ -428,7 +430,7 @@ private slots:
         rememberPrinter(remembered);
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
-        c.setCustomer(u"Ayşe Kaya (Mehmet)"_qs);
+        c.setCustomer(u"Ayşe Kaya (Mehmet)"_s);
         c.tamamla();
         std::optional<TestPrinters> changed;
         if (installedAtPrint != installed)
@@ -449,7 +451,7 @@ private slots:
 
         QVERIFY(!c.asking());
         QCOMPARE(c.shop.count("Satislar"), 1);
-        QCOMPARE(storedMoney(c.shop, u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = 2"_qs), u"10,5"_qs);
+        QCOMPARE(storedMoney(c.shop, u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = 2"_s), u"10,5"_s);
         QCOMPARE(printers.jobs.size() + (changed ? changed->jobs.size() : 0), jobs);
     }
 
@@ -458,11 +460,11 @@ private slots:
     void writeFailsAfterThePrint()
     {
         Counter c;
-        TestPrinters printers({u"Fiş Yazıcısı"_qs}, c.shop.folder());
+        TestPrinters printers({u"Fiş Yazıcısı"_s}, c.shop.folder());
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
         c.db().baglanti.exec(u"CREATE TRIGGER bozuk BEFORE INSERT ON SatilanUrunler "
-                             "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_qs);
+                             "BEGIN SELECT RAISE(ABORT, 'disk dolu'); END"_s);
         c.tamamla();
 
         c.evet();
@@ -470,15 +472,15 @@ private slots:
         QCOMPARE(printers.jobs.size(), size_t(1));
         QCOMPARE(c.dialogs.shown.size(), 1);
         QVERIFY2(c.dialogs.last().startsWith(u"Fiş yazdırıldı, ancak satış kaydedilmedi.\n"
-                                             "Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_qs),
+                                             "Satış kaydedilemedi; sepet olduğu gibi duruyor.\n"_s),
                  qPrintable(c.dialogs.last()));
-        QVERIFY2(c.dialogs.last().contains(u"disk dolu"_qs), qPrintable(c.dialogs.last()));
+        QVERIFY2(c.dialogs.last().contains(u"disk dolu"_s), qPrintable(c.dialogs.last()));
         QVERIFY(c.asking());
         QCOMPARE(c.shop.count("Satislar"), 0);
         QCOMPARE(c.basketLines(), 2);
         QCOMPARE(c.form->araToplam, lira("10,5"));
 
-        c.db().baglanti.exec(u"DROP TRIGGER bozuk"_qs);
+        c.db().baglanti.exec(u"DROP TRIGGER bozuk"_s);
         c.hayir();
         QVERIFY(!c.asking());
         QCOMPARE(c.shop.count("SatilanUrunler"), 2);
@@ -493,13 +495,13 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<int>("selected");
 
-        const QStringList two{u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        const QStringList two{u"Fiş Yazıcısı"_s, u"Lazer"_s};
         QTest::newRow("nothing remembered: the first") << two << "" << QStringList() << two << 0;
         QTest::newRow("remembered: that one") << two << "Lazer" << QStringList() << two << 1;
         QTest::newRow("remembered in another case") << two << "FİŞ YAZICISI" << QStringList() << two << 0;
         QTest::newRow("remembered but not installed: none") << two << "Eski" << QStringList() << two << -1;
         QTest::newRow("no printer installed") << QStringList() << "" << QStringList() << QStringList() << -1;
-        const QStringList three{u"PDF"_qs, u"Fiş Yazıcısı"_qs, u"Lazer"_qs};
+        const QStringList three{u"PDF"_s, u"Fiş Yazıcısı"_s, u"Lazer"_s};
         QTest::newRow("opening the list refills it and takes the first")
             << two << "Lazer" << three << three << 0;
     }
@@ -538,10 +540,10 @@ private slots:
         QTest::addColumn<QString>("focus");
 
         const QString discountRefused =
-            u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_qs;
+            u"İndirim geçerli bir tutar değil (örneğin 5 ya da 2,50). Lütfen düzeltip tekrar deneyiniz."_s;
         const auto notListed = [](const char* text) {
             return u"\"%1\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi listeden seçiniz; "
-                   "nakit satış için Müşteri Adı alanını boş bırakınız."_qs.arg(QString::fromUtf8(text));
+                   "nakit satış için Müşteri Adı alanını boş bırakınız."_s.arg(QString::fromUtf8(text));
         };
         QTest::newRow("a customer not in the list") << "Veli Can" << "" << notListed("Veli Can") << "comboMusteriAdi";
         QTest::newRow("a listed name without the father's name")
@@ -582,7 +584,7 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QString notListed = u"\"Kimse\" kayıtlı müşterilerden biri değil. Veresiye satış için müşteriyi "
-                                  "listeden seçiniz; nakit satış için Müşteri Adı alanını boş bırakınız."_qs;
+                                  "listeden seçiniz; nakit satış için Müşteri Adı alanını boş bırakınız."_s;
         QTest::newRow("basket cleared, HAYIR") << "clear" << false << emptyBasket;
         QTest::newRow("basket cleared, EVET prints nothing") << "clear" << true << emptyBasket;
         QTest::newRow("unlisted customer typed, HAYIR") << "customer" << false << notListed;
@@ -596,18 +598,18 @@ private slots:
         QFETCH(QString, change);
         QFETCH(bool, print);
         Counter c;
-        TestPrinters printers({u"Fiş Yazıcısı"_qs}, c.shop.folder());
+        TestPrinters printers({u"Fiş Yazıcısı"_s}, c.shop.folder());
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
         c.tamamla();
-        if (change == u"clear"_qs)
+        if (change == u"clear"_s)
             QTest::mouseClick(c.form->ButtonSil, Qt::LeftButton);
         else
-            c.setCustomer(u"Kimse"_qs);
+            c.setCustomer(u"Kimse"_s);
 
         print ? c.evet() : c.hayir();
 
-        QTEST(c.dialogs.shown.join(u"|"_qs), "message");
+        QTEST(c.dialogs.shown.join(u"|"_s), "message");
         QCOMPARE(printers.jobs.size(), size_t(0));
         QVERIFY(c.asking());
         QCOMPARE(c.shop.count("Satislar"), 0);
@@ -622,19 +624,19 @@ private slots:
         QVERIFY(c.fillBasket());
         c.tamamla();
         QPointer<TFormDialog> first = c.question();
-        c.scan(u"102"_qs);
+        c.scan(u"102"_s);
 
         c.tamamla();
 
         QCOMPARE(c.question(), first.data());
         QCOMPARE(c.form->findChildren<TFormDialog*>().size(), 1);
         QVERIFY(c.asking());
-        QCOMPARE(first->Label3->text(), u"Toplam Tutar : 15,00 TL"_qs);
+        QCOMPARE(first->Label3->text(), u"Toplam Tutar : 15,00 TL"_s);
         c.hayir();
         QCOMPARE(c.shop.count("Satislar"), 1);
         QCOMPARE(c.shop.count("SatilanUrunler"), 3);
 
-        c.scan(u"101"_qs);
+        c.scan(u"101"_s);
         c.tamamla();
         QVERIFY(c.asking());
         QCOMPARE(c.form->findChildren<TFormDialog*>().size(), 1);
@@ -651,12 +653,12 @@ private slots:
 
         QVERIFY(q->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(q->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(q->Label6->text(), u"Yazıcı :"_qs);
-        QCOMPARE(q->Label5->text(), u"Yazdırmak ister misiniz?"_qs);
+        QCOMPARE(q->Label6->text(), u"Yazıcı :"_s);
+        QCOMPARE(q->Label5->text(), u"Yazdırmak ister misiniz?"_s);
         const QList<QPushButton*> buttons{q->BitBtn3, q->BitBtn1, q->BitBtn2};
-        QCOMPARE(q->BitBtn3->text(), u"EVET"_qs);
-        QCOMPARE(q->BitBtn1->text(), u"HAYIR"_qs);
-        QCOMPARE(q->BitBtn2->text(), u"KAPAT"_qs);
+        QCOMPARE(q->BitBtn3->text(), u"EVET"_s);
+        QCOMPARE(q->BitBtn1->text(), u"HAYIR"_s);
+        QCOMPARE(q->BitBtn2->text(), u"KAPAT"_s);
         for (int i = 0; i < buttons.size(); ++i) {
             QPushButton* b = buttons[i];
             QVERIFY(b->font().bold());

@@ -17,27 +17,29 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
 namespace {
 
-const QString savedText = u"Yeni Mağaza Kaydedeildi."_qs;
-const QString noNameText = u"Lütfen Mağaza Adını Giriniz."_qs;
-const QString storedText = u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_qs;
+const QString savedText = u"Yeni Mağaza Kaydedeildi."_s;
+const QString noNameText = u"Lütfen Mağaza Adını Giriniz."_s;
+const QString storedText = u"Bu Mağaza Zaten Kayıtlı. Mağaza Adı : "_s;
 
 QStringList storedNames(TempShop& shop)
 {
-    return shop.firstColumn(u"SELECT UreticiAdi FROM Ureticiler ORDER BY UreticiNo"_qs);
+    return shop.firstColumn(u"SELECT UreticiAdi FROM Ureticiler ORDER BY UreticiNo"_s);
 }
 
 // A shop with header rows added behind the shared object's back, as another window would.
 void addShops(TempShop& shop, const QStringList& names)
 {
     for (const QString& name : names) {
-        auto st = shop.db().baglanti.prepare(u"INSERT INTO Ureticiler (UreticiAdi, KisiAdi) VALUES (?, ?)"_qs);
+        auto st = shop.db().baglanti.prepare(u"INSERT INTO Ureticiler (UreticiAdi, KisiAdi) VALUES (?, ?)"_s);
         st.bind(1, name);
-        st.bind(2, u"Ayşe Yılmaz"_qs);
+        st.bind(2, u"Ayşe Yılmaz"_s);
         st.step();
     }
     shop.db().tableUreticiler.reopen();
@@ -46,11 +48,11 @@ void addShops(TempShop& shop, const QStringList& names)
 // The shop name the next receipt prints.
 QString receiptShopName(Veritabani& db)
 {
-    Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_qs);
+    Dataset basket(db.baglanti, u"GeciciSatilanUrunler"_s);
     basket.open();
     const report::PreparedReport receipt = report::prepareReceipt(basket, db.tableUreticiler);
-    const auto texts = receipt.pages.at(0).textsOf(u"frxDBDatasetureticilerUreticiAdi"_qs);
-    return texts.empty() ? u"(none)"_qs : texts.front()->text;
+    const auto texts = receipt.pages.at(0).textsOf(u"frxDBDatasetureticilerUreticiAdi"_s);
+    return texts.empty() ? u"(none)"_s : texts.front()->text;
 }
 
 // The main window's frame with one work window in it, opened as the main window opens children.
@@ -149,7 +151,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, phone);
-        Entry w({u"Şen Bakkal"_qs});
+        Entry w({u"Şen Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         typeText(w.form->ureticiAdi, name);
         typeText(w.form->telefonNo, phone);
@@ -172,10 +174,10 @@ private slots:
         Entry w;
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         const QList<QPair<QLineEdit*, QString>> typed = {
-            {w.form->ureticiAdi, u"Çınar Büfe"_qs},       {w.form->kisiAdi, u"İsmail Öztürk"_qs},
-            {w.form->adres, u"Gül Sok. No 3 Ödemiş"_qs},  {w.form->telefonNo, u"0232 545 11 22"_qs},
-            {w.form->internetAdresi, u"cinarbufe.com"_qs}, {w.form->ePosta, u"bilgi@cinarbufe.com"_qs},
-            {w.form->notlar, u"Yine bekleriz; iyi günler"_qs},
+            {w.form->ureticiAdi, u"Çınar Büfe"_s},       {w.form->kisiAdi, u"İsmail Öztürk"_s},
+            {w.form->adres, u"Gül Sok. No 3 Ödemiş"_s},  {w.form->telefonNo, u"0232 545 11 22"_s},
+            {w.form->internetAdresi, u"cinarbufe.com"_s}, {w.form->ePosta, u"bilgi@cinarbufe.com"_s},
+            {w.form->notlar, u"Yine bekleriz; iyi günler"_s},
         };
         for (const auto& [edit, text] : typed)
             typeText(edit, text);
@@ -185,7 +187,7 @@ private slots:
         auto st = w.db().baglanti.prepare(
             u"SELECT UreticiAdi, KisiAdi, KisiUnvani, Adres, Sehir, PostaKodu, Ulke, TelefonNumarasi, "
             "FaksNumarasi, InternetAdresi, EpostaAdresi, Notlar, typeof(KisiUnvani) || typeof(Sehir) || "
-            "typeof(PostaKodu) || typeof(Ulke) || typeof(FaksNumarasi) FROM Ureticiler"_qs);
+            "typeof(PostaKodu) || typeof(Ulke) || typeof(FaksNumarasi) FROM Ureticiler"_s);
         QVERIFY(st.step());
         QStringList row;
         for (int c = 0; c < 12; ++c)
@@ -193,7 +195,7 @@ private slots:
         QCOMPARE(row, QStringList({"Çınar Büfe", "İsmail Öztürk", "", "Gül Sok. No 3 Ödemiş", "", "", "",
                                    "0232 545 11 22", "", "cinarbufe.com", "bilgi@cinarbufe.com",
                                    "Yine bekleriz; iyi günler"}));
-        QCOMPARE(st.column(12).toString(), u"texttexttexttexttext"_qs);
+        QCOMPARE(st.column(12).toString(), u"texttexttexttexttext"_s);
         QVERIFY(!st.step());
         QVERIFY(allEmpty(w.form));
         QCOMPARE(QApplication::focusWidget(), w.form->ureticiAdi);
@@ -217,9 +219,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, how);
         QFETCH(bool, found);
-        Entry w({u"Şen Bakkal"_qs});
+        Entry w({u"Şen Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
-        typeText(w.form->adres, u"Çarşı içi"_qs);
+        typeText(w.form->adres, u"Çarşı içi"_s);
         w.form->ureticiAdi->setFocus();
         typeText(w.form->ureticiAdi, name);
 
@@ -233,13 +235,13 @@ private slots:
             w.form->kaydet->setFocus(Qt::TabFocusReason);
 
         if (found) {
-            QCOMPARE(w.dialogs.shown, QStringList{storedText + u"Şen Bakkal"_qs});
+            QCOMPARE(w.dialogs.shown, QStringList{storedText + u"Şen Bakkal"_s});
             QVERIFY(allEmpty(w.form));
             QCOMPARE(QApplication::focusWidget(), w.form->ureticiAdi);
         } else {
             QVERIFY(w.dialogs.shown.isEmpty());
             QCOMPARE(w.form->ureticiAdi->text(), name);
-            QCOMPARE(w.form->adres->text(), u"Çarşı içi"_qs);
+            QCOMPARE(w.form->adres->text(), u"Çarşı içi"_s);
         }
         QCOMPARE(storedNames(w.shop), QStringList{"Şen Bakkal"});
     }
@@ -247,8 +249,8 @@ private slots:
     void entryLayout()
     {
         Entry w;
-        QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_qs);
-        QCOMPARE(w.form->Label1->text(), u"Fiş için Ayarlar"_qs);
+        QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_s);
+        QCOMPARE(w.form->Label1->text(), u"Fiş için Ayarlar"_s);
         for (QLineEdit* hidden : {w.form->kisiUnvani, w.form->sehir, w.form->postaKodu, w.form->ulke, w.form->faxNo})
             QVERIFY(!hidden->isVisible() && !hidden->isEnabled());
         QStringList titles;
@@ -263,9 +265,9 @@ private slots:
 
     void headerListSortedByName()
     {
-        HeaderList w({u"Dükkan"_qs, u"Çiçekçi"_qs, u"Cam Evi"_qs, u"İnci Büfe"_qs, u"Irmak Market"_qs});
-        QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_qs);
-        QCOMPARE(w.form->Label1->text(), u"FİŞ İÇİN AYAR"_qs);
+        HeaderList w({u"Dükkan"_s, u"Çiçekçi"_s, u"Cam Evi"_s, u"İnci Büfe"_s, u"Irmak Market"_s});
+        QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_s);
+        QCOMPARE(w.form->Label1->text(), u"FİŞ İÇİN AYAR"_s);
         QAbstractItemModel* model = w.form->DBGrid1->model();
         QStringList shown;
         for (int r = 0; r < model->rowCount(); ++r)
@@ -297,11 +299,11 @@ private slots:
     {
         QFETCH(bool, editorOpen);
         QFETCH(bool, byEsc);
-        HeaderList w({u"Eski Dükkan"_qs});
+        HeaderList w({u"Eski Dükkan"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
-        QCOMPARE(receiptShopName(w.db()), u"Eski Dükkan"_qs);
+        QCOMPARE(receiptShopName(w.db()), u"Eski Dükkan"_s);
 
-        QVERIFY(w.typeIntoCell(0, 0, u"Yeni Şarküteri"_qs));
+        QVERIFY(w.typeIntoCell(0, 0, u"Yeni Şarküteri"_s));
         if (!editorOpen)
             w.form->DBGrid1->setFocus();
         QCOMPARE(storedNames(w.shop), QStringList{"Eski Dükkan"});
@@ -313,24 +315,24 @@ private slots:
 
         QVERIFY(!w.form);
         QCOMPARE(storedNames(w.shop), QStringList{"Yeni Şarküteri"});
-        QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_qs), u"Yeni Şarküteri"_qs);
-        QCOMPARE(receiptShopName(w.db()), u"Yeni Şarküteri"_qs);
+        QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_s), u"Yeni Şarküteri"_s);
+        QCOMPARE(receiptShopName(w.db()), u"Yeni Şarküteri"_s);
         QVERIFY(w.dialogs.shown.isEmpty());
     }
 
     // A refused edit is reported once and leaves the stored row and the shared object as they were.
     void refusedEditOnClose()
     {
-        HeaderList w({u"Eski Dükkan"_qs});
+        HeaderList w({u"Eski Dükkan"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         QVERIFY(w.typeIntoCell(0, 1, QString(51, QChar(u'Ş'))));
         w.form->DBGrid1->setFocus();
         w.closeFrame();
 
         QCOMPARE(w.dialogs.shown.size(), 1);
-        QVERIFY(w.dialogs.last().contains(u"KisiAdi"_qs));
+        QVERIFY(w.dialogs.last().contains(u"KisiAdi"_s));
         QCOMPARE(storedNames(w.shop), QStringList{"Eski Dükkan"});
-        QCOMPARE(w.db().tableUreticiler.text(u"KisiAdi"_qs), u"Ayşe Yılmaz"_qs);
+        QCOMPARE(w.db().tableUreticiler.text(u"KisiAdi"_s), u"Ayşe Yılmaz"_s);
         QCOMPARE(w.db().tableUreticiler.state(), Dataset::State::Browse);
     }
 
@@ -351,7 +353,7 @@ private slots:
     {
         QFETCH(Qt::Key, key);
         QFETCH(QString, typed);
-        HeaderList w({u"Şen Bakkal"_qs});
+        HeaderList w({u"Şen Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         DataGrid* grid = w.form->DBGrid1;
         grid->setFocus();
@@ -378,7 +380,7 @@ private slots:
     void ctrlDelete()
     {
         QFETCH(bool, yes);
-        HeaderList w({u"Şen Bakkal"_qs, u"Gül Bakkal"_qs});
+        HeaderList w({u"Şen Bakkal"_s, u"Gül Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         DataGrid* grid = w.form->DBGrid1;
         grid->setFocus();
@@ -392,7 +394,7 @@ private slots:
         QTEST(storedNames(w.shop), "stored");
         QCOMPARE(grid->model()->rowCount(), yes ? 1 : 2);
         w.closeFrame();
-        QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_qs), u"Şen Bakkal"_qs);
+        QCOMPARE(w.db().tableUreticiler.text(u"UreticiAdi"_s), u"Şen Bakkal"_s);
     }
 
     // ---- both windows
@@ -430,12 +432,12 @@ private slots:
         const QList<Dataset*> shared{&db.tableMusteriler, &db.tableUrunler, &db.tableSatislar,
                                      &db.tableSatilanUrunler, &db.tableKategoriler, &db.tableUreticiler};
         for (Dataset* t : shared) {
-            t->setFilter(u"["_qs + t->fields().at(0).name + u"]=-1"_qs);
+            t->setFilter(u"["_s + t->fields().at(0).name + u"]=-1"_s);
             t->setFiltered(true);
         }
 
         if (byKapat)
-            QTest::mouseClick(form->findChild<QPushButton*>(headerList ? u"kapat"_qs : u"Kapat"_qs), Qt::LeftButton);
+            QTest::mouseClick(form->findChild<QPushButton*>(headerList ? u"kapat"_s : u"Kapat"_s), Qt::LeftButton);
         else
             frame->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -45,9 +47,8 @@ QString moneyText(const QVariant& stored)
 // What the basket table holds, straight from the file.
 QVector<Line> basket(Veritabani& db)
 {
-    auto st = db.baglanti.prepare(QStringLiteral(
-        "SELECT UrunNo, SatisNo, BirimAdedi, BirimSatisFiyati, UrunSatisTutari, AlisFiyati, Kazanc "
-        "FROM GeciciSatilanUrunler ORDER BY UrunSatisNo"));
+    auto st = db.baglanti.prepare(u"SELECT UrunNo, SatisNo, BirimAdedi, BirimSatisFiyati, UrunSatisTutari, AlisFiyati, Kazanc "
+        "FROM GeciciSatilanUrunler ORDER BY UrunSatisNo"_s);
     QVector<Line> lines;
     while (st.step())
         lines.push_back({st.columnInt(0), st.columnInt(1), int(st.columnInt(2)), moneyText(st.column(3)),
@@ -58,7 +59,7 @@ QVector<Line> basket(Veritabani& db)
 Money basketSum(TempShop& shop)
 {
     return Money::fromUnits(
-        shop.scalar(u"SELECT coalesce(sum(UrunSatisTutari), 0) FROM GeciciSatilanUrunler"_qs).toLongLong());
+        shop.scalar(u"SELECT coalesce(sum(UrunSatisTutari), 0) FROM GeciciSatilanUrunler"_s).toLongLong());
 }
 
 // The sale window, with a product chosen by name as well.
@@ -95,7 +96,7 @@ private slots:
     {
         Screen::setWidth(1366);
         Clock::set(QDateTime(QDate(2026, 12, 9), QTime(14, 30, 5)));
-        setCurrencyText(QStringLiteral("TL "));
+        setCurrencyText(u"TL "_s);
     }
 
     void cleanup()
@@ -107,22 +108,22 @@ private slots:
     void creation()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("2,5"));
         QVERIFY(c.open());
         TFormUrunSatis* f = c.form;
-        QCOMPARE(f->windowTitle(), QStringLiteral("Ürün Satışı - POS"));
+        QCOMPARE(f->windowTitle(), u"Ürün Satışı - POS"_s);
         QVERIFY(f->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(acikFormVar);
-        QCOMPARE(c.total(), QStringLiteral("0,00 TL"));
+        QCOMPARE(c.total(), u"0,00 TL"_s);
         QVERIFY(!f->DBGrid1->isEnabled());
         QVERIFY(f->cbnakitOdeme->isChecked());
         QVERIFY(f->cbnakitOdeme->isHidden());
         QVERIFY(f->SatisTamam->isHidden());
-        QCOMPARE(f->satisiGerceklestir->text(), QStringLiteral("TAMAMLA"));
-        QCOMPARE(f->satisiGerceklestir->toolTip(), QStringLiteral("Satışı Gerçekleştir"));
-        QCOMPARE(f->sayfaNurev->tabText(0).trimmed(), QStringLiteral("HIZLI SATIŞ"));
-        QCOMPARE(f->DBGrid1->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Miktar"));
+        QCOMPARE(f->satisiGerceklestir->text(), u"TAMAMLA"_s);
+        QCOMPARE(f->satisiGerceklestir->toolTip(), u"Satışı Gerçekleştir"_s);
+        QCOMPARE(f->sayfaNurev->tabText(0).trimmed(), u"HIZLI SATIŞ"_s);
+        QCOMPARE(f->DBGrid1->model()->headerData(2, Qt::Horizontal).toString(), u"Miktar"_s);
         QCOMPARE(f->indirim->text(), QString());
         QVERIFY(!c.db().tableUrunler.filtered());
         QCOMPARE(QApplication::focusWidget(), f->seriNumarasi);
@@ -153,14 +154,13 @@ private slots:
     void leftoverBasketIsDeletedAtCreation()
     {
         Counter c;
-        c.db().baglanti.exec(QStringLiteral(
-            "INSERT INTO GeciciSatilanUrunler (UrunNo, BirimAdedi, BirimSatisFiyati, UrunSatisTutari) "
-            "VALUES (1, 2, 50000, 100000), (2, 1, 30000, 30000)"));
+        c.db().baglanti.exec(u"INSERT INTO GeciciSatilanUrunler (UrunNo, BirimAdedi, BirimSatisFiyati, UrunSatisTutari) "
+            "VALUES (1, 2, 50000, 100000), (2, 1, 30000, 30000)"_s);
         QVERIFY(c.open());
         QVERIFY(basket(c.db()).isEmpty());
         QCOMPARE(c.form->araToplam, Money());
         QCOMPARE(c.form->DBGrid1->model()->rowCount(), 0);
-        QCOMPARE(c.total(), QStringLiteral("0,00 TL"));
+        QCOMPARE(c.total(), u"0,00 TL"_s);
     }
 
     void scanning_data()
@@ -187,8 +187,8 @@ private slots:
         QFETCH(QStringList, barcodes);
         QFETCH(int, lines);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("2,5"));
-        c.shop.addProduct(QStringLiteral("Şeker"), QStringLiteral("8690002"), lira("12,25"));
+        c.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("2,5"));
+        c.shop.addProduct(u"Şeker"_s, u"8690002"_s, lira("12,25"));
         QVERIFY(c.open());
 
         for (const QString& barcode : barcodes)
@@ -224,7 +224,7 @@ private slots:
     {
         QFETCH(QString, pasted);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("2,5"));
         QVERIFY(c.open());
         pasteText(c.form->seriNumarasi, pasted);
         QTEST(c.form->seriNumarasi->text(), "text");
@@ -238,29 +238,29 @@ private slots:
     void lineCarriesTheNextSaleNumber()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         Dataset& satislar = c.db().tableSatislar;
         for (int i = 0; i < 3; ++i) {
             satislar.append();
-            satislar.setValue(QStringLiteral("ToplamTutar"), QVariant::fromValue(Money::fromLira(1)));
+            satislar.setValue(u"ToplamTutar"_s, QVariant::fromValue(Money::fromLira(1)));
             satislar.post();
         }
         satislar.first();
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
+        c.scan(u"101"_s);
         QCOMPARE(basket(c.db()).value(0).satisNo, 4);
     }
 
     void lineRecordsTheMoment()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        auto st = c.db().baglanti.prepare(QStringLiteral("SELECT UrunAciklamasi, UrunAdi FROM GeciciSatilanUrunler"));
+        c.scan(u"101"_s);
+        auto st = c.db().baglanti.prepare(u"SELECT UrunAciklamasi, UrunAdi FROM GeciciSatilanUrunler"_s);
         QVERIFY(st.step());
-        QCOMPARE(st.column(0).toString(), QStringLiteral("09.12.2026 14:30:05"));
-        QCOMPARE(st.column(1).toString(), QStringLiteral("Çay"));
+        QCOMPARE(st.column(0).toString(), u"09.12.2026 14:30:05"_s);
+        QCOMPARE(st.column(1).toString(), u"Çay"_s);
         st.reset();
     }
 
@@ -274,8 +274,8 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("message");
 
-        const QString quantityRefused = QStringLiteral("Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır.");
-        const QString priceRefused = QStringLiteral("Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50).");
+        const QString quantityRefused = u"Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır."_s;
+        const QString priceRefused = u"Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50)."_s;
         QTest::newRow("quantity 1 to 3 at 2,50, leaving the grid")
             << 2 << "3" << false << 3 << "7,5" << "10,50 TL" << QString();
         QTest::newRow("quantity 1 to 3, Enter, then leaving")
@@ -308,11 +308,11 @@ private slots:
         QFETCH(bool, pressEnter);
         QFETCH(QString, message);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("102"), lira("3"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
+        c.shop.addProduct(u"Su"_s, u"102"_s, lira("3"));
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        c.scan(QStringLiteral("102"));
+        c.scan(u"101"_s);
+        c.scan(u"102"_s);
 
         QLineEdit* editor = c.typeIntoCell(0, column, typed);
         QVERIFY(editor);
@@ -339,8 +339,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
 
-        const QString quantity = QStringLiteral("Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır.");
-        const QString price = QStringLiteral("Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50).");
+        const QString quantity = u"Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır."_s;
+        const QString price = u"Fiyat 0 ile 9.999.999,99 arasında bir tutar olmalıdır (örneğin 12,50)."_s;
         QTest::newRow("quantity with letters") << 2 << "3 adet" << quantity;
         QTest::newRow("negative quantity") << 2 << "-2" << quantity;
         QTest::newRow("quantity too large to charge") << 2 << "1000000" << quantity;
@@ -355,9 +355,9 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, text);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
+        c.scan(u"101"_s);
         QAbstractItemModel* model = c.form->DBGrid1->model();
 
         QVERIFY(!model->setData(model->index(0, column), text));
@@ -366,8 +366,8 @@ private slots:
         c.form->DBGrid1Exit();
         const Line line = basket(c.db()).value(0);
         QCOMPARE(line.adet, 1);
-        QCOMPARE(line.fiyat, QStringLiteral("2,5"));
-        QCOMPARE(c.total(), QStringLiteral("2,50 TL"));
+        QCOMPARE(line.fiyat, u"2,5"_s);
+        QCOMPARE(c.total(), u"2,50 TL"_s);
     }
 
     void deletingTheSelectedLine_data()
@@ -381,9 +381,9 @@ private slots:
     {
         QFETCH(bool, byKeyboard);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
-        c.shop.addProduct(QStringLiteral("Şeker"), QStringLiteral("102"), lira("12,125"));
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("103"), lira("1"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
+        c.shop.addProduct(u"Şeker"_s, u"102"_s, lira("12,125"));
+        c.shop.addProduct(u"Su"_s, u"103"_s, lira("1"));
         QVERIFY(c.open());
         for (const char* code : {"101", "102", "103"})
             c.scan(QString::fromLatin1(code));
@@ -400,10 +400,10 @@ private slots:
 
         const auto rows = basket(c.db());
         QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[0].fiyat, QStringLiteral("2,5"));
-        QCOMPARE(rows[1].fiyat, QStringLiteral("1"));
+        QCOMPARE(rows[0].fiyat, u"2,5"_s);
+        QCOMPARE(rows[1].fiyat, u"1"_s);
         QCOMPARE(c.form->araToplam, lira("3,5"));
-        QCOMPARE(c.total(), QStringLiteral("3,50 TL"));
+        QCOMPARE(c.total(), u"3,50 TL"_s);
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
         QVERIFY(c.dialogs.shown.isEmpty());
     }
@@ -421,9 +421,9 @@ private slots:
     void gridAddsNoLineOfItsOwn()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
+        c.scan(u"101"_s);
         DataGrid* grid = c.form->DBGrid1;
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 1));
@@ -439,14 +439,14 @@ private slots:
     void clearingTheBasket()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
-        c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
+        c.shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        c.scan(QStringLiteral("101"));
-        c.chooseName(QStringLiteral("Çay ()"));
-        c.form->comboMusteriAdi->setEditText(QStringLiteral("Ali Veli (Hasan)"));
-        c.form->indirim->setText(QStringLiteral("1,5"));
+        c.scan(u"101"_s);
+        c.scan(u"101"_s);
+        c.chooseName(u"Çay ()"_s);
+        c.form->comboMusteriAdi->setEditText(u"Ali Veli (Hasan)"_s);
+        c.form->indirim->setText(u"1,5"_s);
         c.form->cbnakitOdeme->setChecked(false);
         const QString customerFilter = c.db().tableMusteriler.filter();
 
@@ -454,7 +454,7 @@ private slots:
 
         QVERIFY(basket(c.db()).isEmpty());
         QCOMPARE(c.form->araToplam, Money());
-        QCOMPARE(c.total(), QStringLiteral("0,00 TL"));
+        QCOMPARE(c.total(), u"0,00 TL"_s);
         QCOMPARE(c.form->indirim->text(), QString());
         QCOMPARE(c.form->urunAdi->currentText(), QString());
         QCOMPARE(c.form->comboMusteriAdi->currentText(), QString());
@@ -495,11 +495,11 @@ private slots:
     {
         Counter c;
         QVERIFY(c.open());
-        QApplication::clipboard()->setText(QStringLiteral("abc,1,2"));
+        QApplication::clipboard()->setText(u"abc,1,2"_s);
         c.form->indirim->setFocus();
-        typeText(c.form->indirim, QStringLiteral("5"));
+        typeText(c.form->indirim, u"5"_s);
         QTest::keyClick(c.form->indirim, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(c.form->indirim->text(), QStringLiteral("5"));
+        QCOMPARE(c.form->indirim->text(), u"5"_s);
     }
 
     void discountShownOnTheTotal_data()
@@ -517,12 +517,12 @@ private slots:
     {
         QFETCH(QString, discount);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("3"));
-        c.shop.addProduct(QStringLiteral("Kahve"), QStringLiteral("102"), lira("4,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
+        c.shop.addProduct(u"Kahve"_s, u"102"_s, lira("4,5"));
         QVERIFY(c.open());
         for (const char* code : {"101", "101", "102"})
             c.scan(QString::fromLatin1(code));
-        c.form->indirim->setText(QStringLiteral("7"));
+        c.form->indirim->setText(u"7"_s);
         c.form->indirim->setText(discount);
         QTEST(c.total(), "total");
         QCOMPARE(c.form->araToplam, lira("10,5"));
@@ -532,13 +532,13 @@ private slots:
     void lineChangeAfterDiscountShowsTheRunningTotal()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("3"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("3"));
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        c.form->indirim->setText(QStringLiteral("1"));
-        QCOMPARE(c.total(), QStringLiteral("2,00 TL"));
-        c.scan(QStringLiteral("101"));
-        QCOMPARE(c.total(), QStringLiteral("6,00 TL"));
+        c.scan(u"101"_s);
+        c.form->indirim->setText(u"1"_s);
+        QCOMPARE(c.total(), u"2,00 TL"_s);
+        c.scan(u"101"_s);
+        QCOMPARE(c.total(), u"6,00 TL"_s);
     }
 
     void choosingByName_data()
@@ -549,7 +549,7 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<QStringList>("messages");
 
-        const QStringList notRegistered{QStringLiteral("Bu Ürün Kayıtlı Değil.")};
+        const QStringList notRegistered{u"Bu Ürün Kayıtlı Değil."_s};
         QTest::newRow("Enter twice adds twice") << "Çay (Rize)" << 2 << qint64(2) << 2 << QStringList();
         QTest::newRow("same name, other description") << "Çay (Ankara)" << 1 << qint64(1) << 1 << QStringList();
         QTest::newRow("namesakes: the first in the table") << "Su ()" << 1 << qint64(3) << 1 << QStringList();
@@ -570,16 +570,16 @@ private slots:
         QFETCH(qint64, urunNo);
         QFETCH(int, lines);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("201"), lira("40"), lira("31,5"), 5,
-                          QStringLiteral("Ankara"));
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("202"), lira("42,5"), lira("30"), 5,
-                          QStringLiteral("Rize"));
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("203"), lira("5"), lira("3"));
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("204"), lira("6"), lira("3"));
-        c.shop.addProduct(QStringLiteral("Kız'ın Lokumu"), QStringLiteral("205"), lira("80"), lira("50"));
-        c.shop.addProduct(QStringLiteral("Un (Tam (Buğday))"), QStringLiteral("206"), lira("30"), lira("20"));
-        c.shop.addProduct(QStringLiteral("Kola (Kutu)"), QStringLiteral("207"), lira("25"), lira("15"), 5,
-                          QStringLiteral("330 ml"));
+        c.shop.addProduct(u"Çay"_s, u"201"_s, lira("40"), lira("31,5"), 5,
+                          u"Ankara"_s);
+        c.shop.addProduct(u"Çay"_s, u"202"_s, lira("42,5"), lira("30"), 5,
+                          u"Rize"_s);
+        c.shop.addProduct(u"Su"_s, u"203"_s, lira("5"), lira("3"));
+        c.shop.addProduct(u"Su"_s, u"204"_s, lira("6"), lira("3"));
+        c.shop.addProduct(u"Kız'ın Lokumu"_s, u"205"_s, lira("80"), lira("50"));
+        c.shop.addProduct(u"Un (Tam (Buğday))"_s, u"206"_s, lira("30"), lira("20"));
+        c.shop.addProduct(u"Kola (Kutu)"_s, u"207"_s, lira("25"), lira("15"), 5,
+                          u"330 ml"_s);
         QVERIFY(c.open());
 
         c.chooseName(entry);
@@ -592,9 +592,9 @@ private slots:
             QCOMPARE(line.urunNo, urunNo);
             QCOMPARE(line.adet, 1);
             Dataset& urunler = c.db().tableUrunler;
-            QCOMPARE(line.fiyat, urunler.money(QStringLiteral("BirimSatisFiyati")).toEditText());
-            QCOMPARE(line.alis, urunler.money(QStringLiteral("BirimAlisFiyati")).toEditText());
-            const Money margin = urunler.money(QStringLiteral("BirimSatisFiyati")) - urunler.money(QStringLiteral("BirimAlisFiyati"));
+            QCOMPARE(line.fiyat, urunler.money(u"BirimSatisFiyati"_s).toEditText());
+            QCOMPARE(line.alis, urunler.money(u"BirimAlisFiyati"_s).toEditText());
+            const Money margin = urunler.money(u"BirimSatisFiyati"_s) - urunler.money(u"BirimAlisFiyati"_s);
             QCOMPARE(line.kazanc, margin.toEditText());
         }
         QTEST(c.dialogs.shown, "messages");
@@ -607,8 +607,8 @@ private slots:
     void choosingANamesakeFromTheList()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("203"), lira("5"));
-        const qint64 second = c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("204"), lira("6"));
+        c.shop.addProduct(u"Su"_s, u"203"_s, lira("5"));
+        const qint64 second = c.shop.addProduct(u"Su"_s, u"204"_s, lira("6"));
         QVERIFY(c.open());
         QComboBox* names = c.form->urunAdi;
         QCOMPARE(names->itemText(1), names->itemText(2));
@@ -620,7 +620,7 @@ private slots:
         const auto rows = basket(c.db());
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].urunNo, second);
-        QCOMPARE(rows[0].fiyat, QStringLiteral("6"));
+        QCOMPARE(rows[0].fiyat, u"6"_s);
     }
 
     void productListIsSortedTheTurkishWay()
@@ -658,10 +658,10 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(qint64, musteriNo);
         Counter c;
-        c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
-        c.shop.addCustomer(QStringLiteral("Ayşe Kaya"), QStringLiteral("Mehmet"));
-        c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Osman"));
-        c.shop.addCustomer(QStringLiteral("Can O'Neil"), QStringLiteral("Ted"));
+        c.shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
+        c.shop.addCustomer(u"Ayşe Kaya"_s, u"Mehmet"_s);
+        c.shop.addCustomer(u"Ali Veli"_s, u"Osman"_s);
+        c.shop.addCustomer(u"Can O'Neil"_s, u"Ted"_s);
         QVERIFY(c.open());
         QCOMPARE(c.form->comboMusteriAdi->count(), 5);
 
@@ -670,18 +670,18 @@ private slots:
 
         Dataset& musteriler = c.db().tableMusteriler;
         QVERIFY(musteriler.filtered());
-        QCOMPARE(musteriler.number(QStringLiteral("MusteriNo")), musteriNo);
+        QCOMPARE(musteriler.number(u"MusteriNo"_s), musteriNo);
     }
 
     void enterInTheCustomerFieldMovesOn()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
         c.form->comboMusteriAdi->setFocus();
         QTest::keyClick(c.form->comboMusteriAdi, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);  // past the disabled grid
-        c.scan(QStringLiteral("101"));
+        c.scan(u"101"_s);
         c.form->comboMusteriAdi->setFocus();
         QTest::keyClick(c.form->comboMusteriAdi, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), c.form->DBGrid1);
@@ -691,9 +691,9 @@ private slots:
     void barcodeFieldSwitchesTheNameFilterOff()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
-        c.chooseName(QStringLiteral("Çay ()"));
+        c.chooseName(u"Çay ()"_s);
         QVERIFY(c.db().tableUrunler.filtered());
         c.form->seriNumarasi->setFocus();
         QVERIFY(!c.db().tableUrunler.filtered());
@@ -744,15 +744,15 @@ private slots:
     {
         QFETCH(bool, yes);
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"));
-        c.shop.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
+        c.shop.addCustomer(u"Ali Veli"_s, u"Hasan"_s);
         QVERIFY(c.open());
-        c.scan(QStringLiteral("101"));
-        c.form->comboMusteriAdi->setEditText(QStringLiteral("Ali Veli (Hasan)"));
-        c.chooseName(QStringLiteral("Çay ()"));
-        c.db().tableSatislar.setFilter(QStringLiteral("[SatisNo]=-1"));
+        c.scan(u"101"_s);
+        c.form->comboMusteriAdi->setEditText(u"Ali Veli (Hasan)"_s);
+        c.chooseName(u"Çay ()"_s);
+        c.db().tableSatislar.setFilter(u"[SatisNo]=-1"_s);
         c.db().tableSatislar.setFiltered(true);
-        c.db().tableKategoriler.setFilter(QStringLiteral("[KategoriNo]=1"));
+        c.db().tableKategoriler.setFilter(u"[KategoriNo]=1"_s);
         c.db().tableKategoriler.setFiltered(true);
         QSignalSpy closed(c.form.data(), &TFormUrunSatis::closed);
 
@@ -776,29 +776,29 @@ private slots:
     void totalIsAlwaysTheSumOfTheLines()
     {
         Counter c;
-        c.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("101"), lira("2,5"), lira("2"));
-        c.shop.addProduct(QStringLiteral("Şeker"), QStringLiteral("8690002"), lira("12,3333"));
-        c.shop.addProduct(QStringLiteral("Su"), QStringLiteral("104"), lira("0,75"));
+        c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"), lira("2"));
+        c.shop.addProduct(u"Şeker"_s, u"8690002"_s, lira("12,3333"));
+        c.shop.addProduct(u"Su"_s, u"104"_s, lira("0,75"));
         QVERIFY(c.open());
         const auto sumHolds = [&] { return c.form->araToplam == basketSum(c.shop); };
 
-        c.scan(QStringLiteral("8690002"));
+        c.scan(u"8690002"_s);
         QTest::mouseClick(c.form->hizli[0], Qt::LeftButton);
-        c.chooseName(QStringLiteral("Su ()"));
+        c.chooseName(u"Su ()"_s);
         c.enterName();
         c.enterName();
         QVERIFY(sumHolds());
-        QVERIFY(c.typeIntoCell(0, 2, QStringLiteral("7")));
-        QVERIFY(c.typeIntoCell(1, 3, QStringLiteral("1,1111")));  // moving to another line stores the first
-        QVERIFY(c.typeIntoCell(1, 2, QStringLiteral("3")));
+        QVERIFY(c.typeIntoCell(0, 2, u"7"_s));
+        QVERIFY(c.typeIntoCell(1, 3, u"1,1111"_s));  // moving to another line stores the first
+        QVERIFY(c.typeIntoCell(1, 2, u"3"_s));
         c.form->seriNumarasi->setFocus();
         QVERIFY(sumHolds());
-        QVERIFY(c.typeIntoCell(3, 2, QStringLiteral("4")));
+        QVERIFY(c.typeIntoCell(3, 2, u"4"_s));
         c.form->silClick();  // deletes the line whose editor is open
         QVERIFY(sumHolds());
         QTest::mouseClick(c.form->hizli[3], Qt::LeftButton);
-        c.scan(QStringLiteral("101"));
-        QVERIFY(c.typeIntoCell(0, 3, QStringLiteral("0,5")));
+        c.scan(u"101"_s);
+        QVERIFY(c.typeIntoCell(0, 3, u"0,5"_s));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents();
         QTest::mouseClick(c.form->hizli[0], Qt::LeftButton);  // leaving the grid by a click elsewhere
@@ -806,10 +806,10 @@ private slots:
 
         const auto rows = basket(c.db());
         QCOMPARE(rows.size(), 6);
-        QCOMPARE(rows[0].tutar, QStringLiteral("3,5"));     // 7 x 0,5
-        QCOMPARE(rows[1].tutar, QStringLiteral("3,3333"));  // 3 x 1,1111
-        QCOMPARE(c.form->araToplam.toEditText(), QStringLiteral("13,3333"));
-        QCOMPARE(c.total(), QStringLiteral("13,33 TL"));
+        QCOMPARE(rows[0].tutar, u"3,5"_s);     // 7 x 0,5
+        QCOMPARE(rows[1].tutar, u"3,3333"_s);  // 3 x 1,1111
+        QCOMPARE(c.form->araToplam.toEditText(), u"13,3333"_s);
+        QCOMPARE(c.total(), u"13,33 TL"_s);
     }
 
     void quickSaleButton_data()
@@ -830,21 +830,21 @@ private slots:
         Transaction products(c.db().baglanti);
         for (int k = 1; k <= 36; ++k) {
             if (k % 3 != 0)
-                c.shop.addProduct(QStringLiteral("Ürün %1").arg(k), QString::number(100 + k),
+                c.shop.addProduct(u"Ürün %1"_s.arg(k), QString::number(100 + k),
                                   Money::fromUnits(k * 10000 + 2500));
         }
         products.commit();
         QVERIFY(c.open());
         QPushButton* button = c.form->hizli[n - 1];
-        QCOMPARE(button->objectName(), QStringLiteral("hizli%1").arg(n));
+        QCOMPARE(button->objectName(), u"hizli%1"_s.arg(n));
         const Money price = Money::fromUnits(n * 10000 + 2500);
-        const QString caption = registered ? QStringLiteral("Ürün %1\r\n%2").arg(n).arg(price.toCurrency())
-                                           : QStringLiteral("BOŞ");
+        const QString caption = registered ? u"Ürün %1\r\n%2"_s.arg(n).arg(price.toCurrency())
+                                           : u"BOŞ"_s;
         QCOMPARE(button->text(), caption);
         QVERIFY(!c.db().tableUrunler.filtered());
 
-        c.db().baglanti.exec(QStringLiteral("UPDATE Urunler SET BirimSatisFiyati = BirimSatisFiyati + 10000"));
-        c.form->seriNumarasi->setText(QStringLiteral("99"));
+        c.db().baglanti.exec(u"UPDATE Urunler SET BirimSatisFiyati = BirimSatisFiyati + 10000"_s);
+        c.form->seriNumarasi->setText(u"99"_s);
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);
 
@@ -859,8 +859,8 @@ private slots:
             QVERIFY(c.dialogs.shown.isEmpty());
         } else {
             QVERIFY(rows.isEmpty());
-            const QString message = QStringLiteral("Hızlı Satış %1 için önce Barkod numarası \"%2\" olan, bir stok "
-                                                   "eklemelisiniz.").arg(n).arg(100 + n);
+            const QString message = u"Hızlı Satış %1 için önce Barkod numarası \"%2\" olan, bir stok "
+                                                   "eklemelisiniz."_s.arg(n).arg(100 + n);
             QCOMPARE(c.dialogs.shown, QStringList({message, message}));
         }
         QCOMPARE(c.form->seriNumarasi->text(), QString());
@@ -871,11 +871,11 @@ private slots:
     {
         Counter c;
         QVERIFY(c.open());
-        c.shop.addProduct(QStringLiteral("Simit"), QStringLiteral("105"), lira("7,5"));
+        c.shop.addProduct(u"Simit"_s, u"105"_s, lira("7,5"));
         QTest::mouseClick(c.form->hizli[4], Qt::LeftButton);
-        QCOMPARE(c.form->hizli[4]->text(), QStringLiteral("BOŞ"));
+        QCOMPARE(c.form->hizli[4]->text(), u"BOŞ"_s);
         QCOMPARE(basket(c.db()).size(), 1);
-        QCOMPARE(c.total(), QStringLiteral("7,50 TL"));
+        QCOMPARE(c.total(), u"7,50 TL"_s);
     }
 
     void quickSaleSizing_data()

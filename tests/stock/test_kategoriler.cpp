@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -26,9 +28,9 @@ struct Group {
     bool operator==(const Group&) const = default;
 };
 
-qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = QStringLiteral("18"))
+qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = u"18"_s)
 {
-    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"));
+    auto st = db.baglanti.prepare(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"_s);
     st.bind(1, name);
     st.bind(2, Money::parse(rate)->units());
     st.step();
@@ -39,7 +41,7 @@ qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = QStri
 QVector<Group> storedGroups(Veritabani& db)
 {
     auto st = db.baglanti.prepare(
-        QStringLiteral("SELECT KategoriAdi, KategoriKDVorani FROM Kategoriler ORDER BY KategoriNo"));
+        u"SELECT KategoriAdi, KategoriKDVorani FROM Kategoriler ORDER BY KategoriNo"_s);
     QVector<Group> groups;
     while (st.step())
         groups.push_back({st.column(0).toString(),
@@ -117,9 +119,9 @@ private slots:
     {
         EntryWindow w;
         QVERIFY(w.open());
-        QCOMPARE(w.form->windowTitle(), QStringLiteral("GRUP Kayit"));
-        QCOMPARE(w.form->Label1->text(), QStringLiteral("Yeni Grup Kayıt Formu"));
-        QCOMPARE(w.form->Label4->text(), QStringLiteral("%"));
+        QCOMPARE(w.form->windowTitle(), u"GRUP Kayit"_s);
+        QCOMPARE(w.form->Label1->text(), u"Yeni Grup Kayıt Formu"_s);
+        QCOMPARE(w.form->Label4->text(), u"%"_s);
         QVERIFY(acikFormVar);
         QVERIFY(!w.form->grupSorgulandi);
         QCOMPARE(QApplication::focusWidget(), w.form->kategoriAdi);
@@ -136,7 +138,7 @@ private slots:
         QTest::addColumn<Arrival>("arrival");
         QTest::addColumn<QString>("message");
 
-        const QString found = QStringLiteral("Bu Grup Zaten Kayıtlı. Grup Adı : Gıda");
+        const QString found = u"Bu Grup Zaten Kayıtlı. Grup Adı : Gıda"_s;
         QTest::newRow("same name, Tab into the rate") << "Gıda" << Arrival::TabIntoRate << found;
         QTest::newRow("same name, Tab onto Kaydet") << "Gıda" << Arrival::TabOntoKaydet << found;
         QTest::newRow("same name, Kaydet clicked") << "Gıda" << Arrival::ClickKaydet << found;
@@ -155,8 +157,8 @@ private slots:
         QFETCH(Arrival, arrival);
         QFETCH(QString, message);
         EntryWindow w;
-        addGroup(w.db(), QStringLiteral("Gıda"));
-        addGroup(w.db(), QStringLiteral("içecek"));
+        addGroup(w.db(), u"Gıda"_s);
+        addGroup(w.db(), u"içecek"_s);
         QVERIFY(w.open());
         TformKategoriKayit* f = w.form;
 
@@ -166,11 +168,11 @@ private slots:
             QTest::keyClick(f->kategoriAdi, Qt::Key_Tab);
             break;
         case Arrival::TabOntoKaydet:
-            f->kategoriKDVorani->setText(QStringLiteral("8"));
+            f->kategoriKDVorani->setText(u"8"_s);
             f->kaydet->setFocus(Qt::TabFocusReason);
             break;
         case Arrival::ClickKaydet:
-            f->kategoriKDVorani->setText(QStringLiteral("8"));
+            f->kategoriKDVorani->setText(u"8"_s);
             QTest::mouseClick(f->kaydet, Qt::LeftButton);
             break;
         }
@@ -196,18 +198,18 @@ private slots:
         EntryWindow w;
         QVERIFY(w.open());
         TformKategoriKayit* f = w.form;
-        typeText(f->kategoriAdi, QStringLiteral("Manav"));
+        typeText(f->kategoriAdi, u"Manav"_s);
         QTest::keyClick(f->kategoriAdi, Qt::Key_Tab);
         QVERIFY(f->grupSorgulandi);
 
-        addGroup(w.db(), QStringLiteral("Manav"));  // stored meanwhile: no second look
+        addGroup(w.db(), u"Manav"_s);  // stored meanwhile: no second look
         f->kaydet->setFocus(Qt::TabFocusReason);
         QVERIFY(w.dialogs.shown.isEmpty());
 
         f->kategoriAdi->setFocus();
-        typeText(f->kategoriAdi, QStringLiteral("."));
+        typeText(f->kategoriAdi, u"."_s);
         QVERIFY(!f->grupSorgulandi);
-        play(f->kategoriAdi, QStringLiteral("⌫"));
+        play(f->kategoriAdi, u"⌫"_s);
         f->kategoriKDVorani->setFocus(Qt::TabFocusReason);
         QCOMPARE(w.dialogs.shown, QStringList{"Bu Grup Zaten Kayıtlı. Grup Adı : Manav"});
     }
@@ -291,7 +293,7 @@ private slots:
     void savesOneAfterTheOther()
     {
         EntryWindow w;
-        addGroup(w.db(), QStringLiteral("Gıda"));
+        addGroup(w.db(), u"Gıda"_s);
         QVERIFY(w.open());
         TformKategoriKayit* f = w.form;
         for (const auto& [name, rate] : {std::pair{"Şarküteri", "8"}, std::pair{"Temizlik", "20"}}) {
@@ -303,7 +305,7 @@ private slots:
             QTest::keyClick(f->kategoriKDVorani, Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), f->kaydet);
             QTest::keyClick(f->kaydet, Qt::Key_Return);
-            QCOMPARE(w.dialogs.last(), QStringLiteral("Yeni Grup Kaydedildi."));
+            QCOMPARE(w.dialogs.last(), u"Yeni Grup Kaydedildi."_s);
             QCOMPARE(f->kategoriAdi->text(), QString());
             QCOMPARE(f->kategoriKDVorani->text(), QString());
             QCOMPARE(QApplication::focusWidget(), f->kategoriAdi);
@@ -312,7 +314,7 @@ private slots:
         QCOMPARE(storedGroups(w.db()), (QVector<Group>{{"Gıda", "18"}, {"Şarküteri", "8"}, {"Temizlik", "20"}}));
         Dataset& shared = w.db().tableKategoriler;
         QCOMPARE(shared.recordCount(), 3);
-        QCOMPARE(shared.text(QStringLiteral("KategoriAdi")), QStringLiteral("Temizlik"));
+        QCOMPARE(shared.text(u"KategoriAdi"_s), u"Temizlik"_s);
     }
 
     // A name longer than its column is refused by the data layer and leaves no row behind.
@@ -322,13 +324,13 @@ private slots:
         QVERIFY(w.open());
         TformKategoriKayit* f = w.form;
         f->kategoriAdi->setText(QString(51, u'a'));
-        f->kategoriKDVorani->setText(QStringLiteral("18"));
+        f->kategoriKDVorani->setText(u"18"_s);
         f->kaydet->setFocus(Qt::TabFocusReason);
         QTest::keyClick(f->kaydet, Qt::Key_Return);  // the error box comes from the application
         QCOMPARE(w.dialogs.shown.size(), 1);
-        QVERIFY(w.dialogs.last().contains(QStringLiteral("KategoriAdi")));
+        QVERIFY(w.dialogs.last().contains(u"KategoriAdi"_s));
         QCOMPARE(w.db().tableKategoriler.state(), Dataset::State::Browse);
-        f->kategoriAdi->setText(QStringLiteral("Manav"));
+        f->kategoriAdi->setText(u"Manav"_s);
         QTest::keyClick(f->kaydet, Qt::Key_Return);
         QCOMPARE(storedNames(w.db()), QStringList{"Manav"});
     }
@@ -362,19 +364,19 @@ private slots:
             addGroup(w.db(), QString::fromUtf8(name));
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
-        QCOMPARE(f->windowTitle(), QStringLiteral("GRUP Bilgileri"));
+        QCOMPARE(f->windowTitle(), u"GRUP Bilgileri"_s);
         QVERIFY(acikFormVar);
         QCOMPARE(listedNames(f), QStringList({"Çay", "Ekmek", "ıhlamur", "İçecek", "Süt", "Şarküteri"}));
         DatasetModel* m = f->dsMusteriler;
-        QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Grup No"));
-        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Grup Adı"));
-        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Grup KDV Oranı"));
+        QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), u"Grup No"_s);
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), u"Grup Adı"_s);
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), u"Grup KDV Oranı"_s);
         QVERIFY(!(m->flags(m->index(0, 0)) & Qt::ItemIsEditable));
         QVERIFY(m->flags(m->index(0, 1)) & Qt::ItemIsEditable);
         QVERIFY(m->flags(m->index(0, 2)) & Qt::ItemIsEditable);
         QCOMPARE(m->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
         QCOMPARE(m->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
-        QCOMPARE(f->musteriAdi->text(), QStringLiteral("Çay"));  // the search field follows the row
+        QCOMPARE(f->musteriAdi->text(), u"Çay"_s);  // the search field follows the row
         QCOMPARE(f->sil->focusPolicy(), Qt::ClickFocus);
         f->DBGrid1->setFocus();
         f->setFocus();  // as the main window does when it shows the window
@@ -429,29 +431,29 @@ private slots:
         TformKategoriBilgileriD* f = w.form;
         f->DBGrid1->setFocus();
         QTest::keyClick(f->DBGrid1, Qt::Key_Down);
-        QCOMPARE(f->musteriAdi->text(), QStringLiteral("Ekmek"));
+        QCOMPARE(f->musteriAdi->text(), u"Ekmek"_s);
         QTest::keyClick(f->DBGrid1, Qt::Key_Down);
-        QCOMPARE(f->musteriAdi->text(), QStringLiteral("Süt"));
+        QCOMPARE(f->musteriAdi->text(), u"Süt"_s);
         QCOMPARE(listedNames(f).size(), 3);  // following the row is no search
 
         // Selected whole as it gets the focus, by a click too.
         QTest::mouseClick(f->musteriAdi, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::focusWidget(), f->musteriAdi);
-        QCOMPARE(f->musteriAdi->selectedText(), QStringLiteral("Süt"));
+        QCOMPARE(f->musteriAdi->selectedText(), u"Süt"_s);
     }
 
     // A rate with decimals is stored from the grid, though the entry window takes whole ones.
     void rateWithDecimalsInTheGrid()
     {
         ListWindow w;
-        addGroup(w.db(), QStringLiteral("Gıda"));
+        addGroup(w.db(), u"Gıda"_s);
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
-        QVERIFY(typeIntoCell(f->DBGrid1, 0, 2, QStringLiteral("18,5")));
+        QVERIFY(typeIntoCell(f->DBGrid1, 0, 2, u"18,5"_s));
         f->musteriAdi->setFocus();
         QCOMPARE(storedGroups(w.db()), (QVector<Group>{{"Gıda", "18,5"}}));
-        QCOMPARE(f->dsMusteriler->index(0, 2).data().toString(), QStringLiteral("18,5"));
+        QCOMPARE(f->dsMusteriler->index(0, 2).data().toString(), u"18,5"_s);
     }
 
     // Whatever the grid still holds when the window closes is stored (or dropped, for a new row
@@ -472,12 +474,12 @@ private slots:
     {
         QFETCH(QString, how);
         ListWindow w;
-        addGroup(w.db(), QStringLiteral("Çerez"));
-        addGroup(w.db(), QStringLiteral("Süt"));
+        addGroup(w.db(), u"Çerez"_s);
+        addGroup(w.db(), u"Süt"_s);
         Dataset& shared = w.db().tableKategoriler;
         QVERIFY(w.open());
-        QCOMPARE(shared.text(QStringLiteral("KategoriAdi")), QStringLiteral("Çerez"));  // read, so held
-        shared.setFilter(QStringLiteral("[KategoriAdi]='Süt'"));
+        QCOMPARE(shared.text(u"KategoriAdi"_s), u"Çerez"_s);  // read, so held
+        shared.setFilter(u"[KategoriAdi]='Süt'"_s);
         shared.setFiltered(true);
         TformKategoriBilgileriD* f = w.form;
         DataGrid* grid = f->DBGrid1;
@@ -487,13 +489,13 @@ private slots:
             grid->setCurrentIndex(f->dsMusteriler->index(1, 1));
             QTest::keyClick(grid, Qt::Key_Insert);
             if (how == QLatin1String("new row")) {
-                QVERIFY(typeIntoCell(grid, 2, 1, QStringLiteral("Kuruyemiş")));
+                QVERIFY(typeIntoCell(grid, 2, 1, u"Kuruyemiş"_s));
                 f->close();  // as the main window closes it
             } else {
                 QTest::keyClick(grid, Qt::Key_Escape);
             }
         } else {
-            QVERIFY(typeIntoCell(grid, 0, 1, QStringLiteral("Kuruyemiş")));
+            QVERIFY(typeIntoCell(grid, 0, 1, u"Kuruyemiş"_s));
             if (how == QLatin1String("open editor")) {
                 f->close();
             } else if (how == QLatin1String("Esc in editor")) {
@@ -511,7 +513,7 @@ private slots:
         QVERIFY(!shared.filtered());
         QVERIFY(shared.isOpen());
         shared.first();
-        QCOMPARE(shared.text(QStringLiteral("KategoriAdi")), stored.first());
+        QCOMPARE(shared.text(u"KategoriAdi"_s), stored.first());
         QCOMPARE(shared.recordCount(), stored.size());
         QVERIFY(w.dialogs.shown.isEmpty());
     }
@@ -527,8 +529,8 @@ private slots:
     {
         QFETCH(bool, yes);
         ListWindow w;
-        addGroup(w.db(), QStringLiteral("Çay"));
-        addGroup(w.db(), QStringLiteral("Süt"));
+        addGroup(w.db(), u"Çay"_s);
+        addGroup(w.db(), u"Süt"_s);
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
         f->DBGrid1->setFocus();
@@ -544,7 +546,7 @@ private slots:
     void silDoesNothing()
     {
         ListWindow w;
-        addGroup(w.db(), QStringLiteral("Çay"));
+        addGroup(w.db(), u"Çay"_s);
         QVERIFY(w.open());
         QTest::mouseClick(w.form->sil, Qt::LeftButton);
         QVERIFY(w.dialogs.shown.isEmpty());

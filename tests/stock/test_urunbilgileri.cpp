@@ -30,6 +30,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
@@ -38,9 +40,9 @@ namespace {
 // Grid columns of the window, hidden ones included.
 enum Column { StokNo, StokAdi, Aciklama, GrupNo, UreticiNo, Barkod, GrupAdi, StokAdedi, Alis, Satis, Fiyat2 };
 
-const QString degisiklikBasligi = QStringLiteral("Ürün Bilgileri Değişikliği");
-const QString silmeSorusu = QStringLiteral("Seçili Kaydı Silmek İstediğinizden Emin misiniz ?");
-const QString bulunamadi = QStringLiteral("Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı.");
+const QString degisiklikBasligi = u"Ürün Bilgileri Değişikliği"_s;
+const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_s;
+const QString bulunamadi = u"Belirtilen Seri Numarasına Sahip Bir Ürün Bulunamadı."_s;
 
 // A shop with the stock list open over it, exports going to a folder of the test and the
 // desktop's spreadsheet program replaced by a recorder. The window goes before the shop.
@@ -79,7 +81,7 @@ struct StockList {
     qint64 addGroup(const QString& name)
     {
         auto st = db().baglanti.prepare(
-            QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 0)"));
+            u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 0)"_s);
         st.bind(1, name);
         st.step();
         return db().baglanti.lastInsertId();
@@ -89,7 +91,7 @@ struct StockList {
                       const QString& groupName = QString())
     {
         const qint64 no = shop.addProduct(name, barcode, lira("12,5"), lira("10"), stock);
-        auto st = db().baglanti.prepare(QStringLiteral("UPDATE Urunler SET KategoriNo = ?, GrupAdi = ? WHERE UrunNo = ?"));
+        auto st = db().baglanti.prepare(u"UPDATE Urunler SET KategoriNo = ?, GrupAdi = ? WHERE UrunNo = ?"_s);
         st.bind(1, group);
         st.bind(2, groupName);
         st.bind(3, no);
@@ -161,29 +163,29 @@ struct StockList {
 
     QVariant stored(qint64 urunNo, const QString& field)
     {
-        return shop.scalar(QStringLiteral("SELECT %1 FROM Urunler WHERE UrunNo = ?").arg(field), {urunNo});
+        return shop.scalar(u"SELECT %1 FROM Urunler WHERE UrunNo = ?"_s.arg(field), {urunNo});
     }
 };
 
 // Names chosen to test Turkish order and case: ç after c, ı before i, I = upper ı, İ = upper i.
 void addTurkishShop(StockList& s)
 {
-    const qint64 temizlik = s.addGroup(QStringLiteral("Temizlik"));
-    const qint64 gida = s.addGroup(QStringLiteral("Gıda"));
-    const qint64 icecek = s.addGroup(QStringLiteral("İçecek"));
-    s.addProduct(QStringLiteral("Zeytin"), QStringLiteral("101"), 10, gida, QStringLiteral("Gıda"));
-    s.addProduct(QStringLiteral("çay"), QStringLiteral("102"), 10, gida, QStringLiteral("Gıda"));
-    s.addProduct(QStringLiteral("Irmak Sabunu"), QStringLiteral("103"), 10, temizlik, QStringLiteral("Temizlik"));
-    s.addProduct(QStringLiteral("Çikolata"), QStringLiteral("222"), 10, gida, QStringLiteral("Gıda"));
-    s.addProduct(QStringLiteral("ıhlamur"), QStringLiteral("104"), 10, icecek, QStringLiteral("İçecek"));
-    s.addProduct(QStringLiteral("İncir"), QStringLiteral("12'3"), 10, gida, QStringLiteral("Gıda"));
-    s.addProduct(QStringLiteral("Armut"), QStringLiteral("105"), 10, temizlik, QStringLiteral("Temizlik"));
-    s.addProduct(QStringLiteral("Ali'nin Çayı"), QStringLiteral("106"), 10, icecek, QStringLiteral("İçecek"));
+    const qint64 temizlik = s.addGroup(u"Temizlik"_s);
+    const qint64 gida = s.addGroup(u"Gıda"_s);
+    const qint64 icecek = s.addGroup(u"İçecek"_s);
+    s.addProduct(u"Zeytin"_s, u"101"_s, 10, gida, u"Gıda"_s);
+    s.addProduct(u"çay"_s, u"102"_s, 10, gida, u"Gıda"_s);
+    s.addProduct(u"Irmak Sabunu"_s, u"103"_s, 10, temizlik, u"Temizlik"_s);
+    s.addProduct(u"Çikolata"_s, u"222"_s, 10, gida, u"Gıda"_s);
+    s.addProduct(u"ıhlamur"_s, u"104"_s, 10, icecek, u"İçecek"_s);
+    s.addProduct(u"İncir"_s, u"12'3"_s, 10, gida, u"Gıda"_s);
+    s.addProduct(u"Armut"_s, u"105"_s, 10, temizlik, u"Temizlik"_s);
+    s.addProduct(u"Ali'nin Çayı"_s, u"106"_s, 10, icecek, u"İçecek"_s);
 }
 
-const QStringList allNames = {QStringLiteral("Ali'nin Çayı"), QStringLiteral("Armut"), QStringLiteral("çay"),
-                              QStringLiteral("Çikolata"), QStringLiteral("ıhlamur"), QStringLiteral("Irmak Sabunu"),
-                              QStringLiteral("İncir"), QStringLiteral("Zeytin")};
+const QStringList allNames = {u"Ali'nin Çayı"_s, u"Armut"_s, u"çay"_s,
+                              u"Çikolata"_s, u"ıhlamur"_s, u"Irmak Sabunu"_s,
+                              u"İncir"_s, u"Zeytin"_s};
 
 } // namespace
 
@@ -195,17 +197,17 @@ private slots:
     {
         StockList s;
         addTurkishShop(s);
-        setCurrencyText(QStringLiteral("$ "));
+        setCurrencyText(u"$ "_s);
         QVERIFY(s.open());
         TformUrunBilgileriD* f = s.form;
 
-        QCOMPARE(f->windowTitle(), QStringLiteral("Stok Ekle ve Listele"));
+        QCOMPARE(f->windowTitle(), u"Stok Ekle ve Listele"_s);
         QVERIFY(acikFormVar);
-        QCOMPARE(currencyText(), QStringLiteral("TL "));
+        QCOMPARE(currencyText(), u"TL "_s);
         QCOMPARE(s.names(), allNames);
-        QCOMPARE(f->urunAdi->text(), QStringLiteral("Ali'nin Çayı"));
-        QCOMPARE(f->seriNumarasi->text(), QStringLiteral("106"));
-        QCOMPARE(f->dSetUrunler.sql(), QStringLiteral("select * from  Urunler ORDER BY UrunAdi"));
+        QCOMPARE(f->urunAdi->text(), u"Ali'nin Çayı"_s);
+        QCOMPARE(f->seriNumarasi->text(), u"106"_s);
+        QCOMPARE(f->dSetUrunler.sql(), u"select * from  Urunler ORDER BY UrunAdi"_s);
 
         QStringList shownTitles;
         for (int c = 0; c < f->dsUrunler->columnCount(); ++c) {
@@ -214,12 +216,12 @@ private slots:
         }
         QCOMPARE(shownTitles, (QStringList{"Stok No", "Stok Adı", "Barkod No", "Grup Adı", "Stok Adedi",
                                            "Birim Alış Fiyatı", "Birim Satış Fiyatı", "Birim 2. Fiyat"}));
-        QCOMPARE(f->dsUrunler->headerData(Aciklama, Qt::Horizontal).toString(), QStringLiteral("Ürün Açıklaması"));
-        QCOMPARE(f->dsUrunler->headerData(UreticiNo, Qt::Horizontal).toString(), QStringLiteral("Üretici No"));
+        QCOMPARE(f->dsUrunler->headerData(Aciklama, Qt::Horizontal).toString(), u"Ürün Açıklaması"_s);
+        QCOMPARE(f->dsUrunler->headerData(UreticiNo, Qt::Horizontal).toString(), u"Üretici No"_s);
         const QModelIndex price = f->dsUrunler->index(0, Satis);
-        QCOMPARE(price.data().toString(), QStringLiteral("12,50 TL"));
-        QCOMPARE(f->dsUrunler->index(0, Fiyat2).data().toString(), QStringLiteral("12,50 TL"));
-        QCOMPARE(f->dsUrunler->index(0, Alis).data().toString(), QStringLiteral("10,00 TL"));
+        QCOMPARE(price.data().toString(), u"12,50 TL"_s);
+        QCOMPARE(f->dsUrunler->index(0, Fiyat2).data().toString(), u"12,50 TL"_s);
+        QCOMPARE(f->dsUrunler->index(0, Alis).data().toString(), u"10,00 TL"_s);
         for (const int centred : {StokAdedi, Fiyat2})
             QCOMPARE(f->dsUrunler->index(0, centred).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                      Qt::Alignment(Qt::AlignCenter));
@@ -229,13 +231,13 @@ private slots:
 
         QCOMPARE(f->ComboKategoriler->count(), 4);
         QCOMPARE(f->ComboKategoriler->itemText(0), QString());
-        QCOMPARE(f->ComboKategoriler->itemText(1), QStringLiteral("Gıda"));
-        QCOMPARE(f->ComboKategoriler->itemText(2), QStringLiteral("İçecek"));
-        QCOMPARE(f->ComboKategoriler->itemText(3), QStringLiteral("Temizlik"));
+        QCOMPARE(f->ComboKategoriler->itemText(1), u"Gıda"_s);
+        QCOMPARE(f->ComboKategoriler->itemText(2), u"İçecek"_s);
+        QCOMPARE(f->ComboKategoriler->itemText(3), u"Temizlik"_s);
 
-        QCOMPARE(f->BitBtn2->text(), QStringLiteral("BARKOD Bas"));
-        QCOMPARE(f->Label10->text(), QStringLiteral("NOT: Seçili olan ürünün barkodu basılır."));
-        QCOMPARE(f->Label11->text(), QStringLiteral("Birden fazla ürün seçebilirsiniz."));
+        QCOMPARE(f->BitBtn2->text(), u"BARKOD Bas"_s);
+        QCOMPARE(f->Label10->text(), u"NOT: Seçili olan ürünün barkodu basılır."_s);
+        QCOMPARE(f->Label11->text(), u"Birden fazla ürün seçebilirsiniz."_s);
         for (QWidget* hidden : std::initializer_list<QWidget*>{f->buttonSatisFiyatiHesabi, f->ComboUreticiler,
                                                                f->kategoriNo, f->ureticiNo, f->Label9})
             QVERIFY(!hidden->isVisible());
@@ -272,7 +274,7 @@ private slots:
 
         // Leaving the field shows the current product's barcode again.
         s.form->urunAdi->setFocus();
-        const QString current = s.form->dSetUrunler.text(QStringLiteral("SeriNumarasi"));
+        const QString current = s.form->dSetUrunler.text(u"SeriNumarasi"_s);
         QCOMPARE(s.form->seriNumarasi->text(), current);
         QCOMPARE(s.form->seriNumarasi->palette().color(QPalette::Base), QColor(Qt::red));
     }
@@ -282,7 +284,7 @@ private slots:
         StockList s;
         addTurkishShop(s);
         QVERIFY(s.open());
-        s.scan(QStringLiteral("222"));
+        s.scan(u"222"_s);
         QCOMPARE(s.names(), QStringList{"Çikolata"});
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(s.form->seriNumarasi, Qt::Key_Backspace);
@@ -294,15 +296,15 @@ private slots:
         StockList s;
         addTurkishShop(s);
         QVERIFY(s.open());
-        s.typeName(QStringLiteral("ç"));
-        s.chooseGroup(QStringLiteral("Gıda"));
+        s.typeName(u"ç"_s);
+        s.chooseGroup(u"Gıda"_s);
         QCOMPARE(s.names(), (QStringList{"çay", "Çikolata"}));
 
         s.form->seriNumarasi->setFocus();
         QCOMPARE(s.names(), allNames);
         QCOMPARE(s.form->ComboKategoriler->currentIndex(), 0);
         QCOMPARE(s.form->seriNumarasi->text(), QString());
-        QCOMPARE(s.form->urunAdi->text(), QStringLiteral("Ali'nin Çayı"));  // the current product
+        QCOMPARE(s.form->urunAdi->text(), u"Ali'nin Çayı"_s);  // the current product
         QCOMPARE(s.form->seriNumarasi->palette().color(QPalette::Base), QColor(Qt::green));
         QVERIFY(s.dialogs.shown.isEmpty());
     }
@@ -333,9 +335,9 @@ private slots:
         QVERIFY(s.open());
         s.typeName(typed);
         QTEST(s.names(), "names");
-        Dataset nameSearch(s.db().baglanti, QStringLiteral("Urunler"));
-        searchByName(nameSearch, QStringLiteral("Urunler"), QStringLiteral("UrunAdi"), typed, NameMatch::BeginsWith,
-                     QStringLiteral("UrunAdi"));
+        Dataset nameSearch(s.db().baglanti, u"Urunler"_s);
+        searchByName(nameSearch, u"Urunler"_s, u"UrunAdi"_s, typed, NameMatch::BeginsWith,
+                     u"UrunAdi"_s);
         QCOMPARE(s.form->dSetUrunler.sql(), nameSearch.sql());
         QVERIFY(s.dialogs.shown.isEmpty());
     }
@@ -382,9 +384,9 @@ private slots:
         StockList s;
         addTurkishShop(s);
         QVERIFY(s.open());
-        s.chooseGroup(QStringLiteral("Temizlik"));
+        s.chooseGroup(u"Temizlik"_s);
         QCOMPARE(s.names(), (QStringList{"Armut", "Irmak Sabunu"}));
-        s.scan(QStringLiteral("222"));
+        s.scan(u"222"_s);
         QCOMPARE(s.names(), QStringList{"Çikolata"});
     }
 
@@ -393,9 +395,9 @@ private slots:
         StockList s;
         addTurkishShop(s);
         QVERIFY(s.open());
-        s.typeName(QStringLiteral("ç"));
-        s.chooseGroup(QStringLiteral("Gıda"));
-        s.form->birimMiktari->setText(QStringLiteral("5"));
+        s.typeName(u"ç"_s);
+        s.chooseGroup(u"Gıda"_s);
+        s.form->birimMiktari->setText(u"5"_s);
         QTest::mouseClick(s.form->temizle, Qt::LeftButton);
 
         QCOMPARE(s.names(), allNames);
@@ -407,9 +409,9 @@ private slots:
 
         // Pressed again while the barcode field has the focus, it still resets.
         s.form->seriNumarasi->setFocus();
-        s.typeName(QStringLiteral("Z"));
+        s.typeName(u"Z"_s);
         s.form->seriNumarasi->setFocus();
-        typeText(s.form->seriNumarasi, QStringLiteral("22"));
+        typeText(s.form->seriNumarasi, u"22"_s);
         s.form->temizleClick();
         QCOMPARE(s.names(), allNames);
         QCOMPARE(s.form->seriNumarasi->text(), QString());
@@ -422,10 +424,10 @@ private slots:
         QVERIFY(s.open());
         s.form->DBGrid1->setFocus();
         s.selectRow(3);
-        QCOMPARE(s.form->urunAdi->text(), QStringLiteral("Çikolata"));
-        QCOMPARE(s.form->seriNumarasi->text(), QStringLiteral("222"));
-        QCOMPARE(s.form->kategoriNo->currentText(), QStringLiteral("Gıda"));
-        QCOMPARE(s.db().tableKategoriler.text(QStringLiteral("KategoriAdi")), QStringLiteral("Gıda"));
+        QCOMPARE(s.form->urunAdi->text(), u"Çikolata"_s);
+        QCOMPARE(s.form->seriNumarasi->text(), u"222"_s);
+        QCOMPARE(s.form->kategoriNo->currentText(), u"Gıda"_s);
+        QCOMPARE(s.db().tableKategoriler.text(u"KategoriAdi"_s), u"Gıda"_s);
     }
 
     void addingUnits_data()
@@ -436,7 +438,7 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
 
         const auto question = [](const QString& n) {
-            return QStringLiteral("Bu Ürüne %1 Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?").arg(n);
+            return u"Bu Ürüne %1 Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_s.arg(n);
         };
         QTest::newRow("five twice") << QStringList{"5", "5"} << QList<bool>{true, true} << qint64(20)
                                     << QStringList{question("5"), question("5")};
@@ -463,8 +465,8 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QList<bool>, answers);
         StockList s;
-        const qint64 other = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
-        const qint64 chosen = s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"), 10);
+        const qint64 other = s.addProduct(u"Armut"_s, u"1"_s, 10);
+        const qint64 chosen = s.addProduct(u"Elma"_s, u"2"_s, 10);
         QVERIFY(s.open());
         s.selectRow(1);
         for (bool yes : answers)
@@ -474,8 +476,8 @@ private slots:
             QTest::mouseClick(s.form->ekle, Qt::LeftButton);
             QCOMPARE(s.form->birimMiktari->text(), text);  // kept for the next click
         }
-        QTEST(s.stored(chosen, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), "stock");
-        QCOMPARE(s.stored(other, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), qint64(10));
+        QTEST(s.stored(chosen, u"StoktakiBirimMiktari"_s).toLongLong(), "stock");
+        QCOMPARE(s.stored(other, u"StoktakiBirimMiktari"_s).toLongLong(), qint64(10));
         QTEST(s.dialogs.shown, "boxes");
         for (int i = 0; i < answers.size(); ++i)
             QCOMPARE(s.dialogs.captions[i], degisiklikBasligi);
@@ -486,20 +488,20 @@ private slots:
     void clickSelectsTheWholeQuantity()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
-        s.form->birimMiktari->setText(QStringLiteral("125"));
+        s.form->birimMiktari->setText(u"125"_s);
         QTest::mouseClick(s.form->birimMiktari, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(s.form->birimMiktari->selectedText(), QStringLiteral("125"));
+        QCOMPARE(s.form->birimMiktari->selectedText(), u"125"_s);
     }
 
     void addingUnitsToAnEmptyListChangesNothing()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        s.addProduct(u"Armut"_s, u"1"_s, 10);
         QVERIFY(s.open());
-        s.typeName(QStringLiteral("x"));
-        s.form->birimMiktari->setText(QStringLiteral("5"));
+        s.typeName(u"x"_s);
+        s.form->birimMiktari->setText(u"5"_s);
         s.form->ekleClick();
         QCOMPARE(s.dialogs.shown, QStringList{"Stok adedi eklenecek bir ürün seçili değil."});
         QCOMPARE(s.shop.count("Urunler"), qint64(1));
@@ -522,9 +524,9 @@ private slots:
         QFETCH(bool, gridKey);
         QFETCH(bool, yes);
         StockList s;
-        s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
-        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(u"Kiraz"_s, u"3"_s);
+        s.addProduct(u"Elma"_s, u"2"_s);
+        s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
         s.selectRow(1);
         s.dialogs.answerQuestion(yes);
@@ -545,9 +547,9 @@ private slots:
     void deletingFromAnEmptyListAsksNothing()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
-        s.typeName(QStringLiteral("x"));
+        s.typeName(u"x"_s);
         s.form->BitBtn1Click();
         QVERIFY(s.dialogs.shown.isEmpty());
         QVERIFY(s.form->urunAdi->hasFocus());
@@ -580,14 +582,14 @@ private slots:
         QFETCH(QString, field);
         QFETCH(bool, refused);
         StockList s;
-        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
-        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"), 10);
+        const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s, 10);
+        s.addProduct(u"Elma"_s, u"2"_s, 10);
         QVERIFY(s.open());
         QVERIFY(s.typeIntoCell(0, column, typed));
         s.form->urunAdi->setFocus();  // leaving the grid stores the row
         QTEST(s.stored(armut, field), "stored");
         QCOMPARE(s.dialogs.shown.size(), refused ? 1 : 0);
-        QCOMPARE(s.stored(armut, QStringLiteral("UreticiNo")).toLongLong(), qint64(0));
+        QCOMPARE(s.stored(armut, u"UreticiNo"_s).toLongLong(), qint64(0));
     }
 
     // The barcode field reloads the list as the focus comes in; the grid's row must be stored first.
@@ -602,15 +604,15 @@ private slots:
     {
         QFETCH(bool, barcodeField);
         StockList s;
-        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"), 10);
+        const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s, 10);
         QVERIFY(s.open());
-        QVERIFY(s.typeIntoCell(0, StokAdedi, QStringLiteral("33")));
+        QVERIFY(s.typeIntoCell(0, StokAdedi, u"33"_s));
         if (barcodeField)
             s.form->seriNumarasi->setFocus();
         else
-            s.typeName(QStringLiteral("A"));
-        QCOMPARE(s.stored(armut, QStringLiteral("StoktakiBirimMiktari")).toLongLong(), qint64(33));
-        QCOMPARE(s.form->dsUrunler->index(0, StokAdedi).data().toString(), QStringLiteral("33"));
+            s.typeName(u"A"_s);
+        QCOMPARE(s.stored(armut, u"StoktakiBirimMiktari"_s).toLongLong(), qint64(33));
+        QCOMPARE(s.form->dsUrunler->index(0, StokAdedi).data().toString(), u"33"_s);
     }
 
     void emptyProducerBecomesZero_data()
@@ -624,21 +626,21 @@ private slots:
     {
         QFETCH(bool, newRow);
         StockList s;
-        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
-        s.db().baglanti.exec(QStringLiteral("UPDATE Urunler SET UreticiNo = NULL"));
+        const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s);
+        s.db().baglanti.exec(u"UPDATE Urunler SET UreticiNo = NULL"_s);
         QVERIFY(s.open());
         s.form->DBGrid1->setFocus();
         if (newRow) {
             QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
-            QVERIFY(s.typeIntoCell(1, StokAdi, QStringLiteral("Yeni Ürün")));
+            QVERIFY(s.typeIntoCell(1, StokAdi, u"Yeni Ürün"_s));
         } else {
-            QVERIFY(s.typeIntoCell(0, StokAdi, QStringLiteral("Ayva")));
+            QVERIFY(s.typeIntoCell(0, StokAdi, u"Ayva"_s));
         }
         s.form->urunAdi->setFocus();
         const qint64 product = newRow ? s.db().baglanti.lastInsertId() : armut;
-        QCOMPARE(s.stored(product, QStringLiteral("UrunAdi")).toString(),
-                 newRow ? QStringLiteral("Yeni Ürün") : QStringLiteral("Ayva"));
-        QCOMPARE(s.stored(product, QStringLiteral("UreticiNo")), QVariant(qint64(0)));
+        QCOMPARE(s.stored(product, u"UrunAdi"_s).toString(),
+                 newRow ? u"Yeni Ürün"_s : u"Ayva"_s);
+        QCOMPARE(s.stored(product, u"UreticiNo"_s), QVariant(qint64(0)));
         QCOMPARE(s.shop.count("Urunler"), newRow ? qint64(2) : qint64(1));
     }
 
@@ -657,34 +659,34 @@ private slots:
     {
         QFETCH(QString, pending);
         StockList s;
-        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
-        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
+        const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s);
+        s.addProduct(u"Elma"_s, u"2"_s);
         Dataset& urunler = s.db().tableUrunler;
         QVERIFY(s.open());
-        QCOMPARE(urunler.text(QStringLiteral("UrunAdi")), QStringLiteral("Armut"));  // read before the edit
+        QCOMPARE(urunler.text(u"UrunAdi"_s), u"Armut"_s);  // read before the edit
         if (pending == u"edit") {
-            QVERIFY(s.typeIntoCell(0, StokAdi, QStringLiteral("Armut Yeni")));
+            QVERIFY(s.typeIntoCell(0, StokAdi, u"Armut Yeni"_s));
         } else if (pending != u"") {
             s.form->DBGrid1->setFocus();
             QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
             if (pending == u"new row")
-                QVERIFY(s.typeIntoCell(2, StokAdi, QStringLiteral("Kiraz")));
+                QVERIFY(s.typeIntoCell(2, StokAdi, u"Kiraz"_s));
         }
-        urunler.setFilter(QStringLiteral("[UrunNo]='2'"));
+        urunler.setFilter(u"[UrunNo]='2'"_s);
         urunler.setFiltered(true);
-        s.db().tableMusteriler.setFilter(QStringLiteral("[MusteriNo]='5'"));
+        s.db().tableMusteriler.setFilter(u"[MusteriNo]='5'"_s);
         s.db().tableMusteriler.setFiltered(true);
 
         QVERIFY(s.form->close());
         QVERIFY(!acikFormVar);
-        const QStringList names = s.shop.firstColumn(QStringLiteral("SELECT UrunAdi FROM Urunler ORDER BY UrunNo"));
+        const QStringList names = s.shop.firstColumn(u"SELECT UrunAdi FROM Urunler ORDER BY UrunNo"_s);
         QTEST(names, "stored");
         QVERIFY(!urunler.filtered());
         QVERIFY(!s.db().tableMusteriler.filtered());
         QVERIFY(urunler.isOpen());
         QCOMPARE(urunler.recordCount(), int(names.size()));
-        QVERIFY(urunler.locate(QStringLiteral("UrunNo"), armut));
-        QCOMPARE(urunler.text(QStringLiteral("UrunAdi")), names.first());  // reopened: sees the edit
+        QVERIFY(urunler.locate(u"UrunNo"_s, armut));
+        QCOMPARE(urunler.text(u"UrunAdi"_s), names.first());  // reopened: sees the edit
         QVERIFY(s.dialogs.shown.isEmpty());
     }
 
@@ -708,9 +710,9 @@ private slots:
     void selectedProductsForLabels()
     {
         StockList s;
-        const qint64 armut = s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
-        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
-        const qint64 kiraz = s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
+        const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s);
+        s.addProduct(u"Elma"_s, u"2"_s);
+        const qint64 kiraz = s.addProduct(u"Kiraz"_s, u"3"_s);
         QVERIFY(s.open());
         DataGrid* grid = s.form->DBGrid1;
         const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
@@ -772,14 +774,14 @@ private slots:
     void exportWritesEveryProduct()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Şeker"), QStringLiteral("0012345"), 7, 1, QStringLiteral("Gıda"));
-        s.addProduct(QStringLiteral("Çay Bardağı İnce"), QStringLiteral("8690000000001"), -2, 1, QStringLiteral("Züccaciye"));
-        s.addProduct(QStringLiteral("Un"), QString(), 0, 1, QString());
+        s.addProduct(u"Şeker"_s, u"0012345"_s, 7, 1, u"Gıda"_s);
+        s.addProduct(u"Çay Bardağı İnce"_s, u"8690000000001"_s, -2, 1, u"Züccaciye"_s);
+        s.addProduct(u"Un"_s, QString(), 0, 1, QString());
         QVERIFY(s.open());
-        s.typeName(QStringLiteral("Ş"));  // the export does not follow the list's search
+        s.typeName(u"Ş"_s);  // the export does not follow the list's search
         QTest::mouseClick(s.form->BitBtnExcel, Qt::LeftButton);
 
-        const QString path = s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09.xlsx"));
+        const QString path = s.exports.filePath(u"Dukkano-Stok-2026-12-09.xlsx"_s);
         QCOMPARE(s.opened, QStringList{path});
         QVERIFY(s.dialogs.shown.isEmpty());
         QVERIFY(!s.form->excelIlerleme->isVisible());
@@ -803,28 +805,28 @@ private slots:
             QCOMPARE(file.cell(QString::fromLatin1(e.cell)).isText, e.isText);
             QCOMPARE(file.cell(QString::fromLatin1(e.cell)).text, e.text);
         }
-        QVERIFY(!file.has(QStringLiteral("H3")));
-        QVERIFY(file.widths().value(2) >= QStringLiteral("Çay Bardağı İnce").size());
-        QVERIFY(file.widths().value(5) >= QStringLiteral("Stok Birim Miktarı").size());
+        QVERIFY(!file.has(u"H3"_s));
+        QVERIFY(file.widths().value(2) >= u"Çay Bardağı İnce"_s.size());
+        QVERIFY(file.widths().value(5) >= u"Stok Birim Miktarı"_s.size());
 
         // A second export the same day gets a file of its own.
         s.form->BitBtnExcelClick();
-        QCOMPARE(s.opened.last(), s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09-2.xlsx")));
+        QCOMPARE(s.opened.last(), s.exports.filePath(u"Dukkano-Stok-2026-12-09-2.xlsx"_s));
     }
 
     void exportIgnoresAFilterLeftOnTheSharedProducts()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
-        s.addProduct(QStringLiteral("Elma"), QStringLiteral("2"));
-        s.addProduct(QStringLiteral("Kiraz"), QStringLiteral("3"));
+        s.addProduct(u"Armut"_s, u"1"_s);
+        s.addProduct(u"Elma"_s, u"2"_s);
+        s.addProduct(u"Kiraz"_s, u"3"_s);
         QVERIFY(s.open());
         Dataset& urunler = s.db().tableUrunler;
-        QCOMPARE(urunler.text(QStringLiteral("BirimSatisFiyati")), QStringLiteral("12,5"));
+        QCOMPARE(urunler.text(u"BirimSatisFiyati"_s), u"12,5"_s);
         // What a label print leaves behind.
-        urunler.setFilter(QStringLiteral("[UrunAdi]='Elma'"));
+        urunler.setFilter(u"[UrunAdi]='Elma'"_s);
         urunler.setFiltered(true);
-        QVERIFY(s.typeIntoCell(0, Satis, QStringLiteral("20")));
+        QVERIFY(s.typeIntoCell(0, Satis, u"20"_s));
         s.form->urunAdi->setFocus();
 
         s.form->BitBtnExcelClick();
@@ -832,9 +834,9 @@ private slots:
         const XlsxFile file(s.opened.first());
         QVERIFY2(file.ok(), qPrintable(file.error()));
         QCOMPARE(file.lastRow(), 5);
-        QCOMPARE(file.cell(QStringLiteral("B3")).text, QStringLiteral("Armut"));
-        QCOMPARE(file.cell(QStringLiteral("G3")).text, QStringLiteral("20"));  // the grid's edit is in
-        QCOMPARE(file.cell(QStringLiteral("B5")).text, QStringLiteral("Kiraz"));
+        QCOMPARE(file.cell(u"B3"_s).text, u"Armut"_s);
+        QCOMPARE(file.cell(u"G3"_s).text, u"20"_s);  // the grid's edit is in
+        QCOMPARE(file.cell(u"B5"_s).text, u"Kiraz"_s);
     }
 
     void exportRefusals_data()
@@ -852,7 +854,7 @@ private slots:
         QFETCH(QString, typed);
         StockList s;
         if (products)
-            s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+            s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
         if (!typed.isEmpty())
             s.typeName(typed);
@@ -865,11 +867,11 @@ private slots:
     void exportWithoutASpreadsheetProgramSaysWhereTheFileIs()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(u"Armut"_s, u"1"_s);
         s.spreadsheetProgram = false;
         QVERIFY(s.open());
         s.form->BitBtnExcelClick();
-        const QString path = s.exports.filePath(QStringLiteral("Dukkano-Stok-2026-12-09.xlsx"));
+        const QString path = s.exports.filePath(u"Dukkano-Stok-2026-12-09.xlsx"_s);
         QCOMPARE(s.opened, QStringList{path});
         QCOMPARE(s.dialogs.shown.size(), 1);
         QVERIFY(s.dialogs.last().contains(QDir::toNativeSeparators(path)));
@@ -879,15 +881,15 @@ private slots:
     void exportToAFolderThatCannotBeWrittenSaysSo()
     {
         StockList s;
-        s.addProduct(QStringLiteral("Armut"), QStringLiteral("1"));
+        s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
         // A file where the folder should be: nothing can be written under it.
-        const QString blocked = s.exports.filePath(QStringLiteral("dosya"));
+        const QString blocked = s.exports.filePath(u"dosya"_s);
         QFile(blocked).open(QIODevice::WriteOnly);
         spreadsheet::setExportFolder(blocked);
         s.form->BitBtnExcelClick();
         QCOMPARE(s.dialogs.shown.size(), 1);
-        QVERIFY(s.dialogs.last().startsWith(QStringLiteral("Excel dosyası yazılamadı: ")));
+        QVERIFY(s.dialogs.last().startsWith(u"Excel dosyası yazılamadı: "_s));
         QVERIFY(s.opened.isEmpty());
     }
 };

@@ -14,12 +14,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dukkano;
 using namespace dukkano::test;
 
 namespace {
 
-const QString invalidReturn = QStringLiteral("Geçersiz Birim Miktarı Girişi. İşlem İptal Edildi.");
+const QString invalidReturn = u"Geçersiz Birim Miktarı Girişi. İşlem İptal Edildi."_s;
 
 struct Product {
     QString barcode;
@@ -37,15 +39,14 @@ struct Product {
 
 QString moneyText(const QVariant& stored)
 {
-    return stored.isNull() ? QStringLiteral("null") : Money::fromUnits(stored.toLongLong()).toEditText();
+    return stored.isNull() ? u"null"_s : Money::fromUnits(stored.toLongLong()).toEditText();
 }
 
 // What the file holds, product by product.
 QVector<Product> storedProducts(Veritabani& db)
 {
-    auto st = db.baglanti.prepare(QStringLiteral(
-        "SELECT SeriNumarasi, UrunAdi, UrunAciklamasi, KategoriNo, GrupAdi, UreticiNo, SonKullanmaTarihi, "
-        "StoktakiBirimMiktari, BirimAlisFiyati, BirimSatisFiyati, BarkodFiyat2 FROM Urunler ORDER BY UrunNo"));
+    auto st = db.baglanti.prepare(u"SELECT SeriNumarasi, UrunAdi, UrunAciklamasi, KategoriNo, GrupAdi, UreticiNo, SonKullanmaTarihi, "
+        "StoktakiBirimMiktari, BirimAlisFiyati, BirimSatisFiyati, BarkodFiyat2 FROM Urunler ORDER BY UrunNo"_s);
     QVector<Product> products;
     while (st.step())
         products.push_back({st.column(0).toString(), st.column(1).toString(), st.column(2).toString(), st.column(3),
@@ -56,13 +57,13 @@ QVector<Product> storedProducts(Veritabani& db)
 
 qint64 stockOf(TempShop& shop, const QString& barcode)
 {
-    return shop.scalar(QStringLiteral("SELECT StoktakiBirimMiktari FROM Urunler WHERE SeriNumarasi = ?"), {barcode})
+    return shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE SeriNumarasi = ?"_s, {barcode})
         .toLongLong();
 }
 
 qint64 addGroup(Veritabani& db, const QString& name)
 {
-    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 180000)"));
+    auto st = db.baglanti.prepare(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 180000)"_s);
     st.bind(1, name);
     st.step();
     return db.baglanti.lastInsertId();
@@ -70,7 +71,7 @@ qint64 addGroup(Veritabani& db, const QString& name)
 
 void addProducer(Veritabani& db, const QString& name)
 {
-    auto st = db.baglanti.prepare(QStringLiteral("INSERT INTO Ureticiler (UreticiAdi) VALUES (?)"));
+    auto st = db.baglanti.prepare(u"INSERT INTO Ureticiler (UreticiAdi) VALUES (?)"_s);
     st.bind(1, name);
     st.step();
 }
@@ -115,15 +116,15 @@ struct Entry {
     }
 
     // A complete new product: barcode looked up, fields filled, group chosen.
-    void fillNewProduct(const QString& barcode = QStringLiteral("8690001"))
+    void fillNewProduct(const QString& barcode = u"8690001"_s)
     {
         typeBarcode(barcode);
         QTest::keyClick(form->seriNumarasi, Qt::Key_Return);
-        typeText(form->urunAdi, QStringLiteral("Çay"));
+        typeText(form->urunAdi, u"Çay"_s);
         chooseGroup(0);
-        form->stoktakiBirimMiktari->setText(QStringLiteral("12"));
-        form->birimAlisFiyati->setText(QStringLiteral("2,5"));
-        form->birimSatisFiyati->setText(QStringLiteral("3,75"));
+        form->stoktakiBirimMiktari->setText(u"12"_s);
+        form->birimAlisFiyati->setText(u"2,5"_s);
+        form->birimSatisFiyati->setText(u"3,75"_s);
     }
 
     void save() { QTest::mouseClick(form->kaydet, Qt::LeftButton); }
@@ -179,14 +180,14 @@ private slots:
             addProducer(e.db(), QString::fromUtf8(name));
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
-        QCOMPARE(f->windowTitle(), QStringLiteral("Stok Ekle ve İade"));
-        QCOMPARE(f->Label2->text(), QStringLiteral("Stok Ekle ve İade"));
+        QCOMPARE(f->windowTitle(), u"Stok Ekle ve İade"_s);
+        QCOMPARE(f->Label2->text(), u"Stok Ekle ve İade"_s);
         QVERIFY(acikFormVar);
         QVERIFY(!f->barkodSorgulandi);
-        QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+        QCOMPARE(e.focused(), u"seriNumarasi"_s);
         f->urunAdi->setFocus();
         f->setFocus();  // as the main window does when it shows the window
-        QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+        QCOMPARE(e.focused(), u"seriNumarasi"_s);
         // The groups in the table's own order, so that item i is record i + 1.
         QStringList groups;
         for (int i = 0; i < f->ComboKategoriler->count(); ++i)
@@ -209,7 +210,7 @@ private slots:
     void tabAndEnterOrder()
     {
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
+        addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         const QStringList order{"urunAdi", "ComboKategoriler", "stoktakiBirimMiktari", "birimAlisFiyati",
                                 "birimSatisFiyati", "kaydet"};
@@ -253,12 +254,12 @@ private slots:
         QFETCH(Leaving, leaving);
         QFETCH(bool, known);
         Entry e;
-        e.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("3"));
+        e.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("3"));
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
         if (known)
-            e.dialogs.answerInput(QStringLiteral("1"));
-        e.typeBarcode(known ? QStringLiteral("8690001") : QStringLiteral("8690002"));
+            e.dialogs.answerInput(u"1"_s);
+        e.typeBarcode(known ? u"8690001"_s : u"8690002"_s);
         switch (leaving) {
         case Leaving::Enter:
             QTest::keyClick(f->seriNumarasi, Qt::Key_Return);
@@ -276,13 +277,13 @@ private slots:
 
         if (known) {
             QCOMPARE(e.dialogs.captions, QStringList({"İade Al", "Dukkano"}));
-            QCOMPARE(e.dialogs.shown.value(0), QStringLiteral("İade alınacak Birim Miktarını Giriniz :"));
-            QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+            QCOMPARE(e.dialogs.shown.value(0), u"İade alınacak Birim Miktarını Giriniz :"_s);
+            QCOMPARE(e.focused(), u"seriNumarasi"_s);
             QVERIFY(e.isEmpty());
         } else {
             QVERIFY(e.dialogs.shown.isEmpty());
-            QCOMPARE(e.focused(), QStringLiteral("urunAdi"));
-            QCOMPARE(f->seriNumarasi->text(), QStringLiteral("8690002"));
+            QCOMPARE(e.focused(), u"urunAdi"_s);
+            QCOMPARE(f->seriNumarasi->text(), u"8690002"_s);
             QVERIFY(f->barkodSorgulandi);
         }
     }
@@ -291,21 +292,21 @@ private slots:
     void lookedUpOnce()
     {
         Entry e;
-        e.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("123"), lira("3"));
+        e.shop.addProduct(u"Çay"_s, u"123"_s, lira("3"));
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
-        e.typeBarcode(QStringLiteral("12"));
+        e.typeBarcode(u"12"_s);
         QTest::keyClick(f->seriNumarasi, Qt::Key_Return);
-        QCOMPARE(e.focused(), QStringLiteral("urunAdi"));
+        QCOMPARE(e.focused(), u"urunAdi"_s);
         f->seriNumarasi->setFocus();
         QTest::keyClick(f->seriNumarasi, Qt::Key_Return);
-        QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+        QCOMPARE(e.focused(), u"seriNumarasi"_s);
         QTest::keyClick(f->urunAdi, Qt::Key_Tab);  // nor does entering another field
         QVERIFY(e.dialogs.shown.isEmpty());
 
         f->seriNumarasi->setFocus();
         QTest::keyClick(f->seriNumarasi, Qt::Key_End);
-        typeText(f->seriNumarasi, QStringLiteral("3"));
+        typeText(f->seriNumarasi, u"3"_s);
         e.dialogs.answerInput(std::nullopt);
         QTest::keyClick(f->seriNumarasi, Qt::Key_Return);
         QCOMPARE(e.dialogs.shown, QStringList({"İade alınacak Birim Miktarını Giriniz :", invalidReturn}));
@@ -342,9 +343,9 @@ private slots:
         QFETCH(std::optional<QString>, answer);
         QFETCH(qint64, change);
         Entry e;
-        e.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("3"), lira("2"), 20);
-        e.shop.addProduct(QStringLiteral("Şeker"), QStringLiteral("8690002"), lira("30"), lira("25"), 20);
-        e.shop.addProduct(QStringLiteral("Kahve"), QStringLiteral("86'03"), lira("90"), lira("70"), 20);
+        e.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("3"), lira("2"), 20);
+        e.shop.addProduct(u"Şeker"_s, u"8690002"_s, lira("30"), lira("25"), 20);
+        e.shop.addProduct(u"Kahve"_s, u"86'03"_s, lira("90"), lira("70"), 20);
         const QVector<Product> before = storedProducts(e.db());
         QVERIFY(e.open());
         e.dialogs.answerInput(answer);
@@ -363,7 +364,7 @@ private slots:
             QCOMPARE(after[i].stock, expected[i].stock);
         QCOMPARE(after.size(), before.size());
         QVERIFY(e.isEmpty());
-        QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+        QCOMPARE(e.focused(), u"seriNumarasi"_s);
         QVERIFY(!e.form->barkodSorgulandi);
         QVERIFY(!e.db().tableUrunler.filtered());
         QCOMPARE(e.db().tableUrunler.state(), Dataset::State::Browse);
@@ -374,13 +375,13 @@ private slots:
     void storesTheNewProduct()
     {
         Entry e;
-        const qint64 gone = addGroup(e.db(), QStringLiteral("Eski"));
-        addGroup(e.db(), QStringLiteral("Gıda"));
-        const qint64 icecek = addGroup(e.db(), QStringLiteral("İçecek"));
-        e.db().baglanti.exec(QStringLiteral("DELETE FROM Kategoriler WHERE KategoriNo = %1").arg(gone));
+        const qint64 gone = addGroup(e.db(), u"Eski"_s);
+        addGroup(e.db(), u"Gıda"_s);
+        const qint64 icecek = addGroup(e.db(), u"İçecek"_s);
+        e.db().baglanti.exec(u"DELETE FROM Kategoriler WHERE KategoriNo = %1"_s.arg(gone));
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
-        e.fillNewProduct(QStringLiteral("8690009"));
+        e.fillNewProduct(u"8690009"_s);
         e.chooseGroup(1);
         QCOMPARE(f->KategoriNo->text(), QString::number(icecek));
         e.save();
@@ -389,20 +390,20 @@ private slots:
         const QVector<Product> stored = storedProducts(e.db());
         QCOMPARE(stored.size(), 1);
         const Product& p = stored.first();
-        QCOMPARE(p.barcode, QStringLiteral("8690009"));
-        QCOMPARE(p.name, QStringLiteral("Çay"));
+        QCOMPARE(p.barcode, u"8690009"_s);
+        QCOMPARE(p.name, u"Çay"_s);
         QCOMPARE(p.description, QString());
         QCOMPARE(p.group.toLongLong(), icecek);
-        QCOMPARE(p.groupName, QStringLiteral("İçecek"));
+        QCOMPARE(p.groupName, u"İçecek"_s);
         QCOMPARE(p.producer.toLongLong(), 0);
         QVERIFY(!p.producer.isNull());
         QVERIFY(p.expiry.isNull());
         QCOMPARE(p.stock, 12);
-        QCOMPARE(p.purchase, QStringLiteral("2,5"));
-        QCOMPARE(p.sale, QStringLiteral("3,75"));
-        QCOMPARE(p.secondPrice, QStringLiteral("3,75"));
+        QCOMPARE(p.purchase, u"2,5"_s);
+        QCOMPARE(p.sale, u"3,75"_s);
+        QCOMPARE(p.secondPrice, u"3,75"_s);
         QVERIFY(e.isEmpty());
-        QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+        QCOMPARE(e.focused(), u"seriNumarasi"_s);
         QVERIFY(!f->barkodSorgulandi);
     }
 
@@ -420,7 +421,7 @@ private slots:
         QFETCH(QString, barcode);
         QFETCH(bool, accepted);
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
+        addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         e.fillNewProduct(barcode);
         e.save();
@@ -430,7 +431,7 @@ private slots:
         } else {
             QCOMPARE(e.dialogs.shown,
                      QStringList{"Lütfen Geçerli Bir BARKOD No Giriniz. En az üç basamaklı olmalı, Örn. ( 100 )"});
-            QCOMPARE(e.focused(), QStringLiteral("seriNumarasi"));
+            QCOMPARE(e.focused(), u"seriNumarasi"_s);
             QCOMPARE(e.form->seriNumarasi->selectedText(), barcode);
             QVERIFY(storedProducts(e.db()).isEmpty());
         }
@@ -459,7 +460,7 @@ private slots:
     {
         QFETCH(QString, blank);
         Entry e;
-        const qint64 group = addGroup(e.db(), QStringLiteral("Gıda"));
+        const qint64 group = addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
         e.fillNewProduct();
@@ -469,7 +470,7 @@ private slots:
             f->ComboKategoriler->setCurrentIndex(-1);
             f->KategoriNo->clear();
         } else if (blank == QLatin1String("deleted group")) {
-            e.db().baglanti.exec(QStringLiteral("DELETE FROM Kategoriler WHERE KategoriNo = %1").arg(group));
+            e.db().baglanti.exec(u"DELETE FROM Kategoriler WHERE KategoriNo = %1"_s.arg(group));
         } else {
             f->findChild<QLineEdit*>(blank)->clear();
         }
@@ -510,7 +511,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, text);
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
+        addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
         e.fillNewProduct();
@@ -525,17 +526,17 @@ private slots:
         QVERIFY(storedProducts(e.db()).isEmpty());
         QCOMPARE(e.db().tableUrunler.state(), Dataset::State::Browse);
 
-        const QString mended = field == QLatin1String("stoktakiBirimMiktari") ? QStringLiteral("12")
-                               : field == QLatin1String("birimAlisFiyati")    ? QStringLiteral("2,5")
-                                                                                : QStringLiteral("3,75");
+        const QString mended = field == QLatin1String("stoktakiBirimMiktari") ? u"12"_s
+                               : field == QLatin1String("birimAlisFiyati")    ? u"2,5"_s
+                                                                                : u"3,75"_s;
         edit->setText(mended);
         e.save();
-        QCOMPARE(e.dialogs.last(), QStringLiteral("Yeni Stok Kaydedildi."));
+        QCOMPARE(e.dialogs.last(), u"Yeni Stok Kaydedildi."_s);
         const QVector<Product> stored = storedProducts(e.db());
         QCOMPARE(stored.size(), 1);
         QCOMPARE(stored.first().stock, 12);
-        QCOMPARE(stored.first().purchase, QStringLiteral("2,5"));
-        QCOMPARE(stored.first().sale, QStringLiteral("3,75"));
+        QCOMPARE(stored.first().purchase, u"2,5"_s);
+        QCOMPARE(stored.first().sale, u"3,75"_s);
     }
 
     // A name too long for its column is refused by the data layer; no row is left to be
@@ -543,15 +544,15 @@ private slots:
     void overlongNameLeavesNoRow()
     {
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
+        addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         e.fillNewProduct();
         e.form->urunAdi->setText(QString(51, u'x'));
         e.save();
         QCOMPARE(e.dialogs.shown.size(), 1);
-        QVERIFY(e.dialogs.last().contains(QStringLiteral("UrunAdi")));
+        QVERIFY(e.dialogs.last().contains(u"UrunAdi"_s));
         QCOMPARE(e.db().tableUrunler.state(), Dataset::State::Browse);
-        e.form->urunAdi->setText(QStringLiteral("Çay"));
+        e.form->urunAdi->setText(u"Çay"_s);
         e.save();
         QCOMPARE(storedProducts(e.db()).size(), 1);
     }
@@ -570,19 +571,19 @@ private slots:
         QFETCH(QString, barcode);
         QFETCH(int, products);
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
-        e.shop.addProduct(QStringLiteral("Çay"), QStringLiteral("8690001"), lira("3"));
+        addGroup(e.db(), u"Gıda"_s);
+        e.shop.addProduct(u"Çay"_s, u"8690001"_s, lira("3"));
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
-        e.fillNewProduct(QStringLiteral("99"));
+        e.fillNewProduct(u"99"_s);
         f->seriNumarasi->setFocus();
         f->seriNumarasi->setText(barcode);
         QVERIFY(!f->barkodSorgulandi);
         if (products == 1)
-            e.dialogs.answerInput(QStringLiteral("2"));
+            e.dialogs.answerInput(u"2"_s);
         e.save();
         QCOMPARE(storedProducts(e.db()).size(), products);
-        QCOMPARE(stockOf(e.shop, QStringLiteral("8690001")), products == 1 ? 22 : 20);
+        QCOMPARE(stockOf(e.shop, u"8690001"_s), products == 1 ? 22 : 20);
         QVERIFY(e.isEmpty());
     }
 
@@ -648,11 +649,11 @@ private slots:
     void calculatorButton()
     {
         Entry e;
-        addGroup(e.db(), QStringLiteral("Gıda"));
+        addGroup(e.db(), u"Gıda"_s);
         QVERIFY(e.open());
         e.form->buttonSatisFiyatiHesabiClick();
         QCOMPARE(e.dialogs.shown, QStringList{"Lütfen Önce Ürün Kategorisini Seçin."});
-        QCOMPARE(e.focused(), QStringLiteral("ComboKategoriler"));
+        QCOMPARE(e.focused(), u"ComboKategoriler"_s);
         e.chooseGroup(0);
         e.form->buttonSatisFiyatiHesabiClick();
         QCOMPARE(e.dialogs.shown.size(), 1);

@@ -10,6 +10,8 @@
 
 namespace dukkano::test {
 
+using namespace Qt::Literals::StringLiterals;
+
 class TestPrinters : public report::Printers {
 public:
     TestPrinters(QStringList names, QString folder) : m_names(std::move(names)), m_folder(std::move(folder))
@@ -35,7 +37,7 @@ public:
             return report::printerMissing(printerName);
         if (!failure.isEmpty())
             return report::PrintResult::failure(failure);
-        const QString path = QDir(m_folder).filePath(QStringLiteral("job%1.pdf").arg(jobs.size()));
+        const QString path = QDir(m_folder).filePath(u"job%1.pdf"_s.arg(jobs.size()));
         const report::PrintResult result = report::exportPdf(report, path);
         if (result.ok)
             jobs.back().pdf = path;

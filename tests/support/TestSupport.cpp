@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <sqlite3.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dukkano::test {
 
 ScriptedDialogs::ScriptedDialogs() { setDialogs(this); }
@@ -25,7 +27,7 @@ bool ScriptedDialogs::question(const QString& text, const QString& caption, Ques
     shown << text;
     captions << caption;
     if (m_answers.empty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected question: ") + text), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(u"unexpected question: "_s + text), __FILE__, __LINE__);
         return false;
     }
     const bool yes = m_answers.front();
@@ -39,7 +41,7 @@ std::optional<QString> ScriptedDialogs::input(const QString& caption, const QStr
     shown << prompt;
     captions << caption;
     if (m_inputs.empty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected input box: ") + prompt), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(u"unexpected input box: "_s + prompt), __FILE__, __LINE__);
         return std::nullopt;
     }
     const bool confirmed = m_inputs.front().has_value();
@@ -50,7 +52,7 @@ std::optional<QString> ScriptedDialogs::input(const QString& caption, const QStr
 
 TempShop::TempShop()
 {
-    SettingsKey::setFolder(m_dir.filePath(QStringLiteral("settings")));
+    SettingsKey::setFolder(m_dir.filePath(u"settings"_s));
     m_db = std::make_unique<Veritabani>(databasePath());
 }
 
@@ -63,10 +65,9 @@ TempShop::~TempShop()
 qint64 TempShop::addProduct(const QString& name, const QString& barcode, Money salePrice,
                             Money purchasePrice, qint64 stock, const QString& description)
 {
-    auto st = m_db->baglanti.prepare(QStringLiteral(
-        "INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
+    auto st = m_db->baglanti.prepare(u"INSERT INTO Urunler (UrunAdi, UrunAciklamasi, KategoriNo, UreticiNo, SeriNumarasi, "
         "StoktakiBirimMiktari, BirimAlisFiyati, BarkodFiyat2, BirimSatisFiyati, GrupAdi) "
-        "VALUES (?, ?, 1, 0, ?, ?, ?, ?, ?, '')"));
+        "VALUES (?, ?, 1, 0, ?, ?, ?, ?, ?, '')"_s);
     st.bind(1, name);
     st.bind(2, description);
     st.bind(3, barcode);
@@ -81,7 +82,7 @@ qint64 TempShop::addProduct(const QString& name, const QString& barcode, Money s
 qint64 TempShop::addCustomer(const QString& name, const QString& fatherName)
 {
     auto st = m_db->baglanti.prepare(
-        QStringLiteral("INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES (?, ?)"));
+        u"INSERT INTO Musteriler (AdiSoyadi, BabaAdi) VALUES (?, ?)"_s);
     st.bind(1, name);
     st.bind(2, fatherName);
     st.step();
@@ -100,7 +101,7 @@ QVariant TempShop::scalar(const QString& sql, const QVariantList& values)
 
 qint64 TempShop::count(const QString& table)
 {
-    return scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toLongLong();
+    return scalar(u"SELECT count(*) FROM %1"_s.arg(table)).toLongLong();
 }
 
 QStringList TempShop::firstColumn(const QString& sql)

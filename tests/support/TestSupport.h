@@ -17,6 +17,8 @@ class QLineEdit;
 class QWidget;
 
 namespace dukkano {
+
+using namespace Qt::Literals::StringLiterals;
 class DataGrid;
 }
 
@@ -53,7 +55,7 @@ public:
     TempShop();
     ~TempShop();
     QString folder() const { return m_dir.path(); }
-    QString databasePath() const { return m_dir.filePath(QStringLiteral("veritabani.mdb")); }
+    QString databasePath() const { return m_dir.filePath(u"veritabani.mdb"_s); }
     Veritabani& db() { return *m_db; }
 
     // Adds a product through its own statement; returns its UrunNo.

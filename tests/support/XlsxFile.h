@@ -13,6 +13,8 @@
 
 namespace dukkano::test {
 
+using namespace Qt::Literals::StringLiterals;
+
 struct XlsxCell {
     bool isText = false;  // a text cell; otherwise a number
     QString text;         // the text, or the number as the file writes it ("12.5")
@@ -23,11 +25,11 @@ class XlsxFile {
 public:
     explicit XlsxFile(const QString& path)
     {
-        const QByteArray sheet = part(path, QStringLiteral("xl/worksheets/sheet1.xml"));
+        const QByteArray sheet = part(path, u"xl/worksheets/sheet1.xml"_s);
         if (sheet.isEmpty() || !m_error.isEmpty())
             return;
         // A workbook without texts has no shared strings part.
-        const QStringList strings = sharedStrings(part(path, QStringLiteral("xl/sharedStrings.xml")));
+        const QStringList strings = sharedStrings(part(path, u"xl/sharedStrings.xml"_s));
         m_error.clear();
         readSheet(sheet, strings);
         m_ok = true;
@@ -46,13 +48,13 @@ private:
     QByteArray part(const QString& path, const QString& name)
     {
         QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, name});
+        unzip.start(u"unzip"_s, {u"-p"_s, path, name});
         if (!unzip.waitForFinished(10000) || unzip.exitStatus() != QProcess::NormalExit) {
-            m_error = QStringLiteral("unzip could not run: ") + unzip.errorString();
+            m_error = u"unzip could not run: "_s + unzip.errorString();
             return {};
         }
         if (unzip.exitCode() != 0)
-            m_error = QStringLiteral("unzip -p %1 %2: %3").arg(path, name, QString::fromLocal8Bit(unzip.readAllStandardError()));
+            m_error = u"unzip -p %1 %2: %3"_s.arg(path, name, QString::fromLocal8Bit(unzip.readAllStandardError()));
         return unzip.readAllStandardOutput();
     }
 
@@ -91,7 +93,7 @@ private:
             } else if (reader.name() == QLatin1String("c")) {
                 name = attributes.value(QLatin1String("r")).toString();
                 type = attributes.value(QLatin1String("t")).toString();
-                const int row = QString(name).remove(QRegularExpression(QStringLiteral("^[A-Z]+"))).toInt();
+                const int row = QString(name).remove(QRegularExpression(u"^[A-Z]+"_s)).toInt();
                 m_lastRow = std::max(m_lastRow, row);
             } else if (reader.name() == QLatin1String("v")) {
                 const QString value = reader.readElementText();
