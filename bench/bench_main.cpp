@@ -403,15 +403,15 @@ public:
             if (window)
                 closeWorkWindow(window);
         };
-        close(timeOpening(main, main.MenuYeniMusteri, QStringLiteral("customer_entry_open")));
-        close(timeOpening(main, main.menuMusteriBilgileriD, QStringLiteral("customer_list_open")));
-        close(timeOpening(main, [&main] { QTest::mouseClick(main.Label1, Qt::LeftButton); }, QStringLiteral("debts_open"),
-                          QStringLiteral("the hot spot")));
-        QWidget* details = timeOpening(main, main.MenuSatisAyrintilari, QStringLiteral("details_open"));
+        close(timeOpening(main, main.MenuYeniMusteri, u"customer_entry_open"_s));
+        close(timeOpening(main, main.menuMusteriBilgileriD, u"customer_list_open"_s));
+        close(timeOpening(main, [&main] { QTest::mouseClick(main.Label1, Qt::LeftButton); }, u"debts_open"_s,
+                          u"the hot spot"_s));
+        QWidget* details = timeOpening(main, main.MenuSatisAyrintilari, u"details_open"_s);
         if (auto* window = qobject_cast<TformSatisAyrintilari*>(details))
             chooseCustomers(window);
         close(details);
-        QWidget* account = timeOpening(main, main.MenuAylikOdemeler, QStringLiteral("account_open"));
+        QWidget* account = timeOpening(main, main.MenuAylikOdemeler, u"account_open"_s);
         if (auto* window = qobject_cast<TformAylikOdemeler*>(account))
             takePayments(db, window);
         close(account);
@@ -635,11 +635,11 @@ private:
             shown.add(milliseconds(timer));
             sales += window->dsSatislar->rowCount();
         }
-        printFigure(QStringLiteral("details_choose_median"), handler.median());
-        printFigure(QStringLiteral("details_choose_painted_median"), shown.median());
-        printFigure(QStringLiteral("details_choose_painted_p95"), shown.at(0.95));
-        printFigure(QStringLiteral("details_choose_painted_max"), shown.max());
-        printFigure(QStringLiteral("details_sales"), double(sales) / customerChoices);
+        printFigure(u"details_choose_median"_s, handler.median());
+        printFigure(u"details_choose_painted_median"_s, shown.median());
+        printFigure(u"details_choose_painted_p95"_s, shown.at(0.95));
+        printFigure(u"details_choose_painted_max"_s, shown.max());
+        printFigure(u"details_sales"_s, double(sales) / customerChoices);
     }
 
     // "Ödemeyi Gerçekleştir" for 1 lira on customers who owe at least that, spread over the
@@ -656,16 +656,16 @@ private:
         }
         if (owing.empty())
             return;
-        const qint64 before = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Odemeler"));
+        const qint64 before = scalar(db.baglanti, u"SELECT count(*) FROM Odemeler"_s);
         const int boxesBefore = m_setting.dialogs.shown;
         Samples handler, processor, written;
         std::vector<qint64> paid;
         for (int i = 0; i < payments; ++i) {
             const int row = owing[size_t(i) * owing.size() / payments];
             window->musteriGrid->setCurrentIndex(model->index(row, TformAylikOdemeler::AdiSoyadi));
-            window->yapilanOdeme->setText(QStringLiteral("1"));
+            window->yapilanOdeme->setText(u"1"_s);
             QCoreApplication::processEvents();
-            paid.push_back(window->dSetMusteriler.number(QStringLiteral("MusteriNo")));
+            paid.push_back(window->dSetMusteriler.number(u"MusteriNo"_s));
             const double cpuStart = threadMilliseconds();
             QElapsedTimer timer;
             timer.start();
@@ -680,14 +680,14 @@ private:
             borcOdemesiYap(db.baglanti, customer, Money::fromLira(1));
             written.add(milliseconds(timer));
         }
-        const qint64 after = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM Odemeler"));
-        printFigure(QStringLiteral("pay_median"), handler.median());
-        printFigure(QStringLiteral("pay_p95"), handler.at(0.95));
-        printFigure(QStringLiteral("pay_max"), handler.max());
-        printFigure(QStringLiteral("pay_cpu_median"), processor.median());
-        printFigure(QStringLiteral("pay_write_median"), written.median());
-        printFigure(QStringLiteral("pay_written"), double(after - before));
-        printFigure(QStringLiteral("pay_boxes"), m_setting.dialogs.shown - boxesBefore);
+        const qint64 after = scalar(db.baglanti, u"SELECT count(*) FROM Odemeler"_s);
+        printFigure(u"pay_median"_s, handler.median());
+        printFigure(u"pay_p95"_s, handler.at(0.95));
+        printFigure(u"pay_max"_s, handler.max());
+        printFigure(u"pay_cpu_median"_s, processor.median());
+        printFigure(u"pay_write_median"_s, written.median());
+        printFigure(u"pay_written"_s, double(after - before));
+        printFigure(u"pay_boxes"_s, m_setting.dialogs.shown - boxesBefore);
     }
 
     QString m_path;
@@ -872,16 +872,16 @@ const std::vector<Step>& steps()
              {"pay_write_median", "payment writing step alone, median"},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Customers: each window opened %1 times in the main window; %2 customers chosen in "
+             return u"Customers: each window opened %1 times in the main window; %2 customers chosen in "
                                    "the sale details, sales listed each on average: %3; %4 payments of 1 lira through "
                                    "the account window, each commit waiting for the disk (written: %5; boxes: %6), "
-                                   "then %4 by the writing step alone.")
+                                   "then %4 by the writing step alone."_s
                  .arg(openingRuns)
                  .arg(customerChoices)
-                 .arg(perGeneratedShop(shops, QStringLiteral("details_sales")))
+                 .arg(perGeneratedShop(shops, u"details_sales"_s))
                  .arg(payments)
-                 .arg(perGeneratedShop(shops, QStringLiteral("pay_written")))
-                 .arg(perGeneratedShop(shops, QStringLiteral("pay_boxes")));
+                 .arg(perGeneratedShop(shops, u"pay_written"_s))
+                 .arg(perGeneratedShop(shops, u"pay_boxes"_s));
          }},
     };
     return table;

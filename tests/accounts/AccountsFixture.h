@@ -17,9 +17,9 @@
 namespace dukkano::test {
 
 inline const QDate bugun(2026, 12, 9);
-inline const QString silmeSorusu = QStringLiteral("Seçili Kaydı Silmek İstediğinizden Emin misiniz ?");
+inline const QString silmeSorusu = u"Seçili Kaydı Silmek İstediğinizden Emin misiniz ?"_s;
 inline const QString borcluSilinmez =
-    QStringLiteral("Bu Müşterinin Borcu Olduğundan Kayıtlardan Silmenize İzin Verilmedi.");
+    u"Bu Müşterinin Borcu Olduğundan Kayıtlardan Silmenize İzin Verilmedi."_s;
 
 struct Accounts {
     TempShop shop;
@@ -45,9 +45,9 @@ struct Accounts {
     qint64 addCustomer(const QString& name, const QString& father = QString(),
                        const std::optional<QString>& debt = std::nullopt, const QString& address = QString())
     {
-        auto st = db().baglanti.prepare(QStringLiteral(
-            "INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, FaksNumarasi, "
-            "ToplamBorc) VALUES (?, ?, '', ?, '555', '', ?)"));
+        auto st = db().baglanti.prepare(
+            u"INSERT INTO Musteriler (AdiSoyadi, BabaAdi, SirketAdi, FaturaAdresi, TelefonNumarasi, FaksNumarasi, "
+            "ToplamBorc) VALUES (?, ?, '', ?, '555', '', ?)"_s);
         st.bind(1, name);
         st.bind(2, father);
         st.bind(3, address);
@@ -56,10 +56,10 @@ struct Accounts {
         return db().baglanti.lastInsertId();
     }
 
-    qint64 addSale(qint64 customer, const QString& total, const QString& discount = QStringLiteral("0"))
+    qint64 addSale(qint64 customer, const QString& total, const QString& discount = u"0"_s)
     {
-        auto st = db().baglanti.prepare(QStringLiteral(
-            "INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)"));
+        auto st = db().baglanti.prepare(
+            u"INSERT INTO Satislar (MusteriNo, SatisTarihi, ToplamTutar, Kazanc) VALUES (?, ?, ?, ?)"_s);
         st.bind(1, customer);
         st.bind(2, bugun.toString(Qt::ISODate));
         st.bind(3, Money::parse(total)->units());
@@ -70,8 +70,8 @@ struct Accounts {
 
     qint64 addLine(qint64 sale, const QString& product, const QString& amount, double quantity = 1)
     {
-        auto st = db().baglanti.prepare(QStringLiteral(
-            "INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi) VALUES (?, 1, ?, ?, ?)"));
+        auto st = db().baglanti.prepare(
+            u"INSERT INTO SatilanUrunler (SatisNo, UrunNo, UrunAdi, UrunSatisTutari, BirimAdedi) VALUES (?, 1, ?, ?, ?)"_s);
         st.bind(1, sale);
         st.bind(2, product);
         st.bind(3, Money::parse(amount)->units());
@@ -83,12 +83,12 @@ struct Accounts {
     // The stored debt as text ("70", "" when never set), and whether the customer is still there.
     QString debt(qint64 customer)
     {
-        const QVariant v = shop.scalar(QStringLiteral("SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = ?"), {customer});
+        const QVariant v = shop.scalar(u"SELECT ToplamBorc FROM Musteriler WHERE MusteriNo = ?"_s, {customer});
         return v.isNull() ? QString() : Money::fromUnits(v.toLongLong()).toEditText();
     }
     bool exists(qint64 customer)
     {
-        return shop.scalar(QStringLiteral("SELECT count(*) FROM Musteriler WHERE MusteriNo = ?"), {customer}).toInt() == 1;
+        return shop.scalar(u"SELECT count(*) FROM Musteriler WHERE MusteriNo = ?"_s, {customer}).toInt() == 1;
     }
 
     // Shows a window as the main window would and makes it the active one.

@@ -58,7 +58,7 @@ private slots:
 
         QCOMPARE(a.dialogs.shown, QStringList{message});
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        QCOMPARE(a.shop.count(QStringLiteral("Musteriler")), 0);
+        QCOMPARE(a.shop.count(u"Musteriler"_s), 0);
         delete form.data();
     }
 
@@ -69,26 +69,26 @@ private slots:
         Accounts a;
         QPointer<TformMusteriKayit> form = a.open<TformMusteriKayit>();
         QVERIFY(acikFormVar);
-        QCOMPARE(form->windowTitle(), QStringLiteral("Müşteri Kayit"));
-        QCOMPARE(form->baslik->text(), QStringLiteral("Yeni Müşteri Ekle"));
+        QCOMPARE(form->windowTitle(), u"Müşteri Kayit"_s);
+        QCOMPARE(form->baslik->text(), u"Yeni Müşteri Ekle"_s);
         QVERIFY(form->babaAdi->isHidden() && form->sirketAdi->isHidden() && form->faxNo->isHidden());
         for (int i = 0; i < 2; ++i) {
             form->adiSoyadi->setFocus();
-            typeText(form->adiSoyadi, QStringLiteral("Şükrü Öz"));
+            typeText(form->adiSoyadi, u"Şükrü Öz"_s);
             QTest::keyClick(form->adiSoyadi, Qt::Key_Return);  // Enter goes on to the address
-            typeText(QApplication::focusWidget(), QStringLiteral(" "));
+            typeText(QApplication::focusWidget(), u" "_s);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            typeText(QApplication::focusWidget(), QStringLiteral("0212 555 11 22"));
+            typeText(QApplication::focusWidget(), u"0212 555 11 22"_s);
             form->kaydet->click();
-            QCOMPARE(a.dialogs.last(), QStringLiteral("Yeni Müşteri Kaydedildi."));
+            QCOMPARE(a.dialogs.last(), u"Yeni Müşteri Kaydedildi."_s);
             QCOMPARE(form->adiSoyadi->text(), QString());
             QCOMPARE(form->telefonNo->text(), QString());
             QCOMPARE(QApplication::focusWidget(), form->adiSoyadi);
         }
-        QCOMPARE(a.shop.firstColumn(QStringLiteral(
-                     "SELECT MusteriNo || '|' || AdiSoyadi || '|' || BabaAdi || '|' || SirketAdi || '|' || FaturaAdresi "
-                     "|| '|' || TelefonNumarasi || '|' || FaksNumarasi || '|' || coalesce(ToplamBorc, 'unset') "
-                     "FROM Musteriler ORDER BY MusteriNo")),
+        QCOMPARE(a.shop.firstColumn(
+                     u"SELECT MusteriNo || '|' || AdiSoyadi || '|' || BabaAdi || '|' || SirketAdi || '|' || "
+                     "FaturaAdresi || '|' || TelefonNumarasi || '|' || FaksNumarasi || '|' || "
+                     "coalesce(ToplamBorc, 'unset') FROM Musteriler ORDER BY MusteriNo"_s),
                  (QStringList{"1|Şükrü Öz||| |0212 555 11 22||unset", "2|Şükrü Öz||| |0212 555 11 22||unset"}));
         form->close();
         QVERIFY(!acikFormVar);
@@ -100,11 +100,11 @@ private slots:
         Accounts a;
         QPointer<TformMusteriKayit> form = a.open<TformMusteriKayit>();
         form->adiSoyadi->setText(QString(51, QLatin1Char('a')));
-        form->faturaAdresi->setText(QStringLiteral("x"));
-        form->telefonNo->setText(QStringLiteral("1"));
+        form->faturaAdresi->setText(u"x"_s);
+        form->telefonNo->setText(u"1"_s);
         form->kaydet->click();
-        QVERIFY(a.dialogs.last().contains(QStringLiteral("en fazla 50 karakter")));
-        QCOMPARE(a.shop.count(QStringLiteral("Musteriler")), 0);
+        QVERIFY(a.dialogs.last().contains(u"en fazla 50 karakter"_s));
+        QCOMPARE(a.shop.count(u"Musteriler"_s), 0);
         QCOMPARE(form->adiSoyadi->text().size(), 51);
         delete form.data();
     }
@@ -151,15 +151,15 @@ private slots:
     void listScrollCopiesName()
     {
         Accounts a;
-        a.addCustomer(QStringLiteral("Ayşe"));
-        a.addCustomer(QStringLiteral("Berk"));
+        a.addCustomer(u"Ayşe"_s);
+        a.addCustomer(u"Berk"_s);
         QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Cari Listesi"));
+        QCOMPARE(form->windowTitle(), u"Cari Listesi"_s);
         QCOMPARE(form->sil->text(), QString());
-        QCOMPARE(form->sil->toolTip(), QStringLiteral("Sil"));
+        QCOMPARE(form->sil->toolTip(), u"Sil"_s);
         form->musteriGrid->setFocus();
         chooseRow(form->musteriGrid, 1);
-        QCOMPARE(form->musteriAdi->text(), QStringLiteral("Berk"));
+        QCOMPARE(form->musteriAdi->text(), u"Berk"_s);
         QCOMPARE(form->dsMusteriler->rowCount(), 2);
         delete form.data();
     }
@@ -168,13 +168,13 @@ private slots:
     void listStoresPendingEditOnClose()
     {
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Ayşe"));
+        const qint64 no = a.addCustomer(u"Ayşe"_s);
         QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
-        QVERIFY(typeIntoCell(form->musteriGrid, 0, TformMusteriBilgileriD::FaturaAdresi, QStringLiteral("Üsküdar")));
+        QVERIFY(typeIntoCell(form->musteriGrid, 0, TformMusteriBilgileriD::FaturaAdresi, u"Üsküdar"_s));
         form->close();
-        QCOMPARE(a.shop.scalar(QStringLiteral("SELECT FaturaAdresi FROM Musteriler WHERE MusteriNo = ?"), {no}).toString(),
-                 QStringLiteral("Üsküdar"));
-        QCOMPARE(a.db().tableMusteriler.text(QStringLiteral("FaturaAdresi")), QStringLiteral("Üsküdar"));
+        QCOMPARE(a.shop.scalar(u"SELECT FaturaAdresi FROM Musteriler WHERE MusteriNo = ?"_s, {no}).toString(),
+                 u"Üsküdar"_s);
+        QCOMPARE(a.db().tableMusteriler.text(u"FaturaAdresi"_s), u"Üsküdar"_s);
         QVERIFY(!a.db().tableMusteriler.filtered());
     }
 
@@ -204,8 +204,8 @@ private slots:
         QFETCH(QString, debt);
         QFETCH(bool, allowed);
         Accounts a;
-        const qint64 namesake = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"), QStringLiteral("50"));
-        const qint64 no = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Veli"),
+        const qint64 namesake = a.addCustomer(u"Ali Veli"_s, u"Hasan"_s, u"50"_s);
+        const qint64 no = a.addCustomer(u"Ali Veli"_s, u"Veli"_s,
                                         debt == QLatin1String("unset") ? std::nullopt : std::optional<QString>(debt));
         if (allowed)
             a.dialogs.answerQuestion(true);
@@ -217,7 +217,7 @@ private slots:
         case DeletePath::ListCtrlDel: {
             auto* form = a.open<TformMusteriBilgileriD>();
             window = form;
-            QVERIFY(form->dSetMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            QVERIFY(form->dSetMusteriler.locate(u"MusteriNo"_s, no));
             if (path == DeletePath::ListButton) {
                 form->sil->click();
             } else if (path == DeletePath::ListEnter) {
@@ -234,7 +234,7 @@ private slots:
         case DeletePath::AccountCtrlDel: {
             auto* form = a.open<TformAylikOdemeler>();
             window = form;
-            QVERIFY(form->dSetMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            QVERIFY(form->dSetMusteriler.locate(u"MusteriNo"_s, no));
             if (path == DeletePath::AccountButton) {
                 form->musteriSil->click();
             } else {
@@ -246,7 +246,7 @@ private slots:
         case DeletePath::DebtsCtrlDel: {
             auto* form = a.open<TformMusteriBorclari>();
             window = form;
-            QVERIFY(a.db().tableMusteriler.locate(QStringLiteral("MusteriNo"), no));
+            QVERIFY(a.db().tableMusteriler.locate(u"MusteriNo"_s, no));
             form->borcGrid->setFocus();
             QTest::keyClick(form->borcGrid, Qt::Key_Delete, Qt::ControlModifier);
             break;
@@ -265,7 +265,7 @@ private slots:
     void deleteAnsweredNo()
     {
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Ayşe"));
+        const qint64 no = a.addCustomer(u"Ayşe"_s);
         QPointer<TformMusteriBilgileriD> form = a.open<TformMusteriBilgileriD>();
         a.dialogs.answerQuestion(false);
         form->sil->click();

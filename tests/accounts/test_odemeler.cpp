@@ -17,20 +17,20 @@ using namespace dukkano::test;
 
 namespace {
 
-const QString miktarGirin = QStringLiteral("Lütfen Ödenecek Miktarı Girin.");
-const QString borcdanFazla = QStringLiteral("Ödenecek Miktar Müşterinin Borcundan Fazla. Lütfen Kontrol Edin.");
+const QString miktarGirin = u"Lütfen Ödenecek Miktarı Girin."_s;
+const QString borcdanFazla = u"Ödenecek Miktar Müşterinin Borcundan Fazla. Lütfen Kontrol Edin."_s;
 
 // "MusteriNo|amount|day" of every payment stored, in order.
 QStringList payments(Accounts& a)
 {
-    return a.shop.firstColumn(QStringLiteral(
-        "SELECT MusteriNo || '|' || OdemeMiktari || '|' || OdemeTarihi FROM Odemeler ORDER BY OdemeNo"));
+    return a.shop.firstColumn(
+        u"SELECT MusteriNo || '|' || OdemeMiktari || '|' || OdemeTarihi FROM Odemeler ORDER BY OdemeNo"_s);
 }
 
 void addPayment(Accounts& a, qint64 customer, const QString& amount, const QDate& day)
 {
     auto st = a.db().baglanti.prepare(
-        QStringLiteral("INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)"));
+        u"INSERT INTO Odemeler (MusteriNo, OdemeMiktari, OdemeTarihi) VALUES (?, ?, ?)"_s);
     st.bind(1, customer);
     st.bind(2, Money::parse(amount)->units());
     st.bind(3, day.toString(Qt::ISODate));
@@ -57,30 +57,30 @@ private slots:
     void payment()
     {
         Accounts a;
-        a.addCustomer(QStringLiteral("Ayşe"), QStringLiteral("Ali"), QStringLiteral("5"));
-        const qint64 no = a.addCustomer(QStringLiteral("Berk"), QStringLiteral("Can"), QStringLiteral("100"));
+        a.addCustomer(u"Ayşe"_s, u"Ali"_s, u"5"_s);
+        const qint64 no = a.addCustomer(u"Berk"_s, u"Can"_s, u"100"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Cari Liste ve Borç"));
+        QCOMPARE(form->windowTitle(), u"Cari Liste ve Borç"_s);
         QVERIFY(form->lKalanBorc->isHidden());
         chooseRow(form->musteriGrid, 1);
-        QCOMPARE(form->lBorc->text(), QStringLiteral("100,00 TL"));
+        QCOMPARE(form->lBorc->text(), u"100,00 TL"_s);
 
-        typeText(form->yapilanOdeme, QStringLiteral("30"));
+        typeText(form->yapilanOdeme, u"30"_s);
         QVERIFY(form->lKalanBorc->isVisible());
-        QCOMPARE(form->lKalanBorc->text(), QStringLiteral("70,00 TL"));
+        QCOMPARE(form->lKalanBorc->text(), u"70,00 TL"_s);
         a.dialogs.answerQuestion(true);
         form->satisiGerceklestir->click();
 
         QCOMPARE(a.dialogs.shown, QStringList{"Müşteri Adı : Berk (Can),    Ödenen Miktar : 30 TL"});
         QCOMPARE(a.dialogs.captions, QStringList{"Borç Ödeme"});
-        QCOMPARE(a.debt(no), QStringLiteral("70"));
-        QCOMPARE(payments(a), QStringList{QStringLiteral("%1|300000|2026-12-09").arg(no)});
+        QCOMPARE(a.debt(no), u"70"_s);
+        QCOMPARE(payments(a), QStringList{u"%1|300000|2026-12-09"_s.arg(no)});
         QCOMPARE(form->yapilanOdeme->text(), QString());
         QVERIFY(form->lKalanBorc->isHidden());
-        QCOMPARE(form->lBorc->text(), QStringLiteral("70,00 TL"));
+        QCOMPARE(form->lBorc->text(), u"70,00 TL"_s);
         QCOMPARE(columnTexts(form->dsMusteriler, TformAylikOdemeler::ToplamBorc),
                  (QStringList{"5,00 TL", "70,00 TL"}));
-        QCOMPARE(form->musteriAdi->text(), QStringLiteral("Berk"));
+        QCOMPARE(form->musteriAdi->text(), u"Berk"_s);
         QCOMPARE(QApplication::focusWidget(), form->musteriAdi);
         delete form.data();
     }
@@ -89,25 +89,25 @@ private slots:
     void namesakes()
     {
         Accounts a;
-        const qint64 first = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"), QStringLiteral("40"));
-        const qint64 second = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Veli"), QStringLiteral("40"));
-        a.addCustomer(QStringLiteral("Ayşe"), QString(), QStringLiteral("40"));
+        const qint64 first = a.addCustomer(u"Ali Veli"_s, u"Hasan"_s, u"40"_s);
+        const qint64 second = a.addCustomer(u"Ali Veli"_s, u"Veli"_s, u"40"_s);
+        a.addCustomer(u"Ayşe"_s, QString(), u"40"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
         form->musteriAdi->setFocus();
         form->musteriAdi->clear();
-        typeText(form->musteriAdi, QStringLiteral("alİ"));
+        typeText(form->musteriAdi, u"alİ"_s);
         QCOMPARE(form->dsMusteriler->rowCount(), 2);
         chooseRow(form->musteriGrid, 1);
-        typeText(form->yapilanOdeme, QStringLiteral("15,5"));
+        typeText(form->yapilanOdeme, u"15,5"_s);
         a.dialogs.answerQuestion(true);
         form->satisiGerceklestir->click();
 
         QCOMPARE(a.dialogs.shown, QStringList{"Müşteri Adı : Ali Veli (Veli),    Ödenen Miktar : 15,5 TL"});
-        QCOMPARE(a.debt(first), QStringLiteral("40"));
-        QCOMPARE(a.debt(second), QStringLiteral("24,5"));
+        QCOMPARE(a.debt(first), u"40"_s);
+        QCOMPARE(a.debt(second), u"24,5"_s);
         QCOMPARE(form->dsMusteriler->rowCount(), 2);
-        QCOMPARE(form->dSetMusteriler.number(QStringLiteral("MusteriNo")), second);
-        QCOMPARE(form->lBorc->text(), QStringLiteral("24,50 TL"));
+        QCOMPARE(form->dSetMusteriler.number(u"MusteriNo"_s), second);
+        QCOMPARE(form->lBorc->text(), u"24,50 TL"_s);
         delete form.data();
     }
 
@@ -115,12 +115,12 @@ private slots:
     void payWholeDebtThenDelete()
     {
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("12,3456"));
+        const qint64 no = a.addCustomer(u"Berk"_s, QString(), u"12,3456"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        typeText(form->yapilanOdeme, QStringLiteral("12,3456"));
+        typeText(form->yapilanOdeme, u"12,3456"_s);
         a.dialogs.answerQuestion(true);
         form->satisiGerceklestir->click();
-        QCOMPARE(a.debt(no), QStringLiteral("0"));
+        QCOMPARE(a.debt(no), u"0"_s);
 
         a.dialogs.answerQuestion(true);
         form->musteriSil->click();
@@ -154,7 +154,7 @@ private slots:
         QFETCH(bool, setAsText);
         QFETCH(QString, message);
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("100"));
+        const qint64 no = a.addCustomer(u"Berk"_s, QString(), u"100"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
         if (setAsText)
             form->yapilanOdeme->setText(typed);
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(a.dialogs.shown, QStringList{message});
         QCOMPARE(QApplication::focusWidget(), form->yapilanOdeme);
         QCOMPARE(form->yapilanOdeme->text(), typed);
-        QCOMPARE(a.debt(no), QStringLiteral("100"));
+        QCOMPARE(a.debt(no), u"100"_s);
         QCOMPARE(payments(a), QStringList());
         delete form.data();
     }
@@ -176,13 +176,13 @@ private slots:
     void cancelledQuestion()
     {
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("100"));
+        const qint64 no = a.addCustomer(u"Berk"_s, QString(), u"100"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        typeText(form->yapilanOdeme, QStringLiteral("30"));
+        typeText(form->yapilanOdeme, u"30"_s);
         a.dialogs.answerQuestion(false);
         form->satisiGerceklestir->click();
-        QCOMPARE(form->yapilanOdeme->text(), QStringLiteral("30"));
-        QCOMPARE(a.debt(no), QStringLiteral("100"));
+        QCOMPARE(form->yapilanOdeme->text(), u"30"_s);
+        QCOMPARE(a.debt(no), u"100"_s);
         QCOMPARE(payments(a), QStringList());
         delete form.data();
     }
@@ -192,7 +192,7 @@ private slots:
     {
         Accounts a;
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        typeText(form->yapilanOdeme, QStringLiteral("5"));
+        typeText(form->yapilanOdeme, u"5"_s);
         form->satisiGerceklestir->click();
         QCOMPARE(a.dialogs.shown, QStringList{borcdanFazla});
         delete form.data();
@@ -203,20 +203,20 @@ private slots:
     void failedRecordLeavesDebt()
     {
         Accounts a;
-        const qint64 no = a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("100"));
-        a.db().baglanti.exec(QStringLiteral(
-            "CREATE TRIGGER odemeReddi BEFORE INSERT ON Odemeler BEGIN SELECT RAISE(ABORT, 'reddedildi'); END"));
+        const qint64 no = a.addCustomer(u"Berk"_s, QString(), u"100"_s);
+        a.db().baglanti.exec(
+            u"CREATE TRIGGER odemeReddi BEFORE INSERT ON Odemeler BEGIN SELECT RAISE(ABORT, 'reddedildi'); END"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
-        typeText(form->yapilanOdeme, QStringLiteral("30"));
+        typeText(form->yapilanOdeme, u"30"_s);
         a.dialogs.answerQuestion(true);
         form->satisiGerceklestir->click();
 
         QCOMPARE(a.dialogs.shown.size(), 2);
-        QVERIFY(a.dialogs.last().startsWith(QStringLiteral("Ödeme kaydedilemedi; müşterinin borcu ve ödemeleri değişmedi.")));
-        QCOMPARE(a.debt(no), QStringLiteral("100"));
+        QVERIFY(a.dialogs.last().startsWith(u"Ödeme kaydedilemedi; müşterinin borcu ve ödemeleri değişmedi."_s));
+        QCOMPARE(a.debt(no), u"100"_s);
         QCOMPARE(payments(a), QStringList());
-        QCOMPARE(form->lBorc->text(), QStringLiteral("100,00 TL"));
-        QCOMPARE(form->yapilanOdeme->text(), QStringLiteral("30"));
+        QCOMPARE(form->lBorc->text(), u"100,00 TL"_s);
+        QCOMPARE(form->yapilanOdeme->text(), u"30"_s);
         delete form.data();
     }
 
@@ -235,7 +235,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Accounts a;
-        a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("100"));
+        a.addCustomer(u"Berk"_s, QString(), u"100"_s);
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
         typeText(form->yapilanOdeme, typed);
         QCOMPARE(form->yapilanOdeme->text(), shown);
@@ -263,12 +263,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, listed);
         Accounts a;
-        const qint64 first = a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Hasan"), QStringLiteral("40"));
-        a.addCustomer(QStringLiteral("Ali Veli"), QStringLiteral("Veli"), QStringLiteral("40"));
-        a.addCustomer(QStringLiteral("Berk"));
-        addPayment(a, first, QStringLiteral("10"), QDate(2026, 12, 1));
-        addPayment(a, first + 1, QStringLiteral("7"), QDate(2026, 12, 3));
-        addPayment(a, first, QStringLiteral("2,5"), QDate(2026, 12, 5));
+        const qint64 first = a.addCustomer(u"Ali Veli"_s, u"Hasan"_s, u"40"_s);
+        a.addCustomer(u"Ali Veli"_s, u"Veli"_s, u"40"_s);
+        a.addCustomer(u"Berk"_s);
+        addPayment(a, first, u"10"_s, QDate(2026, 12, 1));
+        addPayment(a, first + 1, u"7"_s, QDate(2026, 12, 3));
+        addPayment(a, first, u"2,5"_s, QDate(2026, 12, 5));
         QPointer<TformAylikOdemeler> form = a.open<TformAylikOdemeler>();
         if (!search.isEmpty()) {
             form->musteriAdi->setFocus();
@@ -279,7 +279,7 @@ private slots:
         }
         form->odemeler->click();
         QVERIFY(form->yapilmisOdemeler);
-        QCOMPARE(form->yapilmisOdemeler->windowTitle(), QStringLiteral("Yapılmış Ödemeler"));
+        QCOMPARE(form->yapilmisOdemeler->windowTitle(), u"Yapılmış Ödemeler"_s);
         QCOMPARE(form->yapilmisOdemeler->cariAdi->text(), name);
         QStringList shown;
         const DatasetModel* model = form->yapilmisOdemeler->dsOdemeler;
@@ -295,9 +295,9 @@ private slots:
     void paymentsWindowInTheMainWindow()
     {
         Accounts a;
-        const qint64 ali = a.addCustomer(QStringLiteral("Ali"), QString(), QStringLiteral("40"));
-        a.addCustomer(QStringLiteral("Berk"), QString(), QStringLiteral("40"));
-        addPayment(a, ali, QStringLiteral("10"), QDate(2026, 12, 1));
+        const qint64 ali = a.addCustomer(u"Ali"_s, QString(), u"40"_s);
+        a.addCustomer(u"Berk"_s, QString(), u"40"_s);
+        addPayment(a, ali, u"10"_s, QDate(2026, 12, 1));
         TMdiForm main(a.db());
         main.show();
         main.MenuAylikOdemeler->trigger();
@@ -313,7 +313,7 @@ private slots:
         QVERIFY(area->activeSubWindow()->isMaximized());
         QCOMPARE(odemeler->dsOdemeler->rowCount(), 1);
 
-        typeText(account->yapilanOdeme, QStringLiteral("5"));
+        typeText(account->yapilanOdeme, u"5"_s);
         a.dialogs.answerQuestion(true);
         account->satisiGerceklestir->click();
         QCOMPARE(odemeler->dsOdemeler->rowCount(), 2);
@@ -323,7 +323,7 @@ private slots:
         account->odemeler->click();
         QCOMPARE(paymentsWindow(main), odemeler);
         QCOMPARE(area->activeSubWindow()->widget(), odemeler);
-        QCOMPARE(odemeler->cariAdi->text(), QStringLiteral("Ali"));
+        QCOMPARE(odemeler->cariAdi->text(), u"Ali"_s);
         QCOMPARE(odemeler->dsOdemeler->rowCount(), 2);
         QVERIFY(acikFormVar);
 
@@ -346,7 +346,7 @@ private slots:
     {
         QFETCH(bool, escape);
         Accounts a;
-        a.addCustomer(QStringLiteral("Ali"), QString(), QStringLiteral("40"));
+        a.addCustomer(u"Ali"_s, QString(), u"40"_s);
         TMdiForm main(a.db());
         main.show();
         main.MenuAylikOdemeler->trigger();

@@ -23,26 +23,26 @@ namespace {
 // Customers in an order their names do not sort in; sales on account, a cash sale, and a
 // namesake's sale that must never count.
 struct Shop : Accounts {
-    qint64 zeynep = addCustomer(QStringLiteral("Zeynep"), QStringLiteral("Ali"), QStringLiteral("33"));
-    qint64 ahmet = addCustomer(QStringLiteral("Ahmet"), QString(), QStringLiteral("7"));
-    qint64 namesake = addCustomer(QStringLiteral("Zeynep"), QStringLiteral("Veli"));
-    qint64 nobody = addCustomer(QStringLiteral("Ece"));
-    qint64 discounted = addSale(zeynep, QStringLiteral("90"), QStringLiteral("10"));
-    qint64 returned = addSale(zeynep, QStringLiteral("80"));
+    qint64 zeynep = addCustomer(u"Zeynep"_s, u"Ali"_s, u"33"_s);
+    qint64 ahmet = addCustomer(u"Ahmet"_s, QString(), u"7"_s);
+    qint64 namesake = addCustomer(u"Zeynep"_s, u"Veli"_s);
+    qint64 nobody = addCustomer(u"Ece"_s);
+    qint64 discounted = addSale(zeynep, u"90"_s, u"10"_s);
+    qint64 returned = addSale(zeynep, u"80"_s);
 
     Shop()
     {
-        addLine(discounted, QStringLiteral("Un"), QStringLiteral("60"), 2);
-        addLine(discounted, QStringLiteral("Süt"), QStringLiteral("40"));
-        addLine(returned, QStringLiteral("Çay"), QStringLiteral("50"));
-        const qint64 sugar = addLine(returned, QStringLiteral("Şeker"), QStringLiteral("30"));
-        addSale(0, QStringLiteral("1000"));
-        addSale(ahmet, QStringLiteral("7,25"));
-        addSale(namesake, QStringLiteral("500"));
+        addLine(discounted, u"Un"_s, u"60"_s, 2);
+        addLine(discounted, u"Süt"_s, u"40"_s);
+        addLine(returned, u"Çay"_s, u"50"_s);
+        const qint64 sugar = addLine(returned, u"Şeker"_s, u"30"_s);
+        addSale(0, u"1000"_s);
+        addSale(ahmet, u"7,25"_s);
+        addSale(namesake, u"500"_s);
         // A line taken back: the line and the sale's total go down by its amount.
-        shop.scalar(QStringLiteral("UPDATE SatilanUrunler SET UrunSatisTutari = 0, BirimAdedi = 0 WHERE UrunSatisNo = ?"),
+        shop.scalar(u"UPDATE SatilanUrunler SET UrunSatisTutari = 0, BirimAdedi = 0 WHERE UrunSatisNo = ?"_s,
                     {sugar});
-        shop.scalar(QStringLiteral("UPDATE Satislar SET ToplamTutar = 500000 WHERE SatisNo = ?"), {returned});
+        shop.scalar(u"UPDATE Satislar SET ToplamTutar = 500000 WHERE SatisNo = ?"_s, {returned});
     }
 };
 
@@ -70,15 +70,15 @@ private slots:
     {
         Shop s;
         QPointer<TformSatisAyrintilari> form = s.open<TformSatisAyrintilari>();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Cari Satış Ayrıntıları"));
+        QCOMPARE(form->windowTitle(), u"Cari Satış Ayrıntıları"_s);
         QCOMPARE(columnTexts(form->dsMusteriler, TformSatisAyrintilari::AdiSoyadi),
                  (QStringList{"Zeynep", "Ahmet", "Zeynep", "Ece"}));
-        QCOMPARE(form->musteriAdi->text(), QStringLiteral("Zeynep"));
-        QCOMPARE(rows(form->dsSatislar), (QStringList{QStringLiteral("%1|09.12.2026|90,00 TL|10,00 TL").arg(s.discounted),
-                                                       QStringLiteral("%1|09.12.2026|50,00 TL|0,00 TL").arg(s.returned)}));
+        QCOMPARE(form->musteriAdi->text(), u"Zeynep"_s);
+        QCOMPARE(rows(form->dsSatislar), (QStringList{u"%1|09.12.2026|90,00 TL|10,00 TL"_s.arg(s.discounted),
+                                                       u"%1|09.12.2026|50,00 TL|0,00 TL"_s.arg(s.returned)}));
         QCOMPARE(rows(form->dsSatilanUrunler), (QStringList{"1|Un|2|60,00 TL", "1|Süt|1|40,00 TL"}));
-        QCOMPARE(form->lBorc->text(), QStringLiteral("140,00 TL"));
-        QCOMPARE(form->borc2->text(), QStringLiteral("33,00 TL"));
+        QCOMPARE(form->lBorc->text(), u"140,00 TL"_s);
+        QCOMPARE(form->borc2->text(), u"33,00 TL"_s);
 
         chooseRow(form->satisGrid, 1);
         QCOMPARE(rows(form->dsSatilanUrunler), (QStringList{"1|Çay|1|50,00 TL", "1|Şeker|0|0,00 TL"}));
@@ -134,7 +134,7 @@ private slots:
         Shop s;
         QPointer<TformSatisAyrintilari> form = s.open<TformSatisAyrintilari>();
         QVERIFY(s.db().tableSatilanUrunler.filtered());
-        s.addCustomer(QStringLiteral("Yeni"));
+        s.addCustomer(u"Yeni"_s);
         form->Kapat->click();
         QVERIFY(!acikFormVar);
         QVERIFY(!s.db().tableSatilanUrunler.filtered());
@@ -161,9 +161,9 @@ private slots:
         QFETCH(int, boxes);
         Shop s;
         QPointer<TformMusteriBorclari> form = s.open<TformMusteriBorclari>();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Müşteri Borçları"));
+        QCOMPARE(form->windowTitle(), u"Müşteri Borçları"_s);
         QCOMPARE(form->dsMusteriler->headerData(TformMusteriBorclari::MusteriNo, Qt::Horizontal).toString(),
-                 QStringLiteral("Müsteri No"));
+                 u"Müsteri No"_s);
         QVERIFY(typeIntoCell(form->borcGrid, 0, TformMusteriBorclari::ToplamBorc, typed));
         form->close();  // the debt still being typed is stored
         QCOMPARE(s.dialogs.shown.size(), boxes);
@@ -176,14 +176,14 @@ private slots:
     {
         Shop s;
         QPointer<TformMusteriBorclari> form = s.open<TformMusteriBorclari>();
-        QVERIFY(!typeIntoCell(form->borcGrid, 0, TformMusteriBorclari::AdiSoyadi, QStringLiteral("x")));
+        QVERIFY(!typeIntoCell(form->borcGrid, 0, TformMusteriBorclari::AdiSoyadi, u"x"_s));
         form->borcGrid->setFocus();
         chooseRow(form->borcGrid, 3);
         QTest::keyClick(form->borcGrid, Qt::Key_Down);
         QTest::keyClick(form->borcGrid, Qt::Key_Insert);
         QCOMPARE(form->dsMusteriler->rowCount(), 4);
         form->close();
-        QCOMPARE(s.shop.count(QStringLiteral("Musteriler")), 4);
+        QCOMPARE(s.shop.count(u"Musteriler"_s), 4);
     }
 
     // The hot spot opens the debts only while no work window is open, and never says why not.
