@@ -3,6 +3,7 @@
 // the deletion under the debt rule.
 #include "AylikOdemeler.h"
 
+#include "Controls.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "Dialogs.h"
@@ -38,29 +39,6 @@ const QString borcdanFazla = u"Ödenecek Miktar Müşterinin Borcundan Fazla. L�
 constexpr int gridTop = 50;
 constexpr int gridBottomMargin = 12;
 constexpr int panelX = 790;
-
-bool isFocusField(QWidget* field)
-{
-    return field->window()->focusWidget() == field;
-}
-
-void paint(QLabel* label, const QColor& background, const QColor& text)
-{
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, background);
-    colours.setColor(QPalette::WindowText, text);
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-}
-
-QMdiArea* mdiAreaOf(QWidget* window)
-{
-    for (QWidget* w = window->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* area = qobject_cast<QMdiArea*>(w))
-            return area;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -124,7 +102,7 @@ void TformAylikOdemeler::buildControls()
     large.setBold(true);
     lBorc->setFont(large);
     lBorc->setAlignment(Qt::AlignCenter);
-    paint(lBorc, Qt::red, Qt::white);
+    paintLabel(lBorc, Qt::red, Qt::white);
 
     yapilanOdemeEtiketi = label(u"Yapılan Ödeme :"_s);
     yapilanOdeme = new QLineEdit(this);

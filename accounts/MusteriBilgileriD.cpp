@@ -2,6 +2,7 @@
 // in place, deleting under the debt rule, and the reopening of `tableMusteriler` on close.
 #include "MusteriBilgileriD.h"
 
+#include "Controls.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "Guarded.h"
@@ -37,12 +38,6 @@ QIcon silResmi()
     painter.drawLine(5, 5, 19, 19);
     painter.drawLine(19, 5, 5, 19);
     return QIcon(picture);
-}
-
-// Whether the field is where the window's typing goes, also while a message box is up.
-bool isFocusField(QWidget* field)
-{
-    return field->window()->focusWidget() == field;
 }
 
 } // namespace

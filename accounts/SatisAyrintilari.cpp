@@ -3,6 +3,7 @@
 // spending summed in SQL.
 #include "SatisAyrintilari.h"
 
+#include "Controls.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "Guarded.h"
@@ -29,20 +30,6 @@ const QString tumMusteriler =
 // buttons at the window's bottom edge.
 constexpr int lowerGridsTop = 250;
 constexpr int bottomArea = 56;
-
-bool isFocusField(QWidget* field)
-{
-    return field->window()->focusWidget() == field;
-}
-
-void paint(QLabel* label, const QColor& background, const QColor& text)
-{
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, background);
-    colours.setColor(QPalette::WindowText, text);
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-}
 
 // Switches a filter to another expression with one query: switching it off first would list,
 // for a moment, every sale or sold line of the shop.
@@ -123,7 +110,7 @@ void TformSatisAyrintilari::buildControls()
     large.setBold(true);
     lBorc->setFont(large);
     lBorc->setAlignment(Qt::AlignCenter);
-    paint(lBorc, Qt::red, Qt::white);
+    paintLabel(lBorc, Qt::red, Qt::white);
     toplamBorcEtiketi = label(u"TOPLAM BORÇ :"_s);
     borc2 = label(u"0,00 TL"_s);
     borc2->setObjectName(u"borc2"_s);
@@ -132,7 +119,7 @@ void TformSatisAyrintilari::buildControls()
     medium.setBold(true);
     borc2->setFont(medium);
     borc2->setAlignment(Qt::AlignCenter);
-    paint(borc2, QColor(0xa6, 0xca, 0xf0), Qt::black);
+    paintLabel(borc2, QColor(0xa6, 0xca, 0xf0), Qt::black);
 
     Kapat = new QPushButton(u"Kapat"_s, this);
     Kapat->setObjectName(u"Kapat"_s);

@@ -2,6 +2,7 @@
 // read-only; Esc and "Kapat" close it.
 #include "YapilmisOdemeler.h"
 
+#include "Controls.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "FilterExpression.h"
@@ -117,12 +118,10 @@ void TformYapilmisOdemeler::kapatClick()
 // Esc closes the main window's active child, as in every window inside it.
 void TformYapilmisOdemeler::closeActiveChild()
 {
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-        if (auto* area = qobject_cast<QMdiArea*>(w)) {
-            if (QMdiSubWindow* active = area->activeSubWindow())
-                active->close();
-            return;
-        }
+    if (QMdiArea* area = mdiAreaOf(this)) {
+        if (QMdiSubWindow* active = area->activeSubWindow())
+            active->close();
+        return;
     }
     close();
 }
