@@ -2,9 +2,14 @@
 // window is not built yet: its command keeps its guard but opens nothing and checks no item.
 #include "Mdiunit.h"
 
+#include "AylikOdemeler.h"
 #include "KategoriBilgileriD.h"
 #include "KategoriKayit.h"
 #include "MasraflarGiderler.h"
+#include "MusteriBilgileriD.h"
+#include "MusteriBorclari.h"
+#include "MusteriKayit.h"
+#include "SatisAyrintilari.h"
 #include "UreticiBilgileriD.h"
 #include "UreticiKayit.h"
 #include "UrunBilgileriD.h"
@@ -42,7 +47,7 @@ QWidget* TMdiForm::openChild(WorkWindow* window, QAction* item)
 
 QWidget* TMdiForm::openUrunKayit() { return openChild(new TFormUrunKayit(m_db), MenuYeniUrun); }
 QWidget* TMdiForm::openUreticiKayit() { return openChild(new TformUreticiKayit(m_db), MenuYeniUretici); }
-QWidget* TMdiForm::openMusteriKayit() { return nullptr; }
+QWidget* TMdiForm::openMusteriKayit() { return openChild(new TformMusteriKayit(m_db), MenuYeniMusteri); }
 QWidget* TMdiForm::openUrunSatisIptali()
 {
     return openChild(new TformUrunSatisIptali(m_db), MenuUrunSatisIptali);
@@ -50,9 +55,15 @@ QWidget* TMdiForm::openUrunSatisIptali()
 QWidget* TMdiForm::openBugununSatislari() { return nullptr; }
 QWidget* TMdiForm::openUrunBilgileriD() { return openChild(new TformUrunBilgileriD(m_db), menuUrunBilgileriD); }
 QWidget* TMdiForm::openTumSatislar() { return nullptr; }
-QWidget* TMdiForm::openAylikOdemeler() { return nullptr; }
-QWidget* TMdiForm::openMusteriBilgileriD() { return nullptr; }
-QWidget* TMdiForm::openSatisAyrintilari() { return nullptr; }
+QWidget* TMdiForm::openAylikOdemeler() { return openChild(new TformAylikOdemeler(m_db), MenuAylikOdemeler); }
+QWidget* TMdiForm::openMusteriBilgileriD()
+{
+    return openChild(new TformMusteriBilgileriD(m_db), menuMusteriBilgileriD);
+}
+QWidget* TMdiForm::openSatisAyrintilari()
+{
+    return openChild(new TformSatisAyrintilari(m_db), MenuSatisAyrintilari);
+}
 QWidget* TMdiForm::openKategoriKayit() { return openChild(new TformKategoriKayit(m_db), MenuYeniKategori); }
 QWidget* TMdiForm::openKategoriBilgileriD()
 {
@@ -66,7 +77,7 @@ QWidget* TMdiForm::openUreticiBilgileriD()
 {
     return openChild(new TformUreticiBilgileriD(m_db), menuUreticiBilgileriD);
 }
-QWidget* TMdiForm::openMusteriBorclari() { return nullptr; }
+QWidget* TMdiForm::openMusteriBorclari() { return openChild(new TformMusteriBorclari(m_db), nullptr); }
 QWidget* TMdiForm::openSifreGirisi() { return nullptr; }
 QWidget* TMdiForm::openSifreDegisimi() { return nullptr; }
 QWidget* TMdiForm::previewMusteriler() { return nullptr; }

@@ -8,12 +8,16 @@
 //
 // What is measured is the table `steps` below: a step is a piece of work done in the child,
 // with the figures it reports and the rows that print them.
+#include "AylikOdemeler.h"
 #include "Clock.h"
+#include "DataGrid.h"
 #include "Database.h"
 #include "Dialogs.h"
 #include "MasraflarGiderler.h"
 #include "Mdiunit.h"
+#include "MusteriHesabi.h"
 #include "Receipt.h"
+#include "SatisAyrintilari.h"
 #include "Schema.h"
 #include "SettingsKey.h"
 #include "ShopGenerator.h"
@@ -29,6 +33,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMap>
@@ -73,6 +78,8 @@ constexpr int linesPerSale = 5;
 constexpr int openingRuns = 5;
 constexpr int exportRuns = 3;
 constexpr int lineReturns = 30;
+constexpr int customerChoices = 50;
+constexpr int payments = 30;
 // First letters of the product names, as a user starts a search; 'ı' finds "Ilgaz".
 const QString searchLetters = u"akmtebsdygçfonıakmtebsdygçfonı"_s;
 
@@ -397,11 +404,11 @@ public:
         TMdiForm main(db);
         showMainWindow(main);
         auto* window = qobject_cast<TformUrunSatisIptali*>(
-            timeOpening(main, main.MenuUrunSatisIptali, QStringLiteral("cancel_open")));
+            timeOpening(main, main.MenuUrunSatisIptali, u"cancel_open"_s));
         if (!window)
             return;
-        printFigure(QStringLiteral("cancel_sales"), window->tableSatislar.recordCount());
-        const qint64 linesBefore = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler"));
+        printFigure(u"cancel_sales"_s, window->tableSatislar.recordCount());
+        const qint64 linesBefore = scalar(db.baglanti, u"SELECT count(*) FROM SatilanUrunler"_s);
         Samples handler, processor;
         while (handler.count() < lineReturns && !window->tableSatislar.isEmpty()) {
             // A discounted sale whose lines have all come back stays listed without lines.
@@ -420,13 +427,13 @@ public:
             processor.add(threadMilliseconds() - cpuStart);
             QCoreApplication::processEvents();
         }
-        const qint64 linesAfter = scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM SatilanUrunler"));
+        const qint64 linesAfter = scalar(db.baglanti, u"SELECT count(*) FROM SatilanUrunler"_s);
         closeWorkWindow(window);
-        printFigure(QStringLiteral("return_median"), handler.median());
-        printFigure(QStringLiteral("return_p95"), handler.at(0.95));
-        printFigure(QStringLiteral("return_max"), handler.max());
-        printFigure(QStringLiteral("return_cpu_median"), processor.median());
-        printFigure(QStringLiteral("returned_lines"), double(linesBefore - linesAfter));
+        printFigure(u"return_median"_s, handler.median());
+        printFigure(u"return_p95"_s, handler.at(0.95));
+        printFigure(u"return_max"_s, handler.max());
+        printFigure(u"return_cpu_median"_s, processor.median());
+        printFigure(u"returned_lines"_s, double(linesBefore - linesAfter));
     }
 
     // "Masraflar && Giderler" opened from the menu, with its totals of today and of 31 days.
@@ -435,10 +442,35 @@ public:
         Veritabani db(m_path);
         TMdiForm main(db);
         showMainWindow(main);
-        if (QWidget* window = timeOpening(main, main.Masraflar1, QStringLiteral("expenses_open")))
+        if (QWidget* window = timeOpening(main, main.Masraflar1, u"expenses_open"_s))
             closeWorkWindow(window);
-        printFigure(QStringLiteral("expenses_listed"),
-                    double(scalar(db.baglanti, QStringLiteral("SELECT count(*) FROM MasrafGiderler"))));
+        printFigure(u"expenses_listed"_s,
+                    double(scalar(db.baglanti, u"SELECT count(*) FROM MasrafGiderler"_s)));
+    }
+
+    // The customer windows opened from the main window (the debts from its hot spot), customers
+    // chosen in the sale details, and payments taken in the account window.
+    void customerAccounts()
+    {
+        Veritabani db(m_path);
+        TMdiForm main(db);
+        showMainWindow(main);
+        const auto close = [](QWidget* window) {
+            if (window)
+                closeWorkWindow(window);
+        };
+        close(timeOpening(main, main.MenuYeniMusteri, u"customer_entry_open"_s));
+        close(timeOpening(main, main.menuMusteriBilgileriD, u"customer_list_open"_s));
+        close(timeOpening(main, [&main] { QTest::mouseClick(main.Label1, Qt::LeftButton); }, u"debts_open"_s,
+                          u"the hot spot"_s));
+        QWidget* details = timeOpening(main, main.MenuSatisAyrintilari, u"details_open"_s);
+        if (auto* window = qobject_cast<TformSatisAyrintilari*>(details))
+            chooseCustomers(window);
+        close(details);
+        QWidget* account = timeOpening(main, main.MenuAylikOdemeler, u"account_open"_s);
+        if (auto* window = qobject_cast<TformAylikOdemeler*>(account))
+            takePayments(db, window);
+        close(account);
     }
 
 private:
@@ -472,6 +504,12 @@ private:
     // window of the last run, still open.
     static QWidget* timeOpening(TMdiForm& main, QAction* item, const QString& key)
     {
+        return timeOpening(main, [item] { item->trigger(); }, key, item->text());
+    }
+
+    static QWidget* timeOpening(TMdiForm& main, const std::function<void()>& open, const QString& key,
+                                const QString& what)
+    {
         QMdiArea* area = main.findChild<QMdiArea*>();
         Samples later;
         QWidget* window = nullptr;
@@ -480,13 +518,13 @@ private:
                 closeWorkWindow(window);
             QElapsedTimer timer;
             timer.start();
-            item->trigger();
+            open();
             QCoreApplication::processEvents();
             const double elapsed = milliseconds(timer);
             const QList<QMdiSubWindow*> frames = area->subWindowList();
             window = frames.isEmpty() ? nullptr : frames.last()->widget();
             if (!window) {
-                std::fprintf(stderr, "%s opened no window\n", qPrintable(item->text()));
+                std::fprintf(stderr, "%s opened no window\n", qPrintable(what));
                 return nullptr;
             }
             if (run == 0)
@@ -628,6 +666,84 @@ private:
         printFigure(u"export_median"_s, samples.median());
         printFigure(u"export_boxes"_s, m_setting.dialogs.shown - boxesBefore);
         printFigure(u"export_kb"_s, opened.isEmpty() ? 0 : double(QFileInfo(opened.last()).size()) / 1024);
+    }
+
+    // A customer clicked in the sale details, until the sales, the first sale's lines and the
+    // total spending are painted.
+    void chooseCustomers(TformSatisAyrintilari* window)
+    {
+        DataGrid* grid = window->musteriGrid;
+        const int customers = grid->model()->rowCount();
+        if (customers < 2)
+            return;
+        Picks picks;
+        Samples handler, shown;
+        qint64 sales = 0;
+        for (int i = 0; i < customerChoices; ++i) {
+            int row = int(picks.below(customers));
+            if (row == grid->currentIndex().row())
+                row = (row + 1) % customers;
+            QElapsedTimer timer;
+            timer.start();
+            grid->setCurrentIndex(grid->model()->index(row, TformSatisAyrintilari::AdiSoyadi));
+            handler.add(milliseconds(timer));
+            QCoreApplication::processEvents();
+            shown.add(milliseconds(timer));
+            sales += window->dsSatislar->rowCount();
+        }
+        printFigure(u"details_choose_median"_s, handler.median());
+        printFigure(u"details_choose_painted_median"_s, shown.median());
+        printFigure(u"details_choose_painted_p95"_s, shown.at(0.95));
+        printFigure(u"details_choose_painted_max"_s, shown.max());
+        printFigure(u"details_sales"_s, double(sales) / customerChoices);
+    }
+
+    // "Ödemeyi Gerçekleştir" for 1 lira on customers who owe at least that, spread over the
+    // list: the checks, the question (answered at once), the commit waiting for the disk and
+    // the list read again. Then the writing step alone.
+    void takePayments(Veritabani& db, TformAylikOdemeler* window)
+    {
+        const DatasetModel* model = window->dsMusteriler;
+        std::vector<int> owing;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QVariant debt = model->index(row, TformAylikOdemeler::ToplamBorc).data(DatasetModel::RawValueRole);
+            if (!debt.isNull() && debt.value<Money>() >= Money::fromLira(2))
+                owing.push_back(row);
+        }
+        if (owing.empty())
+            return;
+        const qint64 before = scalar(db.baglanti, u"SELECT count(*) FROM Odemeler"_s);
+        const int boxesBefore = m_setting.dialogs.shown;
+        Samples handler, processor, written;
+        std::vector<qint64> paid;
+        for (int i = 0; i < payments; ++i) {
+            const int row = owing[size_t(i) * owing.size() / payments];
+            window->musteriGrid->setCurrentIndex(model->index(row, TformAylikOdemeler::AdiSoyadi));
+            window->yapilanOdeme->setText(u"1"_s);
+            QCoreApplication::processEvents();
+            paid.push_back(window->dSetMusteriler.number(u"MusteriNo"_s));
+            const double cpuStart = threadMilliseconds();
+            QElapsedTimer timer;
+            timer.start();
+            window->satisiGerceklestir->click();
+            handler.add(milliseconds(timer));
+            processor.add(threadMilliseconds() - cpuStart);
+            QCoreApplication::processEvents();
+        }
+        for (const qint64 customer : paid) {
+            QElapsedTimer timer;
+            timer.start();
+            borcOdemesiYap(db.baglanti, customer, Money::fromLira(1));
+            written.add(milliseconds(timer));
+        }
+        const qint64 after = scalar(db.baglanti, u"SELECT count(*) FROM Odemeler"_s);
+        printFigure(u"pay_median"_s, handler.median());
+        printFigure(u"pay_p95"_s, handler.at(0.95));
+        printFigure(u"pay_max"_s, handler.max());
+        printFigure(u"pay_cpu_median"_s, processor.median());
+        printFigure(u"pay_write_median"_s, written.median());
+        printFigure(u"pay_written"_s, double(after - before));
+        printFigure(u"pay_boxes"_s, m_setting.dialogs.shown - boxesBefore);
     }
 
     QString m_path;
@@ -799,13 +915,13 @@ const std::vector<Step>& steps()
              {"return_cpu_median", "line return, processor time, median"},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Cancellation: opened %1 times in the main window, cash sales listed: %2; up to %3 "
+             return u"Cancellation: opened %1 times in the main window, cash sales listed: %2; up to %3 "
                                    "lines of the newest cash sales taken back (\"Stok İade Al\", answered Yes), "
-                                   "lines returned: %4.")
+                                   "lines returned: %4."_s
                  .arg(openingRuns)
-                 .arg(perGeneratedShop(shops, QStringLiteral("cancel_sales")))
+                 .arg(perGeneratedShop(shops, u"cancel_sales"_s))
                  .arg(lineReturns)
-                 .arg(perGeneratedShop(shops, QStringLiteral("returned_lines")));
+                 .arg(perGeneratedShop(shops, u"returned_lines"_s));
          }},
         {"expenses",
          [](Measurement& m) { m.expenseBook(); },
@@ -814,9 +930,44 @@ const std::vector<Step>& steps()
              {"expenses_open_median", "open the expense book with its totals, median", 200},
          },
          [](const std::vector<Shop>& shops) {
-             return QStringLiteral("Expenses: opened %1 times in the main window; expenses listed: %2.")
+             return u"Expenses: opened %1 times in the main window; expenses listed: %2."_s
                  .arg(openingRuns)
-                 .arg(perGeneratedShop(shops, QStringLiteral("expenses_listed")));
+                 .arg(perGeneratedShop(shops, u"expenses_listed"_s));
+         }},
+        {"accounts",
+         [](Measurement& m) { m.customerAccounts(); },
+         {
+             {"customer_entry_open_first", "open customer entry (\"Müşteri\"), first", 300},
+             {"customer_entry_open_median", "open customer entry (\"Müşteri\"), median", 300},
+             {"customer_list_open_first", "open customer list (\"Cari Listesi\"), first", 300},
+             {"customer_list_open_median", "open customer list (\"Cari Listesi\"), median", 300},
+             {"debts_open_first", "open debts from the hot spot, first", 300},
+             {"debts_open_median", "open debts from the hot spot, median", 300},
+             {"details_open_first", "open customer sale details, first", 300},
+             {"details_open_median", "open customer sale details, median", 300},
+             {"account_open_first", "open account list (\"Cari Liste ve Borç\"), first", 300},
+             {"account_open_median", "open account list (\"Cari Liste ve Borç\"), median", 300},
+             {"details_choose_median", "sale details, customer chosen, handler, median"},
+             {"details_choose_painted_median", "sale details, customer chosen, painted, median", 50},
+             {"details_choose_painted_p95", "sale details, customer chosen, painted, 95th", 50},
+             {"details_choose_painted_max", "sale details, customer chosen, painted, slowest"},
+             {"pay_median", "payment taken (committed to disk), median", 20},
+             {"pay_p95", "payment taken (committed to disk), 95th percentile", 20},
+             {"pay_max", "payment taken (committed to disk), slowest"},
+             {"pay_cpu_median", "payment taken, processor time, median"},
+             {"pay_write_median", "payment writing step alone, median"},
+         },
+         [](const std::vector<Shop>& shops) {
+             return u"Customers: each window opened %1 times in the main window; %2 customers chosen in "
+                                   "the sale details, sales listed each on average: %3; %4 payments of 1 lira through "
+                                   "the account window, each commit waiting for the disk (written: %5; boxes: %6), "
+                                   "then %4 by the writing step alone."_s
+                 .arg(openingRuns)
+                 .arg(customerChoices)
+                 .arg(perGeneratedShop(shops, u"details_sales"_s))
+                 .arg(payments)
+                 .arg(perGeneratedShop(shops, u"pay_written"_s))
+                 .arg(perGeneratedShop(shops, u"pay_boxes"_s));
          }},
     };
     return table;
