@@ -1,4 +1,4 @@
-// Draws `ImageList1`: a coloured tile with one white symbol per command.
+// Draws `simgeler`: a coloured tile with one white symbol per command.
 #include "ImageList.h"
 
 #include <QFont>
@@ -70,7 +70,7 @@ QIcon drawTile(const Tile& tile)
 
 } // namespace
 
-QList<QIcon> makeImageList1()
+QList<QIcon> makeSimgeler()
 {
     QList<QIcon> icons(tiles[std::size(tiles) - 1].index + 1);  // tiles are in index order
     for (const Tile& tile : tiles)

@@ -44,7 +44,7 @@ void TMdiForm::buildMenu()
         if (*hint)
             action->setToolTip(text(hint));
         if (icon != noIcon)
-            action->setIcon(ImageList1.value(icon));
+            action->setIcon(simgeler.value(icon));
         if (*shortcut) {
             action->setShortcut(QKeySequence(text(shortcut)));
             action->setShortcutContext(Qt::ApplicationShortcut);
@@ -112,7 +112,7 @@ void TMdiForm::buildMenu()
     MenuArkaPlanResmi = new QMenu(text("Arka Plan Resmi"), this);
     MenuArkaPlanResmi->setObjectName(text("MenuArkaPlanResmi"));
     MenuArkaPlanResmi->menuAction()->setObjectName(text("MenuArkaPlanResmi"));
-    MenuArkaPlanResmi->setIcon(ImageList1.value(21));
+    MenuArkaPlanResmi->setIcon(simgeler.value(21));
     Ayarlar1->addMenu(MenuArkaPlanResmi);
     menuResimSec = item(MenuArkaPlanResmi, "menuResimSec", "Resim Seç", "Arka Plan Resmi Seç", "", 18);
     menuResimGosterme = item(MenuArkaPlanResmi, "menuResimGosterme", "Resim Gösterme", "", "", noIcon);
@@ -147,7 +147,7 @@ void TMdiForm::buildToolBar()
         b->setText(text(caption));
         b->setToolTip(text(hint));
         b->setStatusTip(text(hint));
-        b->setIcon(ImageList1.value(icon));
+        b->setIcon(simgeler.value(icon));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setFont(captionFont);
         b->setAutoRaise(true);

@@ -1,4 +1,4 @@
-// The main window's own utilities: the background picture, the low-stock banner (`Panel1`),
+// The main window's own utilities: the background picture, the low-stock banner (`tukenenStokBandi`),
 // the database backup, and the help and about windows. Not built yet: each does nothing.
 #include "Mdiunit.h"
 

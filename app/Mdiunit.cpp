@@ -40,20 +40,20 @@ TMdiForm::TMdiForm(Veritabani& db, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowState(Qt::WindowMaximized);
 
-    ImageList1 = makeImageList1();
+    simgeler = makeSimgeler();
     // The sale picture stands for the program, in the frames of the work windows too.
-    QApplication::setWindowIcon(ImageList1.value(2));
+    QApplication::setWindowIcon(simgeler.value(2));
     buildMenu();
     buildToolBar();
     buildClientArea();
     bindCommands();
     new MenuShortcutPriority(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, guarded(this, &TMdiForm::Timer1Timer));
-    Timer1->start();
+    acilisZamanlayici = new QTimer(this);
+    acilisZamanlayici->setSingleShot(true);
+    acilisZamanlayici->setInterval(10);
+    connect(acilisZamanlayici, &QTimer::timeout, this, guarded(this, &TMdiForm::acilisZamanlayiciTimer));
+    acilisZamanlayici->start();
 
     FormCreate();
 }
@@ -65,17 +65,17 @@ void TMdiForm::buildClientArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel1 = new QLabel(u"DİKKAT!  Tükenmekte olan ürünleriniz bulunmakta."_s, client);
-    Panel1->setObjectName(u"Panel1"_s);
-    Panel1->setToolTip(u"Göz atmak için tıklayın!"_s);
-    Panel1->setFixedHeight(24);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setCursor(Qt::PointingHandCursor);
-    QFont bold = Panel1->font();
+    tukenenStokBandi = new QLabel(u"DİKKAT!  Tükenmekte olan ürünleriniz bulunmakta."_s, client);
+    tukenenStokBandi->setObjectName(u"tukenenStokBandi"_s);
+    tukenenStokBandi->setToolTip(u"Göz atmak için tıklayın!"_s);
+    tukenenStokBandi->setFixedHeight(24);
+    tukenenStokBandi->setAlignment(Qt::AlignCenter);
+    tukenenStokBandi->setCursor(Qt::PointingHandCursor);
+    QFont bold = tukenenStokBandi->font();
     bold.setBold(true);
-    Panel1->setFont(bold);
-    Panel1->hide();
-    layout->addWidget(Panel1);
+    tukenenStokBandi->setFont(bold);
+    tukenenStokBandi->hide();
+    layout->addWidget(tukenenStokBandi);
 
     m_mdiArea = new QMdiArea(client);
     m_mdiArea->setObjectName(u"pictureArea"_s);
@@ -84,13 +84,13 @@ void TMdiForm::buildClientArea()
     setCentralWidget(client);
 
     // Under the work windows, so only the bare picture area shows it.
-    Label1 = new QLabel(u"    "_s, m_mdiArea->viewport());
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->adjustSize();
-    Label1->move(0, 0);
-    Label1->lower();
-    Label1->installEventFilter(this);
+    borclarNoktasi = new QLabel(u"    "_s, m_mdiArea->viewport());
+    borclarNoktasi->setObjectName(u"borclarNoktasi"_s);
+    borclarNoktasi->setCursor(Qt::PointingHandCursor);
+    borclarNoktasi->adjustSize();
+    borclarNoktasi->move(0, 0);
+    borclarNoktasi->lower();
+    borclarNoktasi->installEventFilter(this);
 
     statusPanel = new QLabel(u"Dukkano - Satış, Stok ve Cari Takip Programı"_s);
     statusPanel->setAlignment(Qt::AlignCenter);
@@ -100,28 +100,28 @@ void TMdiForm::buildClientArea()
 
 void TMdiForm::bindCommands()
 {
-    bind(MenuYeniUrun, Guard::RuleA, &TMdiForm::openUrunKayit);
-    bind(MenuYeniUretici, Guard::RuleA, &TMdiForm::openUreticiKayit);
-    bind(MenuYeniMusteri, Guard::RuleA, &TMdiForm::openMusteriKayit);
+    bind(MenuYeniUrun, Guard::ExclusiveMarked, &TMdiForm::openUrunKayit);
+    bind(MenuYeniUretici, Guard::ExclusiveMarked, &TMdiForm::openUreticiKayit);
+    bind(MenuYeniMusteri, Guard::ExclusiveMarked, &TMdiForm::openMusteriKayit);
     connect(MenuCikis, &QAction::triggered, this, guarded(this, &TMdiForm::MenuCikisClick));
-    bind(MenuUrunSatis, Guard::RuleA, &TMdiForm::openUrunSatis);
-    bind(MenuUrunSatisIptali, Guard::RuleA, &TMdiForm::openUrunSatisIptali);
-    bind(MenuBugununSatislari, Guard::RuleA, &TMdiForm::openBugununSatislari);
-    bind(menuUrunBilgileriD, Guard::RuleA, &TMdiForm::openUrunBilgileriD);
-    bind(MenuTumSatislar, Guard::RuleA, &TMdiForm::openTumSatislar);
-    bind(MenuAylikOdemeler, Guard::RuleA, &TMdiForm::openAylikOdemeler);
-    bind(menuMusteriBilgileriD, Guard::RuleA, &TMdiForm::openMusteriBilgileriD);
-    bind(MenuSatisAyrintilari, Guard::RuleA, &TMdiForm::openSatisAyrintilari);
-    bind(MenuYeniKategori, Guard::RuleA, &TMdiForm::openKategoriKayit);
-    bind(menuKategoriBilgileriD, Guard::RuleA, &TMdiForm::openKategoriBilgileriD);
-    bind(menuFiyatDegisiklikleri, Guard::RuleA, &TMdiForm::openFiyatDegisiklikleri);
-    bind(Masraflar1, Guard::RuleB, &TMdiForm::openMasraflarGiderler);
-    bind(MenuFrmBarkod, Guard::RuleB, &TMdiForm::openBarkodum);
-    bind(menuMBorclari, Guard::RuleC, &TMdiForm::previewMusteriler);
-    bind(menuSatisRaporlari, Guard::RuleA, &TMdiForm::openSatisRaporuS);
+    bind(MenuUrunSatis, Guard::ExclusiveMarked, &TMdiForm::openUrunSatis);
+    bind(MenuUrunSatisIptali, Guard::ExclusiveMarked, &TMdiForm::openUrunSatisIptali);
+    bind(MenuBugununSatislari, Guard::ExclusiveMarked, &TMdiForm::openBugununSatislari);
+    bind(menuUrunBilgileriD, Guard::ExclusiveMarked, &TMdiForm::openUrunBilgileriD);
+    bind(MenuTumSatislar, Guard::ExclusiveMarked, &TMdiForm::openTumSatislar);
+    bind(MenuAylikOdemeler, Guard::ExclusiveMarked, &TMdiForm::openAylikOdemeler);
+    bind(menuMusteriBilgileriD, Guard::ExclusiveMarked, &TMdiForm::openMusteriBilgileriD);
+    bind(MenuSatisAyrintilari, Guard::ExclusiveMarked, &TMdiForm::openSatisAyrintilari);
+    bind(MenuYeniKategori, Guard::ExclusiveMarked, &TMdiForm::openKategoriKayit);
+    bind(menuKategoriBilgileriD, Guard::ExclusiveMarked, &TMdiForm::openKategoriBilgileriD);
+    bind(menuFiyatDegisiklikleri, Guard::ExclusiveMarked, &TMdiForm::openFiyatDegisiklikleri);
+    bind(Masraflar1, Guard::Exclusive, &TMdiForm::openMasraflarGiderler);
+    bind(MenuFrmBarkod, Guard::Exclusive, &TMdiForm::openBarkodum);
+    bind(menuMBorclari, Guard::ExclusiveUnlessMarked, &TMdiForm::previewMusteriler);
+    bind(menuSatisRaporlari, Guard::ExclusiveMarked, &TMdiForm::openSatisRaporuS);
     bind(mrnlerRaporu1, Guard::None, &TMdiForm::previewUrunler);
     bind(BarkodTasarla1, Guard::None, &TMdiForm::designBarkod);
-    bind(menuUreticiBilgileriD, Guard::RuleA, &TMdiForm::openUreticiBilgileriD);
+    bind(menuUreticiBilgileriD, Guard::ExclusiveMarked, &TMdiForm::openUreticiBilgileriD);
     connect(VeritabannYedekle1, &QAction::triggered, this, guarded(this, &TMdiForm::VeritabannYedekle1Click));
     connect(menuResimSec, &QAction::triggered, this, guarded(this, &TMdiForm::menuResimSecClick));
     connect(menuResimGosterme, &QAction::triggered, this, guarded(this, &TMdiForm::menuResimGostermeClick));
@@ -132,7 +132,7 @@ void TMdiForm::bindCommands()
 
 void TMdiForm::bind(QAction* item, Guard guard, Opener open)
 {
-    if (guard == Guard::RuleA)
+    if (guard == Guard::ExclusiveMarked)
         item->setCheckable(true);
     connect(item, &QAction::triggered, this, guarded([this, item, guard, open](bool checkedNow) {
         // The toolkit flips a checkable item before running it; the guard decides the mark.
@@ -144,7 +144,7 @@ void TMdiForm::bind(QAction* item, Guard guard, Opener open)
 
 void TMdiForm::openUnderRule(QAction* item, Guard guard, Opener open)
 {
-    const bool marksItsWindow = guard == Guard::RuleA || guard == Guard::RuleC;
+    const bool marksItsWindow = guard == Guard::ExclusiveMarked || guard == Guard::ExclusiveUnlessMarked;
     if (marksItsWindow && item->isChecked())
         return;
     if (guard != Guard::None && acikFormVar) {
@@ -152,7 +152,7 @@ void TMdiForm::openUnderRule(QAction* item, Guard guard, Opener open)
         return;
     }
     QWidget* window = (this->*open)();
-    if (guard == Guard::RuleA && window)
+    if (guard == Guard::ExclusiveMarked && window)
         item->setChecked(true);
 }
 
@@ -178,15 +178,15 @@ void TMdiForm::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void TMdiForm::Timer1Timer()
+void TMdiForm::acilisZamanlayiciTimer()
 {
     SettingsKey key(u"Software\\NUREV\\Dukkano1_5"_s);
     kayitliKullaniciAdi = key.value(u"KullaniciAdi"_s);
     kayitliSifre = key.value(u"Sifre"_s);
     if (!kayitliKullaniciAdi.isEmpty() || !kayitliSifre.isEmpty())
         openSifreGirisi();
-    if (Timer1)
-        Timer1->deleteLater();
+    if (acilisZamanlayici)
+        acilisZamanlayici->deleteLater();
 }
 
 void TMdiForm::MenuCikisClick()
@@ -196,7 +196,7 @@ void TMdiForm::MenuCikisClick()
         close();
 }
 
-void TMdiForm::Label1Click()
+void TMdiForm::borclarNoktasiClick()
 {
     if (!acikFormVar)
         openMusteriBorclari();
@@ -205,9 +205,9 @@ void TMdiForm::Label1Click()
 bool TMdiForm::eventFilter(QObject* watched, QEvent* event)
 {
     return runGuarded(false, [&]() -> bool {
-        if (watched == Label1 && event->type() == QEvent::MouseButtonRelease
+        if (watched == borclarNoktasi && event->type() == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            Label1Click();
+            borclarNoktasiClick();
         return QMainWindow::eventFilter(watched, event);
     });
 }

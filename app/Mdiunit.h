@@ -93,23 +93,27 @@ public:
     QToolButton* ToolButton12;
     QToolButton* ToolButton16;
 
-    QLabel* Panel1;      // the low-stock banner under the tool bar
-    QLabel* Label1;      // the invisible hot spot at the left edge of the picture area
+    QLabel* tukenenStokBandi;      // the low-stock banner under the tool bar
+    QLabel* borclarNoktasi;      // the invisible hot spot at the left edge of the picture area
     QLabel* statusPanel; // the one panel of the status bar `StatusBar1`
-    QPointer<QTimer> Timer1;  // the start-up timer; gone once it has fired
-    QList<QIcon> ImageList1;
+    QPointer<QTimer> acilisZamanlayici;  // the start-up timer; gone once it has fired
+    QList<QIcon> simgeler;
 
 public slots:
     void MenuCikisClick();
-    void Label1Click();
-    void Timer1Timer();
+    void borclarNoktasiClick();
+    void acilisZamanlayiciTimer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Guard { None, RuleA, RuleB, RuleC };
+    // What a command checks before it opens its window. Exclusive: nothing opens while a work
+    // window is open. ExclusiveMarked: the same, and the item stays checked while its window
+    // is open, a second click opening nothing. ExclusiveUnlessMarked: a checked item opens
+    // nothing, and the item is not checked by opening.
+    enum class Guard { None, Exclusive, ExclusiveMarked, ExclusiveUnlessMarked };
     using Opener = QWidget* (TMdiForm::*)();
 
     void buildMenu();

@@ -461,7 +461,7 @@ public:
         };
         close(timeOpening(main, main.MenuYeniMusteri, u"customer_entry_open"_s));
         close(timeOpening(main, main.menuMusteriBilgileriD, u"customer_list_open"_s));
-        close(timeOpening(main, [&main] { QTest::mouseClick(main.Label1, Qt::LeftButton); }, u"debts_open"_s,
+        close(timeOpening(main, [&main] { QTest::mouseClick(main.borclarNoktasi, Qt::LeftButton); }, u"debts_open"_s,
                           u"the hot spot"_s));
         QWidget* details = timeOpening(main, main.MenuSatisAyrintilari, u"details_open"_s);
         if (auto* window = qobject_cast<TformSatisAyrintilari*>(details))

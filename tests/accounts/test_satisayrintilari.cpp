@@ -193,18 +193,18 @@ private slots:
         TMdiForm main(a.db());
         main.show();
         QMdiArea* area = main.mdiArea();
-        QTest::mouseClick(main.Label1, Qt::LeftButton);
+        QTest::mouseClick(main.borclarNoktasi, Qt::LeftButton);
         QCOMPARE(area->subWindowList().size(), 1);
         QVERIFY(qobject_cast<TformMusteriBorclari*>(area->subWindowList().first()->widget()));
         QVERIFY(acikFormVar);
-        QTest::mouseClick(main.Label1, Qt::LeftButton);
+        QTest::mouseClick(main.borclarNoktasi, Qt::LeftButton);
         QCOMPARE(area->subWindowList().size(), 1);
 
         area->subWindowList().first()->widget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!acikFormVar);
         main.MenuAylikOdemeler->trigger();
-        QTest::mouseClick(main.Label1, Qt::LeftButton);
+        QTest::mouseClick(main.borclarNoktasi, Qt::LeftButton);
         QCOMPARE(area->subWindowList().size(), 1);
         QVERIFY(qobject_cast<TformAylikOdemeler*>(area->subWindowList().first()->widget()));
         QCOMPARE(a.dialogs.shown, QStringList());

@@ -166,9 +166,9 @@ private slots:
         if (icon < 0) {
             QVERIFY(item->icon().isNull());
         } else {
-            QCOMPARE(program.form.ImageList1.value(icon).availableSizes(),
+            QCOMPARE(program.form.simgeler.value(icon).availableSizes(),
                      QList<QSize>{QSize(imageList1Size, imageList1Size)});
-            QCOMPARE(picture(item->icon()), picture(program.form.ImageList1.value(icon)));
+            QCOMPARE(picture(item->icon()), picture(program.form.simgeler.value(icon)));
         }
     }
 
@@ -250,7 +250,7 @@ private slots:
 
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->toolTip(), hint);
-        QCOMPARE(picture(button->icon()), picture(program.form.ImageList1.value(icon)));
+        QCOMPARE(picture(button->icon()), picture(program.form.simgeler.value(icon)));
         QCOMPARE(button->size(), QSize(96, 72));
         QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
 
@@ -398,7 +398,7 @@ private slots:
     }
 
     // The sale window opens at start without checking its item; once it is closed,
-    // "Ürün Satış-POS" opens a new one under rule A.
+    // "Ürün Satış-POS" opens a new one under its one-work-window guard.
     void saleWindowAndItsMenuItem()
     {
         Program program;
@@ -500,8 +500,8 @@ private slots:
         ScriptedDialogs dialogs;
         TMdiForm form(shop.db());
 
-        QVERIFY(form.Timer1);
-        QTRY_VERIFY(!form.Timer1);  // fired once and freed
+        QVERIFY(form.acilisZamanlayici);
+        QTRY_VERIFY(!form.acilisZamanlayici);  // fired once and freed
 
         QCOMPARE(kayitliKullaniciAdi, storedName.toString());
         QCOMPARE(kayitliSifre, storedPassword.toString());
@@ -527,11 +527,11 @@ private slots:
         QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(form.windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(form.mdiArea());
-        QVERIFY(form.Panel1->isHidden());
-        QCOMPARE(form.Label1->text(), u"    "_s);
-        QCOMPARE(form.Label1->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(form.Label1->parentWidget(), form.mdiArea()->viewport());
-        QCOMPARE(form.Label1->x(), 0);
+        QVERIFY(form.tukenenStokBandi->isHidden());
+        QCOMPARE(form.borclarNoktasi->text(), u"    "_s);
+        QCOMPARE(form.borclarNoktasi->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form.borclarNoktasi->parentWidget(), form.mdiArea()->viewport());
+        QCOMPARE(form.borclarNoktasi->x(), 0);
         QCOMPARE(form.statusPanel->alignment(), Qt::AlignCenter);
     }
 
@@ -540,7 +540,7 @@ private slots:
     {
         Program program;
         acikFormVar = true;
-        QTest::mouseClick(program.form.Label1, Qt::LeftButton);
+        QTest::mouseClick(program.form.borclarNoktasi, Qt::LeftButton);
         QCOMPARE(program.dialogs.shown, QStringList{});
         QCOMPARE(program.form.mdiArea()->subWindowList().size(), 0);
     }
