@@ -2,7 +2,7 @@
 // statement in Turkish order.
 #pragma once
 
-#include "KeyedChoices.h"
+#include "KeyedChoice.h"
 
 namespace dukkano {
 

@@ -4,6 +4,8 @@
 // are told apart.
 #pragma once
 
+#include "KeyedChoice.h"
+
 #include <QString>
 #include <QVector>
 #include <optional>
@@ -11,12 +13,6 @@
 class QComboBox;
 
 namespace dukkano {
-
-struct KeyedChoice {
-    qint64 key = 0;
-    QString name;
-    QString detail;  // shown in brackets after the name
-};
 
 // "Ad (Açıklama)"
 QString choiceText(const QString& name, const QString& detail);

@@ -1,5 +1,6 @@
 // The entries of the product and customer name lists as read from the file: every row once
 // with its key, in Turkish order of name, then detail, then key, and no read left open.
+#include "KeyedChoices.h"
 #include "SecimListeleri.h"
 #include "TestSupport.h"
 
