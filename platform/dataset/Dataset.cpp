@@ -1,6 +1,7 @@
 #include "Dataset.h"
 
 #include <QLocale>
+#include <QMetaMethod>
 #include <QRegularExpression>
 #include <algorithm>
 #include <stdexcept>
@@ -256,6 +257,19 @@ void Dataset::materialize()
         moveToIndex(it == m_keys->end() ? int(m_keys->size()) - 1 : int(it - m_keys->begin()));
     else
         m_index = int(it - m_keys->begin());
+}
+
+// Row signals carry positions: when something listens to them, the keys are listed first.
+bool Dataset::listRowsForWatchers()
+{
+    static const QMetaMethod rowSignals[] = {QMetaMethod::fromSignal(&Dataset::rowInserted),
+                                             QMetaMethod::fromSignal(&Dataset::rowRemoved),
+                                             QMetaMethod::fromSignal(&Dataset::rowChanged)};
+    const bool watched = std::any_of(std::begin(rowSignals), std::end(rowSignals),
+                                     [this](const QMetaMethod& s) { return isSignalConnected(s); });
+    if (watched)
+        materialize();
+    return watched;
 }
 
 void Dataset::clearPosition()
@@ -622,7 +636,7 @@ void Dataset::append()
     m_buffer = Row(m_fields.size());
     m_changed = QVector<bool>(m_fields.size(), false);
     setState(State::Insert);
-    if (m_keys)
+    if (listRowsForWatchers())
         emit rowInserted(int(m_keys->size()));
 }
 
@@ -649,7 +663,7 @@ void Dataset::setValue(const QString& fieldName, const QVariant& value)
         misuse(u"%1.%2 anahtar alanı yazılamaz."_s.arg(m_table.name, fieldName));
     m_buffer[i] = storedValue(m_fields[i], value);
     m_changed[i] = true;
-    if (m_keys)
+    if (listRowsForWatchers())
         emit rowChanged(m_state == State::Insert ? int(m_keys->size()) : m_index);
 }
 
@@ -728,7 +742,7 @@ void Dataset::post()
     m_eof = m_bof = false;
     m_buffer.clear();
     setState(State::Browse);
-    if (m_keys)
+    if (listRowsForWatchers())
         emit rowChanged(m_index);
     emit afterPost();
 }
@@ -738,13 +752,13 @@ void Dataset::cancel()
     if (m_state == State::Insert) {
         m_buffer.clear();
         setState(State::Browse);
-        if (m_keys)
+        if (listRowsForWatchers())
             emit rowRemoved(int(m_keys->size()));
         emit afterScroll();
     } else if (m_state == State::Edit) {
         m_buffer.clear();
         setState(State::Browse);
-        if (m_keys)
+        if (listRowsForWatchers())
             emit rowChanged(m_index);
     }
 }

@@ -98,8 +98,8 @@ public:
 
     // Reading by position without moving, for grids.
     QVariant valueAt(int row, int fieldIndex);
-    // Lists the visible keys now, so that row numbers and the row signals are always given;
-    // a grid calls it when it attaches. Table objects otherwise do this only when needed.
+    // Lists the visible keys now. Table objects otherwise do this only when something needs
+    // positions: walking, record numbers, a grid's rows, or a listener to the row signals.
     void materialize();
 
 signals:
@@ -122,6 +122,7 @@ private:
     QString whereClause(bool withFilter) const;
     void bindWhere(ScopedStatement& st, bool withFilter) const;
     bool keyOrdered() const;
+    bool listRowsForWatchers();
     void showVisibleRows();
     void positionAtEdge(bool atFirst);
     void moveToIndex(int index);

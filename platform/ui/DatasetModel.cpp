@@ -13,10 +13,8 @@ DatasetModel::DatasetModel(Dataset& dataset, QVector<GridColumn> columns, QObjec
     for (const GridColumn& c : m_columns)
         m_fieldIndexes << dataset.fieldIndex(c.field);
 
-    listPositions();
     // The object has already changed when it tells us; the views re-read at once.
     connect(&dataset, &Dataset::reset, this, [this] {
-        listPositions();
         beginResetModel();
         endResetModel();
     });
@@ -36,14 +34,6 @@ DatasetModel::DatasetModel(Dataset& dataset, QVector<GridColumn> columns, QObjec
         if (row >= 0 && !m_columns.isEmpty())
             emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
     });
-}
-
-// An object reports appended, changed and deleted rows only once it has listed its rows'
-// positions; a grid needs them anyway, so the model asks for them after every (re)opening.
-void DatasetModel::listPositions()
-{
-    if (m_dataset && m_dataset->isOpen())
-        m_dataset->materialize();
 }
 
 int DatasetModel::rowCount(const QModelIndex& parent) const

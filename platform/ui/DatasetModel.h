@@ -56,7 +56,6 @@ signals:
     void fieldEdited(int row, const QString& field);
 
 private:
-    void listPositions();
     QVariant valueAt(const QModelIndex& index) const;
     bool writeField(int row, int column, const QString& text);
 
