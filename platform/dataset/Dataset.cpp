@@ -52,6 +52,42 @@ QString alongIndex(const QString& orderBy, const TableInfo& table)
 
 } // namespace
 
+// A source text taken apart: a table name alone, or one SELECT over one table. Each distinct
+// text is parsed once; the list windows' searches switch between a few texts on every key.
+struct Dataset::Source {
+    QString table;
+    QStringList columns;  // empty: every column
+    QString where;
+    QString orderBy;
+
+    static const Source& of(const QString& text);
+};
+
+const Dataset::Source& Dataset::Source::of(const QString& text)
+{
+    static QHash<QString, Source> parsed;
+    if (auto it = parsed.constFind(text); it != parsed.constEnd())
+        return *it;
+    static const QRegularExpression shape(
+        uR"re(^\s*select\s+(.+?)\s+from\s+"?(\w+)"?(?:\s+where\s+(.+?))?(?:\s+order\s+by\s+(.+?))?\s*;?\s*$)re"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto m = shape.match(text);
+    Source source;
+    if (!m.hasMatch()) {
+        if (text.trimmed().contains(QLatin1Char(' ')))
+            throw DataError(u"Sorgu anlaşılamadı: %1"_s.arg(text));
+        source.table = text.trimmed();
+    } else {
+        source.table = m.captured(2);
+        source.where = m.captured(3).trimmed();
+        source.orderBy = m.captured(4).trimmed();
+        if (const QString columns = m.captured(1).trimmed(); columns != QLatin1String("*"))
+            for (const QString& c : columns.split(QLatin1Char(',')))
+                source.columns << c.trimmed();
+    }
+    return *parsed.insert(text, source);
+}
+
 Dataset::Dataset(Database& db, const QString& source, QObject* parent)
     : QObject(parent), m_db(db)
 {
@@ -71,23 +107,16 @@ void Dataset::setSql(const QString& select)
     m_orderBy.clear();
     m_params.clear();
 
-    static const QRegularExpression shape(
-        uR"re(^\s*select\s+(.+?)\s+from\s+"?(\w+)"?(?:\s+where\s+(.+?))?(?:\s+order\s+by\s+(.+?))?\s*;?\s*$)re"_s,
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const auto m = shape.match(select);
-    const bool isQuery = m.hasMatch();
-    if (!isQuery && select.trimmed().contains(QLatin1Char(' ')))
-        throw DataError(u"Sorgu anlaşılamadı: %1"_s.arg(select));
-    m_table = m_db.table(isQuery ? m.captured(2) : select.trimmed());
-    m_baseWhere = isQuery ? m.captured(3).trimmed() : QString();
-    m_orderBy = isQuery ? alongIndex(m.captured(4).trimmed(), m_table) : QString();
+    const Source& source = Source::of(select);
+    m_table = m_db.table(source.table);
+    m_baseWhere = source.where;
+    m_orderBy = alongIndex(source.orderBy, m_table);
 
-    const QString columns = isQuery ? m.captured(1).trimmed() : u"*"_s;
-    if (columns == QLatin1String("*")) {
+    if (source.columns.isEmpty()) {
         for (int i = 0; i < m_table.fields.size(); ++i)
             m_tableColumn << i;
     } else {
-        for (const QString& c : columns.split(QLatin1Char(','))) {
+        for (const QString& c : source.columns) {
             const int i = m_table.indexOf(c.trimmed().remove(QLatin1Char('"')));
             if (i < 0)
                 throw DataError(u"%1 tablosunda %2 alanı yok."_s.arg(m_table.name, c.trimmed()));
