@@ -10,6 +10,7 @@
 #include "Money.h"
 #include "NameSearch.h"
 #include "SpreadsheetFiles.h"
+#include "StokHareketi.h"
 #include "TurkishText.h"
 #include "Veritabani.h"
 #include "WideScreen.h"
@@ -548,9 +549,10 @@ void TformUrunBilgileriD::ekleClick()
     if (!dialogs().question(u"Bu Ürüne "_s + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_s,
                             degisiklikBasligi, QuestionButtons::YesNo))
         return;
-    dSetUrunler.edit();
-    dSetUrunler.setValue(u"StoktakiBirimMiktari"_s, dSetUrunler.number(u"StoktakiBirimMiktari"_s) + eklenecek);
-    DBGrid1->postPending();
+    if (!DBGrid1->postPending())
+        return;
+    stokuDegistir(m_db.baglanti, dSetUrunler.currentKey(), eklenecek);
+    dSetUrunler.reread();
 }
 
 void TformUrunBilgileriD::BitBtn1Click()

@@ -81,6 +81,8 @@ public:
     void post();    // emits beforePost first; checks widths; writes at once
     void cancel();
     void remove();  // deletes the current row and moves to the next (or the new last)
+    // Reads the current row again from the file, after a write that went around the object.
+    void reread();
 
     // Field reads of the current row: an empty number reads 0, an empty text reads "".
     QVariant value(const QString& field);  // stored form: qint64 (money in units), double, QString, QDate
