@@ -92,9 +92,8 @@ int roundHalfEven(long long numerator, long long denominator)
 
 QString checkQuantity(const QString& text)
 {
-    const auto value = Money::parse(text);
-    if (!value || value->units() % Money::unitsPerLira != 0 || *value < Money::fromLira(1)
-        || *value > Money::fromLira(999999))
+    const Quantity quantity = parseQuantity(text);
+    if (!quantity.ok() || quantity.value < 1 || quantity.value > 999999)
         return u"Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır."_s;
     return QString();
 }

@@ -28,7 +28,6 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QResizeEvent>
 #include <algorithm>
 #include <variant>
@@ -52,15 +51,14 @@ constexpr int designHeight = 700;
 // or the refusal to show. The stock holds whole units only.
 std::variant<qint64, QString> eklenecekAdet(const QString& text)
 {
-    const auto value = Money::parse(text.trimmed());
-    if (!value)
+    const Quantity quantity = parseQuantity(text);
+    if (quantity.refusal == QuantityRefusal::NotANumber)
         return u"\"%1\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız "
                               "(örneğin 5 ya da -3)."_s.arg(text);
-    static const QRegularExpression nonZeroDecimal(u",.*[1-9]"_s);
-    if (value->units() % Money::unitsPerLira != 0 || nonZeroDecimal.match(text).hasMatch())
+    if (quantity.refusal == QuantityRefusal::Fraction)
         return u"Stok adedi tam sayı olarak tutulur; \"%1\" gibi kesirli bir adet eklenemez. "
                               "Lütfen tam sayı yazınız."_s.arg(text);
-    return value->units() / Money::unitsPerLira;
+    return quantity.value;
 }
 
 // Whether the field is where the window's typing goes, also while a message box is up.
