@@ -414,25 +414,21 @@ std::optional<TFormUrunSatis::Urun> TFormUrunSatis::urunByBarcode(const QString&
 void TFormUrunSatis::sepeteEkle(const Urun& urun)
 {
     Dataset& sepet = tableGeciciSatilanUrunler;
+    RowGuard row(sepet);
     sepet.append();
-    try {
-        sepet.setValue(u"UrunNo"_s, urun.urunNo);
-        // The number the database gives the next sale, which the receipt will carry.
-        sepet.setValue(u"SatisNo"_s, m_db.sonrakiSatisNo());
-        sepet.setValue(u"UrunAdi"_s, urun.urunAdi);
-        sepet.setValue(u"BirimAdedi"_s, 1);
-        sepet.setValue(u"UrunAciklamasi"_s, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_s));
-        sepet.setValue(u"BirimSatisFiyati"_s, QVariant::fromValue(urun.satisFiyati));
-        sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(urun.satisFiyati));
-        if (urun.alisFiyati) {
-            sepet.setValue(u"AlisFiyati"_s, QVariant::fromValue(*urun.alisFiyati));
-            sepet.setValue(u"Kazanc"_s, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
-        }
-        sepet.post();
-    } catch (...) {
-        sepet.cancel();
-        throw;
+    sepet.setValue(u"UrunNo"_s, urun.urunNo);
+    // The number the database gives the next sale, which the receipt will carry.
+    sepet.setValue(u"SatisNo"_s, m_db.sonrakiSatisNo());
+    sepet.setValue(u"UrunAdi"_s, urun.urunAdi);
+    sepet.setValue(u"BirimAdedi"_s, 1);
+    sepet.setValue(u"UrunAciklamasi"_s, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_s));
+    sepet.setValue(u"BirimSatisFiyati"_s, QVariant::fromValue(urun.satisFiyati));
+    sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(urun.satisFiyati));
+    if (urun.alisFiyati) {
+        sepet.setValue(u"AlisFiyati"_s, QVariant::fromValue(*urun.alisFiyati));
+        sepet.setValue(u"Kazanc"_s, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
     }
+    row.post();
     araToplam += sepet.money(u"UrunSatisTutari"_s);
     toplamiGoster(araToplam);
 }

@@ -393,24 +393,20 @@ std::optional<TFormUrunKayit::Sayilar> TFormUrunKayit::sayilariOku()
 void TFormUrunKayit::yeniStokYaz(const Sayilar& sayilar)
 {
     Dataset& urunler = m_db.tableUrunler;
+    RowGuard row(urunler);
     urunler.append();
-    try {
-        urunler.setValue(u"SeriNumarasi"_s, seriNumarasi->text());
-        urunler.setValue(u"UrunAdi"_s, urunAdi->text());
-        urunler.setValue(u"UrunAciklamasi"_s, UrunAciklamasi->text());
-        urunler.setValue(u"KategoriNo"_s, KategoriNo->text());
-        urunler.setValue(u"GrupAdi"_s, ComboKategoriler->currentText());
-        urunler.setValue(u"UreticiNo"_s, ureticiNo->text().isEmpty() ? u"0"_s : ureticiNo->text());
-        urunler.setValue(u"SonKullanmaTarihi"_s, sonKullanmaTarihi->text());
-        urunler.setValue(u"StoktakiBirimMiktari"_s, sayilar.miktar);
-        urunler.setValue(u"BirimAlisFiyati"_s, sayilar.alisFiyati);
-        urunler.setValue(u"BirimSatisFiyati"_s, sayilar.satisFiyati);
-        urunler.setValue(u"BarkodFiyat2"_s, sayilar.satisFiyati);
-        urunler.post();
-    } catch (...) {
-        urunler.cancel();
-        throw;
-    }
+    urunler.setValue(u"SeriNumarasi"_s, seriNumarasi->text());
+    urunler.setValue(u"UrunAdi"_s, urunAdi->text());
+    urunler.setValue(u"UrunAciklamasi"_s, UrunAciklamasi->text());
+    urunler.setValue(u"KategoriNo"_s, KategoriNo->text());
+    urunler.setValue(u"GrupAdi"_s, ComboKategoriler->currentText());
+    urunler.setValue(u"UreticiNo"_s, ureticiNo->text().isEmpty() ? u"0"_s : ureticiNo->text());
+    urunler.setValue(u"SonKullanmaTarihi"_s, sonKullanmaTarihi->text());
+    urunler.setValue(u"StoktakiBirimMiktari"_s, sayilar.miktar);
+    urunler.setValue(u"BirimAlisFiyati"_s, sayilar.alisFiyati);
+    urunler.setValue(u"BirimSatisFiyati"_s, sayilar.satisFiyati);
+    urunler.setValue(u"BarkodFiyat2"_s, sayilar.satisFiyati);
+    row.post();
 }
 
 void TFormUrunKayit::TemizleClick()

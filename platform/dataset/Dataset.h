@@ -169,4 +169,28 @@ private:
     QVector<bool> m_changed;
 };
 
+// Cancels the row being appended or edited unless the step posted it through the guard, so
+// that a failing step leaves no half-filled row: `RowGuard row(t); t.append(); ...; row.post();`.
+class RowGuard {
+public:
+    explicit RowGuard(Dataset& data) : m_data(data) {}
+    ~RowGuard()
+    {
+        if (!m_posted)
+            m_data.cancel();
+    }
+    RowGuard(const RowGuard&) = delete;
+    RowGuard& operator=(const RowGuard&) = delete;
+
+    void post()
+    {
+        m_data.post();
+        m_posted = true;
+    }
+
+private:
+    Dataset& m_data;
+    bool m_posted = false;
+};
+
 } // namespace dukkano
