@@ -581,11 +581,11 @@ void TformUrunBilgileriD::BitBtnExcelClick()
 // Every product of the shop, in stock-number order, whatever the list shows.
 bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
 {
-    Dataset& urunler = m_db.tableUrunler;
-    // Reopened without a filter: a filter left by a label print must not shrink the export, and
-    // the edits made in this window's grid must be in it.
-    urunler.close();
-    urunler.setFiltered(false);
+    // A query of its own, in key order: no filter left on the shared products object (a label
+    // print) shrinks the export, and the edits posted from this window's grid are in it.
+    Dataset urunler(m_db.baglanti, u"select UrunNo, UrunAdi, SeriNumarasi, GrupAdi, StoktakiBirimMiktari, "
+                                   u"BirimAlisFiyati, BirimSatisFiyati from Urunler"_s);
+    urunler.setReadOnly(true);
     urunler.open();
 
     spreadsheet::Workbook kitap(path);
