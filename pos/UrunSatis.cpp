@@ -12,6 +12,7 @@
 #include "Screen.h"
 #include "SecimListeleri.h"
 #include "Veritabani.h"
+#include "WideScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -79,16 +80,6 @@ protected:
         painter.drawText(area, flags, caption);
     }
 };
-
-// Round(numerator / denominator) for positive numbers, halves to even.
-int roundHalfEven(long long numerator, long long denominator)
-{
-    long long quotient = numerator / denominator;
-    const long long twiceRest = 2 * (numerator % denominator);
-    if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0))
-        ++quotient;
-    return int(quotient);
-}
 
 QString checkQuantity(const QString& text)
 {
@@ -388,9 +379,9 @@ void TFormUrunSatis::fillCustomerNames()
 void TFormUrunSatis::sizeQuickSalePage()
 {
     const int width = Screen::width();
-    const int pageWidth = std::min(roundHalfEven(width, 3), quickSalePageLimit);
+    const int pageWidth = std::min(roundedQuotient(width, 3), quickSalePageLimit);
     const int fitting = (pageWidth - quickSaleFrame - quickSaleMargin - (quickSaleColumns - 1) * quickSaleGap) / quickSaleColumns;
-    const int buttonWidth = std::min(roundHalfEven(77LL * width, 1000), fitting);
+    const int buttonWidth = std::min(roundedQuotient(77LL * width, 1000), fitting);
     sayfaNurev->setFixedWidth(pageWidth);
     for (int i = 0; i < quickSaleCount; ++i) {
         const int row = i / quickSaleColumns;
