@@ -170,7 +170,7 @@ void TformKategoriKayit::KapatClick()
 
 void TformKategoriKayit::FormClose()
 {
-    m_db.filtreleriKapat();
+    m_db.kapanisAdimlari();
 }
 
 bool TformKategoriKayit::eventFilter(QObject* watched, QEvent* event)

@@ -631,11 +631,9 @@ bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
 
 void TformUrunBilgileriD::FormClose()
 {
-    m_db.filtreleriKapat();
     // A cell still being edited is stored with its row; a new row nobody typed into is dropped.
-    DBGrid1->finishEditing();
-    m_db.tableUrunler.close();
-    m_db.tableUrunler.open();
+    DBGrid1->finishOrDrop();
+    m_db.kapanisAdimlari({&m_db.tableUrunler});
 }
 
 } // namespace dukkano

@@ -211,7 +211,7 @@ void TFormUrunKayit::fillProducers()
 
 void TFormUrunKayit::FormClose()
 {
-    m_db.filtreleriKapat();
+    m_db.kapanisAdimlari();
 }
 
 void TFormUrunKayit::Button3Click()
