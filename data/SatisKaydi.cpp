@@ -2,6 +2,7 @@
 #include "SatisKaydi.h"
 
 #include "Clock.h"
+#include "StokHareketi.h"
 #include "Veritabani.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -33,18 +34,6 @@ void musteriyeGit(Dataset& musteriler, qint64 musteriNo)
         throw DataError(u"Satışın yazılacağı müşteri bulunamadı; satış kaydedilmedi."_s);
 }
 
-void stoktanDus(Dataset& urunler, qint64 urunNo, qint64 adet)
-{
-    urunler.setFiltered(false);
-    urunler.setFilter(u"[UrunNo]='%1'"_s.arg(urunNo));
-    urunler.setFiltered(true);
-    if (urunler.isEmpty())  // the product was deleted since it was put in the basket
-        return;
-    urunler.edit();
-    urunler.setValue(u"StoktakiBirimMiktari"_s, urunler.number(u"StoktakiBirimMiktari"_s) - adet);
-    urunler.post();
-}
-
 void satirlariYaz(Veritabani& db, Dataset& sepet, qint64 satisNo)
 {
     Dataset& satirlar = db.tableSatilanUrunler;
@@ -57,9 +46,12 @@ void satirlariYaz(Veritabani& db, Dataset& sepet, qint64 satisNo)
         satirlar.setValue(u"UrunSatisTutari"_s, sepet.money(u"UrunSatisTutari"_s));
         satirlar.setValue(u"BirimSatisFiyati"_s, sepet.money(u"BirimSatisFiyati"_s));
         satirlar.post();
-        stoktanDus(db.tableUrunler, sepet.number(u"UrunNo"_s), sepet.number(u"BirimAdedi"_s));
+        // A product deleted since it was put in the basket moves no stock.
+        stokuDegistir(db.baglanti, sepet.number(u"UrunNo"_s), -sepet.number(u"BirimAdedi"_s));
     }
+    // The shared object shows the moved stock afresh, unfiltered.
     db.tableUrunler.setFiltered(false);
+    db.tableUrunler.reopen();
 }
 
 void borcaEkle(Dataset& musteriler, Money tutar)

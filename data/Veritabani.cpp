@@ -39,6 +39,13 @@ void Veritabani::filtreleriKapat()
         t->setFiltered(false);
 }
 
+void Veritabani::kapanisAdimlari(std::initializer_list<Dataset*> yenilenecekler)
+{
+    filtreleriKapat();
+    for (Dataset* t : yenilenecekler)
+        t->reopen();
+}
+
 qint64 Veritabani::sonrakiSatisNo()
 {
     auto st = baglanti.prepare(u"SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'Satislar'), 0) + 1"_s);

@@ -6,6 +6,7 @@
 #include "Dataset.h"
 
 #include <QString>
+#include <initializer_list>
 
 namespace dukkano {
 
@@ -31,6 +32,10 @@ public:
 
     // What most work windows do when they close: the six shared filters off.
     void filtreleriKapat();
+    // A work window's closing steps once its grid stored its pending edit: the shared filters
+    // off, and the shared objects it wrote around read afresh for receipts, reports and the
+    // next window.
+    void kapanisAdimlari(std::initializer_list<Dataset*> yenilenecekler = {});
 
     // The number the database will give the next Satislar row.
     qint64 sonrakiSatisNo();

@@ -248,17 +248,13 @@ void TFormMasraflarGiderler::kaydetClick()
         return uyar(u"Miktar bir tutar olmalıdır (örneğin 12,50); gider kaydedilmedi."_s, EdtGiderMiktari);
 
     Dataset& masraflar = tableMasraflarGiderler;
+    RowGuard row(masraflar);
     masraflar.append();
     masraflar.setValue(u"GiderAdi"_s, EdtGiderAdi->text());
     masraflar.setValue(u"GiderAciklamasi"_s, EdtGiderAciklamasi->text());
     masraflar.setValue(u"Miktar"_s, *miktar);
     masraflar.setValue(u"Tarih"_s, Clock::today());
-    try {
-        masraflar.post();
-    } catch (...) {
-        masraflar.cancel();
-        throw;
-    }
+    row.post();
     // Listed only when it matches the filter in force, like every other expense.
     const qint64 kimlik = masraflar.currentKey();
     masraflar.reopen();

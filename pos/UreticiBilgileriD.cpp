@@ -98,12 +98,9 @@ void TformUreticiBilgileriD::kapatClick()
 
 void TformUreticiBilgileriD::FormClose()
 {
-    // An edit the grid still holds is stored; a refused one was reported and is dropped.
-    if (!DBGrid1->finishEditing())
-        dSetMusteriler.cancel();
-    m_db.filtreleriKapat();
+    DBGrid1->finishOrDrop();
     // Receipts and reports print from the shared object, which sees our writes only when reopened.
-    m_db.tableUreticiler.reopen();
+    m_db.kapanisAdimlari({&m_db.tableUreticiler});
 }
 
 } // namespace dukkano

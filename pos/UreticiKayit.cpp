@@ -248,11 +248,10 @@ bool TformUreticiKayit::eventFilter(QObject* watched, QEvent* event)
 
 void TformUreticiKayit::FormClose()
 {
-    // A grid edit still pending on the shared object is stored; a refused one was reported
-    // and is dropped, so that the object is left ready for its next user.
-    if (!DBGrid1->finishEditing())
-        m_db.tableUreticiler.cancel();
-    m_db.filtreleriKapat();
+    // The grid edits the shared object itself: its pending edit is stored (or dropped) before
+    // the filters go off, so that the object is left ready for its next user.
+    DBGrid1->finishOrDrop();
+    m_db.kapanisAdimlari();
 }
 
 } // namespace dukkano

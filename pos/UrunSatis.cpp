@@ -12,6 +12,7 @@
 #include "Screen.h"
 #include "SecimListeleri.h"
 #include "Veritabani.h"
+#include "WideScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -80,21 +81,10 @@ protected:
     }
 };
 
-// Round(numerator / denominator) for positive numbers, halves to even.
-int roundHalfEven(long long numerator, long long denominator)
-{
-    long long quotient = numerator / denominator;
-    const long long twiceRest = 2 * (numerator % denominator);
-    if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0))
-        ++quotient;
-    return int(quotient);
-}
-
 QString checkQuantity(const QString& text)
 {
-    const auto value = Money::parse(text);
-    if (!value || value->units() % Money::unitsPerLira != 0 || *value < Money::fromLira(1)
-        || *value > Money::fromLira(999999))
+    const Quantity quantity = parseQuantity(text);
+    if (!quantity.ok() || quantity.value < 1 || quantity.value > 999999)
         return u"Miktar 1 ile 999.999 arasında bir tam sayı olmalıdır."_s;
     return QString();
 }
@@ -389,9 +379,9 @@ void TFormUrunSatis::fillCustomerNames()
 void TFormUrunSatis::sizeQuickSalePage()
 {
     const int width = Screen::width();
-    const int pageWidth = std::min(roundHalfEven(width, 3), quickSalePageLimit);
+    const int pageWidth = std::min(roundedQuotient(width, 3), quickSalePageLimit);
     const int fitting = (pageWidth - quickSaleFrame - quickSaleMargin - (quickSaleColumns - 1) * quickSaleGap) / quickSaleColumns;
-    const int buttonWidth = std::min(roundHalfEven(77LL * width, 1000), fitting);
+    const int buttonWidth = std::min(roundedQuotient(77LL * width, 1000), fitting);
     sayfaNurev->setFixedWidth(pageWidth);
     for (int i = 0; i < quickSaleCount; ++i) {
         const int row = i / quickSaleColumns;
@@ -415,25 +405,21 @@ std::optional<TFormUrunSatis::Urun> TFormUrunSatis::urunByBarcode(const QString&
 void TFormUrunSatis::sepeteEkle(const Urun& urun)
 {
     Dataset& sepet = tableGeciciSatilanUrunler;
+    RowGuard row(sepet);
     sepet.append();
-    try {
-        sepet.setValue(u"UrunNo"_s, urun.urunNo);
-        // The number the database gives the next sale, which the receipt will carry.
-        sepet.setValue(u"SatisNo"_s, m_db.sonrakiSatisNo());
-        sepet.setValue(u"UrunAdi"_s, urun.urunAdi);
-        sepet.setValue(u"BirimAdedi"_s, 1);
-        sepet.setValue(u"UrunAciklamasi"_s, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_s));
-        sepet.setValue(u"BirimSatisFiyati"_s, QVariant::fromValue(urun.satisFiyati));
-        sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(urun.satisFiyati));
-        if (urun.alisFiyati) {
-            sepet.setValue(u"AlisFiyati"_s, QVariant::fromValue(*urun.alisFiyati));
-            sepet.setValue(u"Kazanc"_s, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
-        }
-        sepet.post();
-    } catch (...) {
-        sepet.cancel();
-        throw;
+    sepet.setValue(u"UrunNo"_s, urun.urunNo);
+    // The number the database gives the next sale, which the receipt will carry.
+    sepet.setValue(u"SatisNo"_s, m_db.sonrakiSatisNo());
+    sepet.setValue(u"UrunAdi"_s, urun.urunAdi);
+    sepet.setValue(u"BirimAdedi"_s, 1);
+    sepet.setValue(u"UrunAciklamasi"_s, Clock::now().toString(u"dd.MM.yyyy HH:mm:ss"_s));
+    sepet.setValue(u"BirimSatisFiyati"_s, QVariant::fromValue(urun.satisFiyati));
+    sepet.setValue(u"UrunSatisTutari"_s, QVariant::fromValue(urun.satisFiyati));
+    if (urun.alisFiyati) {
+        sepet.setValue(u"AlisFiyati"_s, QVariant::fromValue(*urun.alisFiyati));
+        sepet.setValue(u"Kazanc"_s, QVariant::fromValue(urun.satisFiyati - *urun.alisFiyati));
     }
+    row.post();
     araToplam += sepet.money(u"UrunSatisTutari"_s);
     toplamiGoster(araToplam);
 }

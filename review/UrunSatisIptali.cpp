@@ -210,10 +210,7 @@ std::optional<qint64> TformUrunSatisIptali::chosenCustomer() const
 void TformUrunSatisIptali::FormClose()
 {
     // The returns wrote through statements of their own: the shared objects read afresh.
-    for (Dataset* shared : {&m_db.tableMusteriler, &m_db.tableSatilanUrunler, &m_db.tableUrunler, &m_db.tableSatislar}) {
-        shared->setFiltered(false);
-        shared->reopen();
-    }
+    m_db.kapanisAdimlari({&m_db.tableMusteriler, &m_db.tableSatilanUrunler, &m_db.tableUrunler, &m_db.tableSatislar});
 }
 
 void TformUrunSatisIptali::KapatClick()

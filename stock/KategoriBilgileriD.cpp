@@ -156,12 +156,8 @@ void TformKategoriBilgileriD::kapatClick()
 
 void TformKategoriBilgileriD::FormClose()
 {
-    m_db.filtreleriKapat();
-    // A cell still being typed is stored; a row the grid refuses is reported and dropped.
-    if (!DBGrid1->finishEditing())
-        dSetMusteriler.cancel();
-    m_db.tableKategoriler.close();
-    m_db.tableKategoriler.open();
+    DBGrid1->finishOrDrop();
+    m_db.kapanisAdimlari({&m_db.tableKategoriler});
 }
 
 bool TformKategoriBilgileriD::eventFilter(QObject* watched, QEvent* event)

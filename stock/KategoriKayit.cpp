@@ -146,15 +146,11 @@ void TformKategoriKayit::kaydetClick()
         return;
     }
     Dataset& kategoriler = m_db.tableKategoriler;
+    RowGuard row(kategoriler);
     kategoriler.append();
-    try {
-        kategoriler.setValue(u"KategoriAdi"_s, kategoriAdi->text());
-        kategoriler.setValue(u"KategoriKDVorani"_s, kategoriKDVorani->text());
-        kategoriler.post();
-    } catch (...) {
-        kategoriler.cancel();
-        throw;
-    }
+    kategoriler.setValue(u"KategoriAdi"_s, kategoriAdi->text());
+    kategoriler.setValue(u"KategoriKDVorani"_s, kategoriKDVorani->text());
+    row.post();
     showMessage(u"Yeni Grup Kaydedildi."_s);
     TemizleClick();
 }
@@ -174,7 +170,7 @@ void TformKategoriKayit::KapatClick()
 
 void TformKategoriKayit::FormClose()
 {
-    m_db.filtreleriKapat();
+    m_db.kapanisAdimlari();
 }
 
 bool TformKategoriKayit::eventFilter(QObject* watched, QEvent* event)

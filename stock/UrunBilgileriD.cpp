@@ -10,6 +10,7 @@
 #include "Money.h"
 #include "NameSearch.h"
 #include "SpreadsheetFiles.h"
+#include "StokHareketi.h"
 #include "TurkishText.h"
 #include "Veritabani.h"
 #include "WideScreen.h"
@@ -27,7 +28,6 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QResizeEvent>
 #include <algorithm>
 #include <variant>
@@ -51,15 +51,14 @@ constexpr int designHeight = 700;
 // or the refusal to show. The stock holds whole units only.
 std::variant<qint64, QString> eklenecekAdet(const QString& text)
 {
-    const auto value = Money::parse(text.trimmed());
-    if (!value)
+    const Quantity quantity = parseQuantity(text);
+    if (quantity.refusal == QuantityRefusal::NotANumber)
         return u"\"%1\" bir sayı değil. Lütfen eklenecek adedi tam sayı olarak yazınız "
                               "(örneğin 5 ya da -3)."_s.arg(text);
-    static const QRegularExpression nonZeroDecimal(u",.*[1-9]"_s);
-    if (value->units() % Money::unitsPerLira != 0 || nonZeroDecimal.match(text).hasMatch())
+    if (quantity.refusal == QuantityRefusal::Fraction)
         return u"Stok adedi tam sayı olarak tutulur; \"%1\" gibi kesirli bir adet eklenemez. "
                               "Lütfen tam sayı yazınız."_s.arg(text);
-    return value->units() / Money::unitsPerLira;
+    return quantity.value;
 }
 
 // Whether the field is where the window's typing goes, also while a message box is up.
@@ -548,9 +547,10 @@ void TformUrunBilgileriD::ekleClick()
     if (!dialogs().question(u"Bu Ürüne "_s + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_s,
                             degisiklikBasligi, QuestionButtons::YesNo))
         return;
-    dSetUrunler.edit();
-    dSetUrunler.setValue(u"StoktakiBirimMiktari"_s, dSetUrunler.number(u"StoktakiBirimMiktari"_s) + eklenecek);
-    DBGrid1->postPending();
+    if (!DBGrid1->postPending())
+        return;
+    stokuDegistir(m_db.baglanti, dSetUrunler.currentKey(), eklenecek);
+    dSetUrunler.reread();
 }
 
 void TformUrunBilgileriD::BitBtn1Click()
@@ -581,11 +581,11 @@ void TformUrunBilgileriD::BitBtnExcelClick()
 // Every product of the shop, in stock-number order, whatever the list shows.
 bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
 {
-    Dataset& urunler = m_db.tableUrunler;
-    // Reopened without a filter: a filter left by a label print must not shrink the export, and
-    // the edits made in this window's grid must be in it.
-    urunler.close();
-    urunler.setFiltered(false);
+    // A query of its own, in key order: no filter left on the shared products object (a label
+    // print) shrinks the export, and the edits posted from this window's grid are in it.
+    Dataset urunler(m_db.baglanti, u"select UrunNo, UrunAdi, SeriNumarasi, GrupAdi, StoktakiBirimMiktari, "
+                                   u"BirimAlisFiyati, BirimSatisFiyati from Urunler"_s);
+    urunler.setReadOnly(true);
     urunler.open();
 
     spreadsheet::Workbook kitap(path);
@@ -631,11 +631,9 @@ bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
 
 void TformUrunBilgileriD::FormClose()
 {
-    m_db.filtreleriKapat();
     // A cell still being edited is stored with its row; a new row nobody typed into is dropped.
-    DBGrid1->finishEditing();
-    m_db.tableUrunler.close();
-    m_db.tableUrunler.open();
+    DBGrid1->finishOrDrop();
+    m_db.kapanisAdimlari({&m_db.tableUrunler});
 }
 
 } // namespace dukkano

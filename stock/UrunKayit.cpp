@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -33,17 +32,6 @@ bool isEnter(int key)
 }
 
 // An optional sign followed by digits; anything else is no whole number.
-std::optional<qint64> wholeNumber(const QString& text)
-{
-    static const QRegularExpression shape(u"^[+-]?[0-9]+$"_s);
-    const QString trimmed = text.trimmed();
-    if (!shape.match(trimmed).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 value = trimmed.toLongLong(&ok);
-    return ok ? std::optional<qint64>(value) : std::nullopt;
-}
-
 // The picture beside the form: a barcode.
 QPixmap barcodePicture()
 {
@@ -223,7 +211,7 @@ void TFormUrunKayit::fillProducers()
 
 void TFormUrunKayit::FormClose()
 {
-    m_db.filtreleriKapat();
+    m_db.kapanisAdimlari();
 }
 
 void TFormUrunKayit::Button3Click()
@@ -268,19 +256,19 @@ bool TFormUrunKayit::barkoduSorgula()
 void TFormUrunKayit::iadeAl(const QString& barkod)
 {
     const auto cevap = dialogs().input(u"İade Al"_s, u"İade alınacak Birim Miktarını Giriniz :"_s, QString());
-    const auto adet = wholeNumber(cevap.value_or(QString()));
-    if (!adet) {
+    const Quantity adet = parseQuantity(cevap.value_or(QString()));
+    if (!adet.ok()) {
         showMessage(gecersizIade);
         return;
     }
     // Gone since the look-up: nothing to raise, and no row to add.
     const auto urun = m_db.tableUrunler.lookup(u"SeriNumarasi"_s, barkod, {u"UrunNo"_s, u"UrunAdi"_s});
-    if (!urun || !stokuDegistir(m_db.baglanti, urun->value(u"UrunNo"_s).toLongLong(), *adet)) {
+    if (!urun || !stokuDegistir(m_db.baglanti, urun->value(u"UrunNo"_s).toLongLong(), adet.value)) {
         showMessage(u"Bu Ürün Kayıtlı Değil."_s);
         return;
     }
     const QString urunAdiText = urun->value(u"UrunAdi"_s).toString();
-    showMessage(urunAdiText + u" Stoğa Ait "_s + QString::number(*adet) + u" Adet İade Alındı."_s);
+    showMessage(urunAdiText + u" Stoğa Ait "_s + QString::number(adet.value) + u" Adet İade Alındı."_s);
 }
 
 void TFormUrunKayit::seriNumarasiChange()
@@ -386,10 +374,10 @@ std::optional<TFormUrunKayit::Sayilar> TFormUrunKayit::sayilariOku()
         field->selectAll();
         return std::nullopt;
     };
-    const auto miktar = Money::parse(stoktakiBirimMiktari->text());
-    if (!miktar)
+    const Quantity miktar = parseQuantity(stoktakiBirimMiktari->text());
+    if (miktar.refusal == QuantityRefusal::NotANumber)
         return refuse(u"Stoktaki Miktarı bir sayı olmalıdır (Örn. 12). Kayıt yapılmadı."_s, stoktakiBirimMiktari);
-    if (miktar->units() % Money::unitsPerLira != 0)
+    if (miktar.refusal == QuantityRefusal::Fraction)
         return refuse(u"Stoktaki Miktarı tam sayı olmalıdır; stok adedi kesirli olamaz (Örn. 5). Kayıt yapılmadı."_s,
                       stoktakiBirimMiktari);
     const auto alis = Money::parse(birimAlisFiyati->text());
@@ -398,31 +386,27 @@ std::optional<TFormUrunKayit::Sayilar> TFormUrunKayit::sayilariOku()
     const auto satis = Money::parse(birimSatisFiyati->text());
     if (!satis)
         return refuse(u"Birim Satış Fiyatı bir tutar olmalıdır (Örn. 12,50). Kayıt yapılmadı."_s, birimSatisFiyati);
-    return Sayilar{miktar->units() / Money::unitsPerLira, *alis, *satis};
+    return Sayilar{miktar.value, *alis, *satis};
 }
 
 // One new row, its fields set in this order; a field refused by the data layer leaves no row.
 void TFormUrunKayit::yeniStokYaz(const Sayilar& sayilar)
 {
     Dataset& urunler = m_db.tableUrunler;
+    RowGuard row(urunler);
     urunler.append();
-    try {
-        urunler.setValue(u"SeriNumarasi"_s, seriNumarasi->text());
-        urunler.setValue(u"UrunAdi"_s, urunAdi->text());
-        urunler.setValue(u"UrunAciklamasi"_s, UrunAciklamasi->text());
-        urunler.setValue(u"KategoriNo"_s, KategoriNo->text());
-        urunler.setValue(u"GrupAdi"_s, ComboKategoriler->currentText());
-        urunler.setValue(u"UreticiNo"_s, ureticiNo->text().isEmpty() ? u"0"_s : ureticiNo->text());
-        urunler.setValue(u"SonKullanmaTarihi"_s, sonKullanmaTarihi->text());
-        urunler.setValue(u"StoktakiBirimMiktari"_s, sayilar.miktar);
-        urunler.setValue(u"BirimAlisFiyati"_s, sayilar.alisFiyati);
-        urunler.setValue(u"BirimSatisFiyati"_s, sayilar.satisFiyati);
-        urunler.setValue(u"BarkodFiyat2"_s, sayilar.satisFiyati);
-        urunler.post();
-    } catch (...) {
-        urunler.cancel();
-        throw;
-    }
+    urunler.setValue(u"SeriNumarasi"_s, seriNumarasi->text());
+    urunler.setValue(u"UrunAdi"_s, urunAdi->text());
+    urunler.setValue(u"UrunAciklamasi"_s, UrunAciklamasi->text());
+    urunler.setValue(u"KategoriNo"_s, KategoriNo->text());
+    urunler.setValue(u"GrupAdi"_s, ComboKategoriler->currentText());
+    urunler.setValue(u"UreticiNo"_s, ureticiNo->text().isEmpty() ? u"0"_s : ureticiNo->text());
+    urunler.setValue(u"SonKullanmaTarihi"_s, sonKullanmaTarihi->text());
+    urunler.setValue(u"StoktakiBirimMiktari"_s, sayilar.miktar);
+    urunler.setValue(u"BirimAlisFiyati"_s, sayilar.alisFiyati);
+    urunler.setValue(u"BirimSatisFiyati"_s, sayilar.satisFiyati);
+    urunler.setValue(u"BarkodFiyat2"_s, sayilar.satisFiyati);
+    row.post();
 }
 
 void TFormUrunKayit::TemizleClick()

@@ -776,6 +776,15 @@ void Dataset::post()
     emit afterPost();
 }
 
+void Dataset::reread()
+{
+    if (m_state != State::Browse || m_currentKey == 0)
+        return;
+    m_cache.remove(m_currentKey);
+    if (m_keys)
+        emit rowChanged(m_index);
+}
+
 void Dataset::cancel()
 {
     if (m_state == State::Insert) {

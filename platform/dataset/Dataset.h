@@ -81,6 +81,8 @@ public:
     void post();    // emits beforePost first; checks widths; writes at once
     void cancel();
     void remove();  // deletes the current row and moves to the next (or the new last)
+    // Reads the current row again from the file, after a write that went around the object.
+    void reread();
 
     // Field reads of the current row: an empty number reads 0, an empty text reads "".
     QVariant value(const QString& field);  // stored form: qint64 (money in units), double, QString, QDate
@@ -166,6 +168,30 @@ private:
     QHash<qint64, Row> m_cache;
     Row m_buffer;
     QVector<bool> m_changed;
+};
+
+// Cancels the row being appended or edited unless the step posted it through the guard, so
+// that a failing step leaves no half-filled row: `RowGuard row(t); t.append(); ...; row.post();`.
+class RowGuard {
+public:
+    explicit RowGuard(Dataset& data) : m_data(data) {}
+    ~RowGuard()
+    {
+        if (!m_posted)
+            m_data.cancel();
+    }
+    RowGuard(const RowGuard&) = delete;
+    RowGuard& operator=(const RowGuard&) = delete;
+
+    void post()
+    {
+        m_data.post();
+        m_posted = true;
+    }
+
+private:
+    Dataset& m_data;
+    bool m_posted = false;
 };
 
 } // namespace dukkano

@@ -29,10 +29,10 @@ QVariant integerFrom(const FieldInfo& field, const QString& text)
 
 QVariant wholeFrom(const FieldInfo& field, const QString& text)
 {
-    const auto money = Money::parse(text);
-    if (!money || money->units() % Money::unitsPerLira != 0)
+    const Quantity quantity = parseQuantity(text);
+    if (!quantity.ok())
         throw DataError(notValid(field, text, u"bir tam sayı"_s));
-    return money->units() / Money::unitsPerLira;
+    return quantity.value;
 }
 
 QVariant dateFrom(const FieldInfo& field, const QString& text)

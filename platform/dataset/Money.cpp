@@ -1,6 +1,7 @@
 #include "Money.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -132,6 +133,26 @@ QString Money::toEditText() const
         text += QLatin1Char(',') + digits;
     }
     return m_units < 0 ? QLatin1Char('-') + text : text;
+}
+
+Quantity parseQuantity(QStringView text)
+{
+    QStringView t = text.trimmed();
+    if (t.startsWith(QLatin1Char('+'))) {
+        t = t.mid(1);
+        if (t.isEmpty() || !t.front().isDigit())
+            return {0, QuantityRefusal::NotANumber};
+    }
+    const auto amount = Money::parse(t);
+    if (!amount)
+        return {0, QuantityRefusal::NotANumber};
+    const qsizetype comma = t.indexOf(QLatin1Char(','));
+    const bool decimals = comma >= 0 && std::any_of(t.begin() + comma + 1, t.end(), [](QChar c) {
+        return c != QLatin1Char('0');
+    });
+    if (decimals || amount->units() % Money::unitsPerLira != 0)
+        return {0, QuantityRefusal::Fraction};
+    return {amount->units() / Money::unitsPerLira, QuantityRefusal::None};
 }
 
 QString currencyText() { return g_currencyText; }

@@ -52,6 +52,19 @@ private:
     qint64 m_units = 0;
 };
 
+// Why a typed quantity was refused; each window words the refusal its own way.
+enum class QuantityRefusal { None, NotANumber, Fraction };
+
+struct Quantity {
+    qint64 value = 0;
+    QuantityRefusal refusal = QuantityRefusal::None;
+    bool ok() const { return refusal == QuantityRefusal::None; }
+};
+
+// A whole number typed the Turkish way: "12", "-3", "+2", "1.000", "5,0". Any non-zero
+// decimal digit is a fraction and refused, however far after the comma.
+Quantity parseQuantity(QStringView text);
+
 // The text appended to amounts in labels; the main window sets it to "TL " at start.
 QString currencyText();
 void setCurrencyText(const QString& text);

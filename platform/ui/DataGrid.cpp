@@ -127,6 +127,12 @@ bool DataGrid::finishEditing()
     return postPending();
 }
 
+void DataGrid::finishOrDrop()
+{
+    if (!finishEditing() && dataset())
+        dataset()->cancel();
+}
+
 void DataGrid::removeCurrentRow(const QString& question, const QString& caption)
 {
     Dataset* data = dataset();

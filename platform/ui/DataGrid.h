@@ -28,6 +28,8 @@ public:
     // What a window does with the grid's row before it closes, wherever the focus is: an open
     // cell editor is committed, an untouched new row dropped and the pending row stored.
     bool finishEditing();
+    // The same as a window closes: a refused row, already reported, is dropped.
+    void finishOrDrop();
     // The grid's own confirmation before Ctrl+Del deletes a row.
     static inline const QString deleteQuestion = u"Delete record?"_s;
 

@@ -6,9 +6,7 @@
 #include <QWidget>
 
 namespace dukkano {
-namespace {
 
-// numerator / denominator for positive numbers, to the nearest whole number, halves to even.
 int roundedQuotient(long long numerator, long long denominator)
 {
     long long quotient = numerator / denominator;
@@ -17,8 +15,6 @@ int roundedQuotient(long long numerator, long long denominator)
         ++quotient;
     return static_cast<int>(quotient);
 }
-
-} // namespace
 
 void shiftForWideScreen(std::initializer_list<QWidget*> widgets, bool alsoDown)
 {

@@ -1,4 +1,5 @@
-// On screens wider than 1152 pixels work windows move their controls right (and some down).
+// On screens wider than 1152 pixels work windows move their controls right (and some down);
+// the rounding of layout sizes that follow the screen width.
 #pragma once
 
 #include <initializer_list>
@@ -6,6 +7,9 @@
 class QWidget;
 
 namespace dukkano {
+
+// numerator / denominator for positive numbers, to the nearest whole number, halves to even.
+int roundedQuotient(long long numerator, long long denominator);
 
 // Right by 3 x width / 25 and, when alsoDown, down by 17 x width / 1000 pixels, rounded to
 // whole pixels (halves to even); nothing on screens up to 1152 pixels wide.

@@ -1,6 +1,5 @@
 // The grid model and the data-aware grid: formatted text, edits written through the object,
 // a row stored when the grid leaves it, the current row followed both ways, insert and delete.
-#include "Application.h"
 #include "DataGrid.h"
 #include "TestSupport.h"
 
@@ -367,12 +366,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestDataGrid test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestDataGrid)
 
 #include "test_datagrid.moc"

@@ -102,6 +102,32 @@ private slots:
         QCOMPARE(t.recordCount(), 0);
     }
 
+    // A step failing between append and post leaves the object browsing, with no row added;
+    // a row posted through the guard stays.
+    void rowGuardCancelsUnlessPosted()
+    {
+        TempShop shop;
+        Dataset& t = shop.db().tableSatislar;
+        try {
+            RowGuard row(t);
+            t.append();
+            t.setValue(u"ToplamTutar"_s, u"on lira"_s);
+            QFAIL("an amount in words was taken");
+        } catch (const DataError&) {
+        }
+        QCOMPARE(t.state(), Dataset::State::Browse);
+        QCOMPARE(t.recordCount(), 0);
+        {
+            RowGuard row(t);
+            t.append();
+            t.setValue(u"ToplamTutar"_s, Money::fromLira(3));
+            row.post();
+        }
+        t.reopen();
+        QCOMPARE(t.recordCount(), 1);
+        QCOMPARE(t.money(u"ToplamTutar"_s), Money::fromLira(3));
+    }
+
     void eventsFireOncePerMove()
     {
         TempShop shop;

@@ -57,6 +57,35 @@ private slots:
             QCOMPARE(m->units(), units);
     }
 
+    // The one whole-quantity reading: what each refusal is, whatever window words it.
+    void quantity_data()
+    {
+        using dukkano::QuantityRefusal;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QuantityRefusal>("refusal");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("whole") << "12" << QuantityRefusal::None << qint64(12);
+        QTest::newRow("plus sign") << "+2" << QuantityRefusal::None << qint64(2);
+        QTest::newRow("minus sign") << " -3 " << QuantityRefusal::None << qint64(-3);
+        QTest::newRow("thousands") << "1.000" << QuantityRefusal::None << qint64(1000);
+        QTest::newRow("zero decimals") << "5,00" << QuantityRefusal::None << qint64(5);
+        QTest::newRow("fraction") << "2,5" << QuantityRefusal::Fraction << qint64(0);
+        QTest::newRow("fraction beyond the units") << "2,00001" << QuantityRefusal::Fraction << qint64(0);
+        QTest::newRow("empty") << "" << QuantityRefusal::NotANumber << qint64(0);
+        QTest::newRow("two signs") << "+-3" << QuantityRefusal::NotANumber << qint64(0);
+        QTest::newRow("words") << u"beş"_s << QuantityRefusal::NotANumber << qint64(0);
+        QTest::newRow("overflow") << "99999999999999999999" << QuantityRefusal::NotANumber << qint64(0);
+    }
+    void quantity()
+    {
+        QFETCH(QString, text);
+        QFETCH(dukkano::QuantityRefusal, refusal);
+        QFETCH(qint64, value);
+        const dukkano::Quantity q = dukkano::parseQuantity(text);
+        QCOMPARE(q.refusal, refusal);
+        QCOMPARE(q.value, value);
+    }
+
     void display_data()
     {
         QTest::addColumn<qint64>("units");

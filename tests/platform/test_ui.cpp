@@ -1,6 +1,5 @@
 // The user-interface seams: entry key filters, the error box of the application, the
 // wide-screen shift.
-#include "Application.h"
 #include "DataError.h"
 #include "Guarded.h"
 #include "KeyFilters.h"
@@ -22,23 +21,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 using namespace dukkano;
+using dukkano::test::play;
 
 namespace {
-
-// Plays a key sequence: ⌫ Backspace, ⌦ Delete, ⇤ Home, ← Left, Ⓐ Ctrl+A; anything else is typed.
-void play(QLineEdit* edit, const QString& keys)
-{
-    for (QChar ch : keys) {
-        switch (ch.unicode()) {
-        case u'⌫': QTest::keyClick(edit, Qt::Key_Backspace); break;
-        case u'⌦': QTest::keyClick(edit, Qt::Key_Delete); break;
-        case u'⇤': QTest::keyClick(edit, Qt::Key_Home); break;
-        case u'←': QTest::keyClick(edit, Qt::Key_Left); break;
-        case u'Ⓐ': QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier); break;
-        default: test::typeText(edit, QString(ch));
-        }
-    }
-}
 
 // Given out of order; namesakes "Su" with keys 5 and 3, in that order.
 QVector<KeyedChoice> someChoices()
@@ -321,12 +306,6 @@ private slots:
 };
 
 // The application must be ours so that its error box is under test.
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestUi test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestUi)
 
 #include "test_ui.moc"

@@ -1,6 +1,5 @@
 // The two receipt header windows: saving a new shop with its refusals and duplicate check, the
 // header list's grid (edits kept on closing, insert, delete), and what both do when they close.
-#include "Application.h"
 #include "DataGrid.h"
 #include "ProgramState.h"
 #include "Receipt.h"
@@ -453,12 +452,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestUreticiler test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestUreticiler)
 
 #include "test_ureticiler.moc"

@@ -1,6 +1,5 @@
 // The sale window: adding lines by barcode, name and quick-sale button, editing and deleting
 // them, the running total, the discount field, the customer choice and closing.
-#include "Application.h"
 #include "Clock.h"
 #include "DataGrid.h"
 #include "ProgramState.h"
@@ -72,19 +71,6 @@ struct Counter : SaleWindowFixture {
 
     void enterName() { QTest::keyClick(form->urunAdi, Qt::Key_Return); }
 };
-
-// Plays keys into a field: ⌫ Backspace, ⇤ Home; anything else is typed.
-void play(QLineEdit* edit, const QString& keys)
-{
-    for (QChar ch : keys) {
-        if (ch == u'⌫')
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        else if (ch == u'⇤')
-            QTest::keyClick(edit, Qt::Key_Home);
-        else
-            typeText(edit, QString(ch));
-    }
-}
 
 } // namespace
 
@@ -910,12 +896,6 @@ private slots:
 };
 
 // The program's own application, which turns an error escaping a handler into a message.
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestUrunSatis test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestUrunSatis)
 
 #include "test_urunsatis.moc"

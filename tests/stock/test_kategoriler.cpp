@@ -1,6 +1,5 @@
 // The group windows: the entry window's duplicate check, key filter and save; the list
 // window's search, grid editing and deleting, and what it leaves behind when it closes.
-#include "Application.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
 #include "ProgramState.h"
@@ -27,15 +26,6 @@ struct Group {
     QString rate;
     bool operator==(const Group&) const = default;
 };
-
-qint64 addGroup(Veritabani& db, const QString& name, const QString& rate = u"18"_s)
-{
-    auto st = db.baglanti.prepare(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"_s);
-    st.bind(1, name);
-    st.bind(2, Money::parse(rate)->units());
-    st.step();
-    return db.baglanti.lastInsertId();
-}
 
 // What the file holds, in the order of the group numbers.
 QVector<Group> storedGroups(Veritabani& db)
@@ -85,17 +75,6 @@ struct Opened {
 
 using EntryWindow = Opened<TformKategoriKayit>;
 using ListWindow = Opened<TformKategoriBilgileriD>;
-
-// Plays keys into a field: ⌫ is Backspace; anything else is typed.
-void play(QWidget* field, const QString& keys)
-{
-    for (QChar ch : keys) {
-        if (ch == u'⌫')
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else
-            typeText(field, QString(ch));
-    }
-}
 
 QStringList listedNames(TformKategoriBilgileriD* form)
 {
@@ -554,12 +533,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestKategoriler test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestKategoriler)
 
 #include "test_kategoriler.moc"

@@ -1,7 +1,6 @@
 // The stock list window: barcode, name and group searches and how they combine, the reset,
 // stock additions, deletion, grid editing, what closing stores and reopens, the selection kept
 // for labels, the wide-screen shift and the workbook export read back from the file.
-#include "Application.h"
 #include "Clock.h"
 #include "DataGrid.h"
 #include "DatasetModel.h"
@@ -78,14 +77,7 @@ struct StockList {
 
     Veritabani& db() { return shop.db(); }
 
-    qint64 addGroup(const QString& name)
-    {
-        auto st = db().baglanti.prepare(
-            u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 0)"_s);
-        st.bind(1, name);
-        st.step();
-        return db().baglanti.lastInsertId();
-    }
+    qint64 addGroup(const QString& name) { return test::addGroup(db(), name, Money()); }
 
     qint64 addProduct(const QString& name, const QString& barcode, qint64 stock = 10, qint64 group = 1,
                       const QString& groupName = QString())
@@ -895,12 +887,6 @@ private slots:
 };
 
 // The program's own application, which turns an error escaping a handler into a message.
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestUrunBilgileri test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestUrunBilgileri)
 
 #include "test_urunbilgileri.moc"

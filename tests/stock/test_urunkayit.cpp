@@ -1,6 +1,5 @@
 // The stock entry window: the barcode look-up, returns to stock, the save of a new product with
 // its checks, the group chosen by position, key filter, colours, keys and the wide-screen shift.
-#include "Application.h"
 #include "ProgramState.h"
 #include "Screen.h"
 #include "TestSupport.h"
@@ -59,14 +58,6 @@ qint64 stockOf(TempShop& shop, const QString& barcode)
 {
     return shop.scalar(u"SELECT StoktakiBirimMiktari FROM Urunler WHERE SeriNumarasi = ?"_s, {barcode})
         .toLongLong();
-}
-
-qint64 addGroup(Veritabani& db, const QString& name)
-{
-    auto st = db.baglanti.prepare(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, 180000)"_s);
-    st.bind(1, name);
-    st.step();
-    return db.baglanti.lastInsertId();
 }
 
 void addProducer(Veritabani& db, const QString& name)
@@ -144,19 +135,6 @@ struct Entry {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
 };
-
-// Plays keys into a field: ⌫ is Backspace, ⇤ Home; anything else is typed.
-void play(QWidget* field, const QString& keys)
-{
-    for (QChar ch : keys) {
-        if (ch == u'⌫')
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else if (ch == u'⇤')
-            QTest::keyClick(field, Qt::Key_Home);
-        else
-            typeText(field, QString(ch));
-    }
-}
 
 enum class Leaving { Enter, Tab, ClickIntoPrice, FocusIntoGroup };
 
@@ -719,12 +697,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    Application app(argc, argv);
-    TestUrunKayit test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+DUKKANO_TEST_MAIN(TestUrunKayit)
 
 #include "test_urunkayit.moc"

@@ -122,10 +122,33 @@ QStringList busyStatements(Database& db)
     return busy;
 }
 
+qint64 addGroup(Veritabani& db, const QString& name, Money kdvRate)
+{
+    auto st = db.baglanti.prepare(u"INSERT INTO Kategoriler (KategoriAdi, KategoriKDVorani) VALUES (?, ?)"_s);
+    st.bind(1, name);
+    st.bind(2, kdvRate.units());
+    st.step();
+    return db.baglanti.lastInsertId();
+}
+
 void typeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void play(QWidget* widget, const QString& keys)
+{
+    for (QChar ch : keys) {
+        switch (ch.unicode()) {
+        case u'⌫': QTest::keyClick(widget, Qt::Key_Backspace); break;
+        case u'⌦': QTest::keyClick(widget, Qt::Key_Delete); break;
+        case u'⇤': QTest::keyClick(widget, Qt::Key_Home); break;
+        case u'←': QTest::keyClick(widget, Qt::Key_Left); break;
+        case u'Ⓐ': QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier); break;
+        default: typeText(widget, QString(ch));
+        }
+    }
 }
 
 void pasteText(QWidget* widget, const QString& text)

@@ -2,6 +2,7 @@
 // record every box and give queued answers, and typing of Turkish text into widgets.
 #pragma once
 
+#include "Application.h"
 #include "Dialogs.h"
 #include "Money.h"
 #include "Veritabani.h"
@@ -75,11 +76,18 @@ private:
     std::unique_ptr<Veritabani> m_db;
 };
 
+// Adds a product group through its own statement; returns its KategoriNo.
+qint64 addGroup(Veritabani& db, const QString& name, Money kdvRate = Money::fromLira(18));
+
 // The SQL of every statement of the connection still stepped, which would hold a read open.
 QStringList busyStatements(Database& db);
 
 // Types text one character at a time (QTest::keyClicks aborts on most Turkish letters).
 void typeText(QWidget* widget, const QString& text);
+
+// Plays keys into a widget: ⌫ Backspace, ⌦ Delete, ⇤ Home, ← Left, Ⓐ Ctrl+A; anything else
+// is typed.
+void play(QWidget* widget, const QString& keys);
 
 // Puts text on the clipboard and presses Ctrl+V in the widget.
 void pasteText(QWidget* widget, const QString& text);
@@ -91,3 +99,13 @@ QLineEdit* typeIntoCell(DataGrid* grid, int row, int column, const QString& text
 inline Money lira(const char* text) { return *Money::parse(QString::fromUtf8(text)); }
 
 } // namespace dukkano::test
+
+// The main of a test that needs the program's application object (fonts, style, key filters).
+#define DUKKANO_TEST_MAIN(TestClass)               \
+    int main(int argc, char** argv)                \
+    {                                              \
+        dukkano::Application app(argc, argv);      \
+        TestClass test;                            \
+        QTEST_SET_MAIN_SOURCE_PATH                 \
+        return QTest::qExec(&test, argc, argv);    \
+    }
