@@ -376,7 +376,7 @@ public:
             sale.add(milliseconds(timer));
             saleProcessor.add(threadMilliseconds() - cpuStart);
             if (window->FormDialog)
-                window->FormDialog->BitBtn2Click();
+                window->FormDialog->kapatClick();
             QCoreApplication::processEvents();
         }
         const qint64 lastAfter = scalar(db.baglanti, u"SELECT max(SatisNo) FROM Satislar"_s);

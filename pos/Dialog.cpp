@@ -90,64 +90,64 @@ void TFormDialog::buildControls()
     setPalette(dark);
     setAutoFillBackground(true);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(u"Panel1"_s);
-    Panel1->setStyleSheet(u"QFrame#Panel1 { background-color: #f4f6f8; border-radius: 24px; }"_s);
+    panel = new QFrame(this);
+    panel->setObjectName(u"panel"_s);
+    panel->setStyleSheet(u"QFrame#panel { background-color: #f4f6f8; border-radius: 24px; }"_s);
 
-    Label1 = new QLabel(u"Müşteri Adı :"_s, Panel1);
-    Label3 = new QLabel(u"Toplam Tutar :"_s, Panel1);
-    Label4 = new QLabel(u"İndirim :"_s, Panel1);
-    for (QLabel* label : {Label1, Label3, Label4})
+    odemeTuruLabel = new QLabel(u"Müşteri Adı :"_s, panel);
+    toplamTutarLabel = new QLabel(u"Toplam Tutar :"_s, panel);
+    indirimLabel = new QLabel(u"İndirim :"_s, panel);
+    for (QLabel* label : {odemeTuruLabel, toplamTutarLabel, indirimLabel})
         label->setFont(boldFont(font(), 12));
-    Label6 = new QLabel(u"Yazıcı :"_s, Panel1);
-    ComboBox1 = new PrinterList(Panel1, [this] { ComboBox1DropDown(); });
-    ComboBox1->setObjectName(u"ComboBox1"_s);
-    ComboBox1->setMinimumContentsLength(28);
-    Label5 = new QLabel(u"Yazdırmak ister misiniz?"_s, Panel1);
-    Label5->setFont(boldFont(font(), 14));
-    Label5->setAlignment(Qt::AlignCenter);
+    yaziciLabel = new QLabel(u"Yazıcı :"_s, panel);
+    yazicilar = new PrinterList(panel, [this] { yazicilarDropDown(); });
+    yazicilar->setObjectName(u"yazicilar"_s);
+    yazicilar->setMinimumContentsLength(28);
+    soruLabel = new QLabel(u"Yazdırmak ister misiniz?"_s, panel);
+    soruLabel->setFont(boldFont(font(), 14));
+    soruLabel->setAlignment(Qt::AlignCenter);
 
-    BitBtn3 = newButton(u"EVET"_s, u"#2e7d32"_s);
-    BitBtn1 = newButton(u"HAYIR"_s, u"#1565c0"_s);
-    BitBtn2 = newButton(u"KAPAT"_s, u"#616161"_s);
-    connect(BitBtn3, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn3Click));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TFormDialog::BitBtn2Click));
+    evetButton = newButton(u"EVET"_s, u"#2e7d32"_s);
+    hayirButton = newButton(u"HAYIR"_s, u"#1565c0"_s);
+    kapatButton = newButton(u"KAPAT"_s, u"#616161"_s);
+    connect(evetButton, &QPushButton::clicked, this, guarded(this, &TFormDialog::evetClick));
+    connect(hayirButton, &QPushButton::clicked, this, guarded(this, &TFormDialog::hayirClick));
+    connect(kapatButton, &QPushButton::clicked, this, guarded(this, &TFormDialog::kapatClick));
 
     auto* totals = new QHBoxLayout;
-    totals->addWidget(Label3);
+    totals->addWidget(toplamTutarLabel);
     totals->addStretch(1);
-    totals->addWidget(Label4);
+    totals->addWidget(indirimLabel);
     auto* printer = new QHBoxLayout;
-    printer->addWidget(Label6);
-    printer->addWidget(ComboBox1, 1);
+    printer->addWidget(yaziciLabel);
+    printer->addWidget(yazicilar, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
-    for (QPushButton* button : {BitBtn3, BitBtn1, BitBtn2})
+    for (QPushButton* button : {evetButton, hayirButton, kapatButton})
         buttons->addWidget(button);
 
-    auto* inside = new QVBoxLayout(Panel1);
+    auto* inside = new QVBoxLayout(panel);
     inside->setContentsMargins(32, 28, 32, 28);
     inside->setSpacing(14);
-    inside->addWidget(Label1);
+    inside->addWidget(odemeTuruLabel);
     inside->addLayout(totals);
     inside->addLayout(printer);
-    inside->addWidget(Label5);
+    inside->addWidget(soruLabel);
     inside->addLayout(buttons);
 
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(14, 14, 14, 14);
-    whole->addWidget(Panel1);
+    whole->addWidget(panel);
     setMinimumWidth(560);
 
-    for (QWidget* rounded : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(BitBtn3),
-                             static_cast<QWidget*>(BitBtn1), static_cast<QWidget*>(BitBtn2)})
+    for (QWidget* rounded : {static_cast<QWidget*>(panel), static_cast<QWidget*>(evetButton),
+                             static_cast<QWidget*>(hayirButton), static_cast<QWidget*>(kapatButton)})
         rounded->installEventFilter(this);
 }
 
 QPushButton* TFormDialog::newButton(const QString& caption, const QString& colour)
 {
-    auto* button = new QPushButton(caption, Panel1);
+    auto* button = new QPushButton(caption, panel);
     button->setFont(boldFont(font(), 13));
     button->setCursor(Qt::PointingHandCursor);
     button->setMinimumSize(140, 56);
@@ -184,13 +184,13 @@ void TFormDialog::FormCreate()
     const QString hatirlanan = SettingsKey(ayarAnahtari).value(fisYazicisi);
     yaziciListesiniDoldur();
     if (hatirlanan.isEmpty()) {
-        ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+        yazicilar->setCurrentIndex(yazicilar->count() > 0 ? 0 : -1);
         return;
     }
-    ComboBox1->setCurrentIndex(-1);
-    for (int i = 0; i < ComboBox1->count(); ++i) {
-        if (sameIgnoringCase(ComboBox1->itemText(i), hatirlanan)) {
-            ComboBox1->setCurrentIndex(i);
+    yazicilar->setCurrentIndex(-1);
+    for (int i = 0; i < yazicilar->count(); ++i) {
+        if (sameIgnoringCase(yazicilar->itemText(i), hatirlanan)) {
+            yazicilar->setCurrentIndex(i);
             return;
         }
     }
@@ -198,25 +198,25 @@ void TFormDialog::FormCreate()
 
 void TFormDialog::yaziciListesiniDoldur()
 {
-    ComboBox1->clear();
-    ComboBox1->addItems(report::printers().names());
+    yazicilar->clear();
+    yazicilar->addItems(report::printers().names());
 }
 
-void TFormDialog::ComboBox1DropDown()
+void TFormDialog::yazicilarDropDown()
 {
     yaziciListesiniDoldur();
-    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+    yazicilar->setCurrentIndex(yazicilar->count() > 0 ? 0 : -1);
 }
 
 // ---- the answers
 
 // Printing comes first: when it fails nothing is written and the question stays, so that
 // "HAYIR" can still complete the sale without a receipt.
-void TFormDialog::BitBtn3Click()
+void TFormDialog::evetClick()
 {
     if (!m_satis.satisYazilabilir())
         return;
-    const QString yazici = ComboBox1->currentText();
+    const QString yazici = yazicilar->currentText();
     const report::PrintResult baski = fisiYazdir(yazici);
     if (!baski.ok) {
         showMessage(baski.message
@@ -236,7 +236,7 @@ void TFormDialog::BitBtn3Click()
 report::PrintResult TFormDialog::fisiYazdir(const QString& yazici)
 {
     // The engine would say there is no printer at all, though the list shows some.
-    if (yazici.isEmpty() && ComboBox1->count() > 0 && report::printers().defaultName().isEmpty())
+    if (yazici.isEmpty() && yazicilar->count() > 0 && report::printers().defaultName().isEmpty())
         return report::PrintResult::failure(
             u"Yazdırılamadı: listeden bir yazıcı seçilmedi ve bilgisayarın varsayılan yazıcısı yok."_s);
     try {
@@ -247,13 +247,13 @@ report::PrintResult TFormDialog::fisiYazdir(const QString& yazici)
     }
 }
 
-void TFormDialog::BitBtn1Click()
+void TFormDialog::hayirClick()
 {
     if (m_satis.SatisTamamClick())
         soruyuKapat();
 }
 
-void TFormDialog::BitBtn2Click()
+void TFormDialog::kapatClick()
 {
     soruyuKapat();
 }

@@ -22,21 +22,21 @@ public:
     // A window of the sale window, destroyed with it; the database must outlive it.
     TFormDialog(Veritabani& db, TFormUrunSatis& satis);
 
-    QFrame* Panel1;
-    QLabel* Label1;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QComboBox* ComboBox1;
-    QLabel* Label5;
-    QPushButton* BitBtn3;  // "EVET"
-    QPushButton* BitBtn1;  // "HAYIR"
-    QPushButton* BitBtn2;  // "KAPAT"
+    QFrame* panel;
+    QLabel* odemeTuruLabel;
+    QLabel* toplamTutarLabel;
+    QLabel* indirimLabel;
+    QLabel* yaziciLabel;
+    QComboBox* yazicilar;
+    QLabel* soruLabel;
+    QPushButton* evetButton;  // "EVET"
+    QPushButton* hayirButton;  // "HAYIR"
+    QPushButton* kapatButton;  // "KAPAT"
 
-    void ComboBox1DropDown();
-    void BitBtn3Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void yazicilarDropDown();
+    void evetClick();
+    void hayirClick();
+    void kapatClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,12 +25,12 @@ TformUreticiBilgileriD::TformUreticiBilgileriD(Veritabani& db, QWidget* parent)
     setWindowTitle(u"Fiş Ayar"_s);
     dSetMusteriler.open();
 
-    Label1 = new QLabel(u"FİŞ İÇİN AYAR"_s, this);
-    QFont heading = Label1->font();
+    baslik = new QLabel(u"FİŞ İÇİN AYAR"_s, this);
+    QFont heading = baslik->font();
     heading.setPointSize(16);
     heading.setBold(true);
-    Label1->setFont(heading);
-    Label1->setAlignment(Qt::AlignCenter);
+    baslik->setFont(heading);
+    baslik->setAlignment(Qt::AlignCenter);
     buildGrid();
     kapat = new QPushButton(u"Kapat"_s, this);
     kapat->setObjectName(u"kapat"_s);
@@ -38,14 +38,14 @@ TformUreticiBilgileriD::TformUreticiBilgileriD(Veritabani& db, QWidget* parent)
     connect(kapat, &QPushButton::clicked, this, guarded(this, &TformUreticiBilgileriD::kapatClick));
     layOut();
     // The main window focuses a child window as it opens it; the keys go to the grid.
-    setFocusProxy(DBGrid1);
-    DBGrid1->setFocus();
+    setFocusProxy(ureticilerGrid);
+    ureticilerGrid->setFocus();
 }
 
 // The grid goes before the query it shows, which dies with the members.
 TformUreticiBilgileriD::~TformUreticiBilgileriD()
 {
-    delete DBGrid1;
+    delete ureticilerGrid;
     delete dsMusteriler;
 }
 
@@ -62,15 +62,15 @@ void TformUreticiBilgileriD::buildGrid()
                                         GridColumn(u"EpostaAdresi"_s, u"E-Posta Adresi"_s, centred),
                                     },
                                     this);
-    DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setDatasetModel(dsMusteriler);
-    DBGrid1->setInsertAllowed(true);
+    ureticilerGrid = new DataGrid(this);
+    ureticilerGrid->setObjectName(u"ureticilerGrid"_s);
+    ureticilerGrid->setDatasetModel(dsMusteriler);
+    ureticilerGrid->setInsertAllowed(true);
     for (int column : {0, 1, 3, 4, 5})
-        DBGrid1->setColumnWidth(column, 180);
-    DBGrid1->setColumnWidth(2, 320);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TformUreticiBilgileriD::satiriSil));
+        ureticilerGrid->setColumnWidth(column, 180);
+    ureticilerGrid->setColumnWidth(2, 320);
+    ureticilerGrid->horizontalHeader()->setStretchLastSection(true);
+    connect(ureticilerGrid, &DataGrid::deleteRequested, this, guarded(this, &TformUreticiBilgileriD::satiriSil));
 }
 
 void TformUreticiBilgileriD::layOut()
@@ -80,15 +80,15 @@ void TformUreticiBilgileriD::layOut()
     buttons->addWidget(kapat);
 
     auto* whole = new QVBoxLayout(this);
-    whole->addWidget(Label1);
-    whole->addWidget(DBGrid1, 1);
+    whole->addWidget(baslik);
+    whole->addWidget(ureticilerGrid, 1);
     whole->addLayout(buttons);
 }
 
 // Ctrl+Del in the grid: the row goes after the user confirms.
 void TformUreticiBilgileriD::satiriSil()
 {
-    DBGrid1->removeCurrentRow();
+    ureticilerGrid->removeCurrentRow();
 }
 
 void TformUreticiBilgileriD::kapatClick()
@@ -98,7 +98,7 @@ void TformUreticiBilgileriD::kapatClick()
 
 void TformUreticiBilgileriD::FormClose()
 {
-    DBGrid1->finishOrDrop();
+    ureticilerGrid->finishOrDrop();
     // Receipts and reports print from the shared object, which sees our writes only when reopened.
     m_db.kapanisAdimlari({&m_db.tableUreticiler});
 }

@@ -23,8 +23,8 @@ public:
 
     Dataset dSetMusteriler;
 
-    QLabel* Label1;
-    DataGrid* DBGrid1;
+    QLabel* baslik;
+    DataGrid* ureticilerGrid;
     DatasetModel* dsMusteriler;
     QPushButton* kapat;
 

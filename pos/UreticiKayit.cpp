@@ -27,11 +27,11 @@ TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWind
     setObjectName(u"formUreticiKayit"_s);
     setWindowTitle(u"Fiş Ayar"_s);
 
-    Label1 = new QLabel(u"Fiş için Ayarlar"_s, this);
-    QFont heading = Label1->font();
+    baslik = new QLabel(u"Fiş için Ayarlar"_s, this);
+    QFont heading = baslik->font();
     heading.setPointSize(16);
     heading.setBold(true);
-    Label1->setFont(heading);
+    baslik->setFont(heading);
 
     // Created in the order the Tab key visits them.
     ureticiAdi = newEdit(u"ureticiAdi"_s, u"Mağaza Adı :"_s);
@@ -88,7 +88,7 @@ TformUreticiKayit::TformUreticiKayit(Veritabani& db, QWidget* parent) : WorkWind
 // The grid goes before its model; the shared object it shows outlives the window.
 TformUreticiKayit::~TformUreticiKayit()
 {
-    delete DBGrid1;
+    delete ureticilerGrid;
     delete dsUreticiler;
 }
 
@@ -126,13 +126,13 @@ void TformUreticiKayit::buildGrid()
                                         GridColumn(u"Notlar"_s, u"Notlar"_s),
                                     },
                                     this);
-    DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setDatasetModel(dsUreticiler);
+    ureticilerGrid = new DataGrid(this);
+    ureticilerGrid->setObjectName(u"ureticilerGrid"_s);
+    ureticilerGrid->setDatasetModel(dsUreticiler);
     const int widths[] = {170, 150, 240, 130, 150, 170};
     for (int column = 0; column < 6; ++column)
-        DBGrid1->setColumnWidth(column, widths[column]);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+        ureticilerGrid->setColumnWidth(column, widths[column]);
+    ureticilerGrid->horizontalHeader()->setStretchLastSection(true);
 }
 
 void TformUreticiKayit::layOut()
@@ -157,9 +157,9 @@ void TformUreticiKayit::layOut()
     top->addStretch(1);
 
     auto* whole = new QVBoxLayout(this);
-    whole->addWidget(Label1);
+    whole->addWidget(baslik);
     whole->addLayout(top);
-    whole->addWidget(DBGrid1, 1);
+    whole->addWidget(ureticilerGrid, 1);
 }
 
 // ---- handlers
@@ -250,7 +250,7 @@ void TformUreticiKayit::FormClose()
 {
     // The grid edits the shared object itself: its pending edit is stored (or dropped) before
     // the filters go off, so that the object is left ready for its next user.
-    DBGrid1->finishOrDrop();
+    ureticilerGrid->finishOrDrop();
     m_db.kapanisAdimlari();
 }
 

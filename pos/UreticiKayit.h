@@ -23,7 +23,7 @@ public:
     explicit TformUreticiKayit(Veritabani& db, QWidget* parent = nullptr);
     ~TformUreticiKayit() override;
 
-    QLabel* Label1;
+    QLabel* baslik;
     QLineEdit* ureticiAdi;
     QLineEdit* kisiAdi;
     QLineEdit* kisiUnvani;
@@ -39,7 +39,7 @@ public:
     QPushButton* kaydet;
     QPushButton* Temizle;
     QPushButton* Kapat;
-    DataGrid* DBGrid1;
+    DataGrid* ureticilerGrid;
     DatasetModel* dsUreticiler;
 
     void kaydetClick();

@@ -116,7 +116,7 @@ void filterOnKey(Dataset& table, const QString& keyField, std::optional<qint64> 
 TFormUrunSatis::TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , tableGeciciSatilanUrunler(db.baglanti, u"GeciciSatilanUrunler"_s)
-    , ADOTable1(db.baglanti, u"ayarlar"_s)
+    , tableAyarlar(db.baglanti, u"ayarlar"_s)
     , m_db(db)
     , m_mdiArea(mainMdiArea)
 {
@@ -128,7 +128,7 @@ TFormUrunSatis::TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* p
     // costs nothing; a scan need not wait for the disk.
     tableGeciciSatilanUrunler.setDurable(false);
     tableGeciciSatilanUrunler.open();
-    ADOTable1.open();
+    tableAyarlar.open();
     buildControls();
     connect(&tableGeciciSatilanUrunler, &Dataset::beforePost, this,
             &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
@@ -145,7 +145,7 @@ TFormUrunSatis::TFormUrunSatis(Veritabani& db, QMdiArea* mainMdiArea, QWidget* p
 TFormUrunSatis::~TFormUrunSatis()
 {
     qApp->removeEventFilter(this);
-    delete DBGrid1;
+    delete sepetGrid;
     delete dsGeciciSatilanUrunler;
 }
 
@@ -172,27 +172,27 @@ void TFormUrunSatis::buildControls()
     cbnakitOdeme->setChecked(true);
     cbnakitOdeme->hide();
 
-    Label2 = new QLabel(u"Müşteri Adı:"_s, this);
+    musteriAdiLabel = new QLabel(u"Müşteri Adı:"_s, this);
     comboMusteriAdi = newNameList(u"comboMusteriAdi"_s);
     connect(comboMusteriAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::comboMusteriAdiChange));
 
     buildBasketGrid();
 
-    Label1 = new QLabel(u"BARKOD"_s, this);
-    Label1->setFont(largeFont(18));
+    barkodLabel = new QLabel(u"BARKOD"_s, this);
+    barkodLabel->setFont(largeFont(18));
     seriNumarasi = new QLineEdit(this);
     seriNumarasi->setObjectName(u"seriNumarasi"_s);
     seriNumarasi->setFont(largeFont(18));
     installDigitsOnlyFilter(seriNumarasi);
     seriNumarasiColour(false);
 
-    Label3 = new QLabel(u"Stok Adı :"_s, this);
+    urunAdiLabel = new QLabel(u"Stok Adı :"_s, this);
     urunAdi = newNameList(u"urunAdi"_s);
     connect(urunAdi, &QComboBox::editTextChanged, this, guarded(this, &TFormUrunSatis::urunAdiChange));
 
     buildQuickSalePage();
 
-    Label4 = new QLabel(u"İndirim :"_s, this);
+    indirimLabel = new QLabel(u"İndirim :"_s, this);
     indirim = new QLineEdit(this);
     indirim->setObjectName(u"indirim"_s);
     indirim->setContextMenuPolicy(Qt::NoContextMenu);
@@ -202,8 +202,8 @@ void TFormUrunSatis::buildControls()
 
     SatisTamam = new QPushButton(u"SatisTamam"_s, this);
     SatisTamam->hide();
-    Button3 = new QPushButton(u"KAPAT"_s, this);
-    Button3->setMinimumHeight(60);
+    kapatButton = new QPushButton(u"KAPAT"_s, this);
+    kapatButton->setMinimumHeight(60);
     sil = new QPushButton(u"Seçili Olanı Sil"_s, this);
     sil->setFocusPolicy(Qt::ClickFocus);
 
@@ -217,7 +217,7 @@ void TFormUrunSatis::buildControls()
     connect(SatisTamam, &QPushButton::clicked, this, guarded([this] { SatisTamamClick(); }));
     connect(sil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::silClick));
     connect(ButtonSil, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::ButtonSilClick));
-    connect(Button3, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::Button3Click));
+    connect(kapatButton, &QPushButton::clicked, this, guarded(this, &TFormUrunSatis::kapatClick));
     layOut();
 }
 
@@ -243,17 +243,17 @@ QComboBox* TFormUrunSatis::newNameList(const QString& name)
 void TFormUrunSatis::layOut()
 {
     auto* entry = new QGridLayout;
-    entry->addWidget(Label1, 0, 0);
+    entry->addWidget(barkodLabel, 0, 0);
     entry->addWidget(seriNumarasi, 0, 1);
-    entry->addWidget(Label3, 1, 0);
+    entry->addWidget(urunAdiLabel, 1, 0);
     entry->addWidget(urunAdi, 1, 1);
-    entry->addWidget(Label2, 2, 0);
+    entry->addWidget(musteriAdiLabel, 2, 0);
     entry->addWidget(comboMusteriAdi, 2, 1);
     entry->addWidget(labelToplamTutar, 0, 2, 3, 1);
     entry->setColumnStretch(1, 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label4);
+    bottom->addWidget(indirimLabel);
     bottom->addWidget(indirim);
     bottom->addStretch(1);
     bottom->addWidget(sil);
@@ -263,11 +263,11 @@ void TFormUrunSatis::layOut()
 
     auto* actions = new QHBoxLayout;
     actions->addWidget(satisiGerceklestir, 3);
-    actions->addWidget(Button3, 1);
+    actions->addWidget(kapatButton, 1);
 
     auto* left = new QVBoxLayout;
     left->addLayout(entry);
-    left->addWidget(DBGrid1, 1);
+    left->addWidget(sepetGrid, 1);
     left->addLayout(bottom);
     left->addLayout(actions);
 
@@ -302,21 +302,21 @@ void TFormUrunSatis::buildBasketGrid()
         typed(u"BirimSatisFiyati"_s, u"Fiyat"_s, right, true, checkPrice),
         shown(u"UrunSatisTutari"_s, u"Tutar"_s, right, true),
     }, this);
-    DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setDatasetModel(dsGeciciSatilanUrunler);
-    QFont gridFont = DBGrid1->font();
+    sepetGrid = new DataGrid(this);
+    sepetGrid->setObjectName(u"sepetGrid"_s);
+    sepetGrid->setDatasetModel(dsGeciciSatilanUrunler);
+    QFont gridFont = sepetGrid->font();
     gridFont.setPointSize(12);
-    DBGrid1->setFont(gridFont);
-    DBGrid1->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 10);
+    sepetGrid->setFont(gridFont);
+    sepetGrid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 10);
     const int widths[] = {80, 320, 80, 110, 120};
     for (int c = 0; c < 5; ++c)
-        DBGrid1->setColumnWidth(c, widths[c]);
-    DBGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    connect(DBGrid1, &DataGrid::entered, this, guarded(this, &TFormUrunSatis::DBGrid1Enter));
-    connect(DBGrid1, &DataGrid::exited, this, guarded(this, &TFormUrunSatis::DBGrid1Exit));
+        sepetGrid->setColumnWidth(c, widths[c]);
+    sepetGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    connect(sepetGrid, &DataGrid::entered, this, guarded(this, &TFormUrunSatis::sepetGridEnter));
+    connect(sepetGrid, &DataGrid::exited, this, guarded(this, &TFormUrunSatis::sepetGridExit));
     // The grid's own deletion goes the way of "Seçili Olanı Sil", which keeps the total.
-    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TFormUrunSatis::silClick));
+    connect(sepetGrid, &DataGrid::deleteRequested, this, guarded(this, &TFormUrunSatis::silClick));
     connect(dsGeciciSatilanUrunler, &DatasetModel::fieldEdited, this,
             &TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost);
 }
@@ -326,14 +326,14 @@ void TFormUrunSatis::buildQuickSalePage()
     sayfaNurev = new QTabWidget(this);
     sayfaNurev->setObjectName(u"sayfaNurev"_s);
     sayfaNurev->setLayoutDirection(Qt::RightToLeft);
-    TabSheet2 = new QWidget(sayfaNurev);
-    TabSheet2->setLayoutDirection(Qt::LeftToRight);
-    sayfaNurev->addTab(TabSheet2, u"         HIZLI SATIŞ          "_s);
+    hizliSatisSayfasi = new QWidget(sayfaNurev);
+    hizliSatisSayfasi->setLayoutDirection(Qt::LeftToRight);
+    sayfaNurev->addTab(hizliSatisSayfasi, u"         HIZLI SATIŞ          "_s);
     sayfaNurev->setMinimumHeight(quickSaleMargin + 9 * quickSaleRowStep + sayfaNurev->tabBar()->sizeHint().height() + 8);
     QFont buttonFont = font();
     buttonFont.setBold(true);
     for (int n = 1; n <= quickSaleCount; ++n) {
-        auto* button = new QuickSaleButton(TabSheet2);
+        auto* button = new QuickSaleButton(hizliSatisSayfasi);
         button->setObjectName(u"hizli%1"_s.arg(n));
         button->setFont(buttonFont);
         connect(button, &QPushButton::clicked, this, guarded([this, n] { hizliClick(n); }));
@@ -516,21 +516,21 @@ void TFormUrunSatis::tableGeciciSatilanUrunlerBeforePost()
 
 void TFormUrunSatis::gridiEtkinlestir()
 {
-    DBGrid1->setEnabled(!tableGeciciSatilanUrunler.isEmpty());
+    sepetGrid->setEnabled(!tableGeciciSatilanUrunler.isEmpty());
 }
 
-void TFormUrunSatis::DBGrid1Enter()
+void TFormUrunSatis::sepetGridEnter()
 {
     dsGeciciSatilanUrunler->setReadOnly(tableGeciciSatilanUrunler.isEmpty());
 }
 
 // Leaving the grid saves the current line once more, so that its amount is recomputed.
-void TFormUrunSatis::DBGrid1Exit()
+void TFormUrunSatis::sepetGridExit()
 {
     if (tableGeciciSatilanUrunler.isEmpty())
         return;
     tableGeciciSatilanUrunler.edit();
-    DBGrid1->postPending();
+    sepetGrid->postPending();
 }
 
 void TFormUrunSatis::silClick()
@@ -613,7 +613,7 @@ void TFormUrunSatis::indirimChange(const QString& text)
 
 // ---- closing
 
-void TFormUrunSatis::Button3Click()
+void TFormUrunSatis::kapatClick()
 {
     if (askYesNo(u"POS Ekranını Kapatmak İstediğinizden Emin misiniz ?"_s, u"Dukkano"_s))
         close();

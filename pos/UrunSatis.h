@@ -38,27 +38,27 @@ public:
     Money araToplam;
 
     Dataset tableGeciciSatilanUrunler;
-    Dataset ADOTable1;
+    Dataset tableAyarlar;
 
-    QLabel* Label1;
+    QLabel* barkodLabel;
     QLineEdit* seriNumarasi;
-    QLabel* Label3;
+    QLabel* urunAdiLabel;
     QComboBox* urunAdi;
-    QLabel* Label2;
+    QLabel* musteriAdiLabel;
     QComboBox* comboMusteriAdi;
     QLabel* labelToplamTutar;
-    DataGrid* DBGrid1;
+    DataGrid* sepetGrid;
     DatasetModel* dsGeciciSatilanUrunler;
-    QLabel* Label4;
+    QLabel* indirimLabel;
     QLineEdit* indirim;
     QPushButton* satisiGerceklestir;
     QPushButton* SatisTamam;
     QPushButton* sil;
     QPushButton* ButtonSil;
-    QPushButton* Button3;
+    QPushButton* kapatButton;
     QCheckBox* cbnakitOdeme;
     QTabWidget* sayfaNurev;
-    QWidget* TabSheet2;
+    QWidget* hizliSatisSayfasi;
     std::array<QPushButton*, 36> hizli{};  // hizli[0] is `hizli1`
 
     void seriNumarasiKeyDown();
@@ -69,13 +69,13 @@ public:
     void comboMusteriAdiChange(const QString& text);
     void comboMusteriAdiKeyDown();
     void tableGeciciSatilanUrunlerBeforePost();
-    void DBGrid1Enter();
-    void DBGrid1Exit();
+    void sepetGridEnter();
+    void sepetGridExit();
     void silClick();
     void ButtonSilClick();
     void indirimChange(const QString& text);
     bool indirimKeyPress(QKeyEvent* event);  // true: the key is dropped
-    void Button3Click();
+    void kapatClick();
     void satisiGerceklestirClick();
     // The writing step: stores the basket as a sale and clears it. A refusal or a failure is
     // shown, nothing is stored and the basket stays; false then.

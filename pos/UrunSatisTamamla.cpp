@@ -23,7 +23,7 @@ bool TFormUrunSatis::satisYazilabilir()
     // A quantity or price typed into the grid and not yet stored belongs to the sale, and its
     // amount must be in the total before the total is used. The question is answered in another
     // window, so the grid's editor may still be open then.
-    if (!DBGrid1->finishEditing())
+    if (!sepetGrid->finishEditing())
         return false;
     if (araToplam.isZero()) {
         showMessage(u"Satılacak Ürünler Listesi Boş."_s);
@@ -75,11 +75,11 @@ void TFormUrunSatis::ozetiGoster(TFormDialog& soru)
 {
     const QString musteri = comboMusteriAdi->currentText();
     const QString indirimYazisi = indirimTutari() ? indirimTutari()->toCurrency() : u"0 TL"_s;
-    soru.Label1->setText(musteri.isEmpty()
+    soru.odemeTuruLabel->setText(musteri.isEmpty()
                              ? u"Ödeme Türü : NAKİT "_s
                              : u"Müşteri Adı : "_s + musteri + u" , "_s + u"    Ödeme Türü : BORÇ "_s);
-    soru.Label3->setText(u"Toplam Tutar : "_s + labelToplamTutar->text());
-    soru.Label4->setText(u"İndirim : "_s + indirimYazisi);
+    soru.toplamTutarLabel->setText(u"Toplam Tutar : "_s + labelToplamTutar->text());
+    soru.indirimLabel->setText(u"İndirim : "_s + indirimYazisi);
 }
 
 bool TFormUrunSatis::SatisTamamClick()

@@ -41,13 +41,13 @@ TformKategoriBilgileriD::TformKategoriBilgileriD(Veritabani& db, QWidget* parent
 // The grid goes before the query it shows, which dies with the members.
 TformKategoriBilgileriD::~TformKategoriBilgileriD()
 {
-    delete DBGrid1;
+    delete gruplarGrid;
     delete dsMusteriler;
 }
 
 void TformKategoriBilgileriD::buildControls()
 {
-    Label1 = new QLabel(u"Grup Adı :"_s, this);
+    grupAdiLabel = new QLabel(u"Grup Adı :"_s, this);
     musteriAdi = new QLineEdit(this);
     musteriAdi->setObjectName(u"musteriAdi"_s);
     musteriAdi->setMinimumWidth(300);
@@ -65,7 +65,7 @@ void TformKategoriBilgileriD::buildControls()
     }
 
     auto* search = new QHBoxLayout;
-    search->addWidget(Label1);
+    search->addWidget(grupAdiLabel);
     search->addWidget(musteriAdi);
     search->addStretch(1);
 
@@ -78,7 +78,7 @@ void TformKategoriBilgileriD::buildControls()
     auto* whole = new QGridLayout(this);
     whole->setContentsMargins(30, 20, 30, 20);
     whole->addLayout(search, 0, 0);
-    whole->addWidget(DBGrid1, 1, 0);
+    whole->addWidget(gruplarGrid, 1, 0);
     whole->addLayout(buttons, 2, 0);
     whole->setColumnMinimumWidth(0, 560);
     whole->setColumnStretch(1, 1);
@@ -98,15 +98,15 @@ void TformKategoriBilgileriD::buildGrid()
     GridColumn oran(u"KategoriKDVorani"_s, u"Grup KDV Oranı"_s, Qt::AlignCenter);
     oran.entry = GridEntry::Number;  // a rate like 18,5 is typed here
     dsMusteriler = new DatasetModel(dSetMusteriler, {numara, ad, oran}, this);
-    DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setDatasetModel(dsMusteriler);
-    DBGrid1->setInsertAllowed(true);
-    DBGrid1->setColumnWidth(0, 80);
-    DBGrid1->setColumnWidth(1, 300);
-    DBGrid1->setColumnWidth(2, 120);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    connect(DBGrid1, &DataGrid::deleteRequested, this, guarded(this, &TformKategoriBilgileriD::DBGrid1DeleteRequested));
+    gruplarGrid = new DataGrid(this);
+    gruplarGrid->setObjectName(u"gruplarGrid"_s);
+    gruplarGrid->setDatasetModel(dsMusteriler);
+    gruplarGrid->setInsertAllowed(true);
+    gruplarGrid->setColumnWidth(0, 80);
+    gruplarGrid->setColumnWidth(1, 300);
+    gruplarGrid->setColumnWidth(2, 120);
+    gruplarGrid->horizontalHeader()->setStretchLastSection(true);
+    connect(gruplarGrid, &DataGrid::deleteRequested, this, guarded(this, &TformKategoriBilgileriD::gruplarGridDeleteRequested));
 }
 
 void TformKategoriBilgileriD::musteriAdiEnter()
@@ -138,9 +138,9 @@ void TformKategoriBilgileriD::dSetMusterilerAfterScroll()
         musteriAdi->setText(dSetMusteriler.text(u"KategoriAdi"_s));
 }
 
-void TformKategoriBilgileriD::DBGrid1DeleteRequested()
+void TformKategoriBilgileriD::gruplarGridDeleteRequested()
 {
-    DBGrid1->removeCurrentRow();
+    gruplarGrid->removeCurrentRow();
 }
 
 void TformKategoriBilgileriD::temizleClick()
@@ -156,7 +156,7 @@ void TformKategoriBilgileriD::kapatClick()
 
 void TformKategoriBilgileriD::FormClose()
 {
-    DBGrid1->finishOrDrop();
+    gruplarGrid->finishOrDrop();
     m_db.kapanisAdimlari({&m_db.tableKategoriler});
 }
 

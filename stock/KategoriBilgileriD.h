@@ -24,9 +24,9 @@ public:
 
     Dataset dSetMusteriler;
 
-    QLabel* Label1;
+    QLabel* grupAdiLabel;
     QLineEdit* musteriAdi;
-    DataGrid* DBGrid1;
+    DataGrid* gruplarGrid;
     DatasetModel* dsMusteriler;
     QPushButton* temizle;
     QPushButton* kapat;
@@ -35,7 +35,7 @@ public:
     void musteriAdiChange(const QString& text);
     void musteriAdiEnter();
     void dSetMusterilerAfterScroll();
-    void DBGrid1DeleteRequested();
+    void gruplarGridDeleteRequested();
     void temizleClick();
     void kapatClick();
 

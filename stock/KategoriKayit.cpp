@@ -33,21 +33,21 @@ TformKategoriKayit::TformKategoriKayit(Veritabani& db, QWidget* parent) : WorkWi
 
 void TformKategoriKayit::buildControls()
 {
-    Label1 = new QLabel(u"Yeni Grup Kayıt Formu"_s, this);
-    QFont heading = Label1->font();
+    baslik = new QLabel(u"Yeni Grup Kayıt Formu"_s, this);
+    QFont heading = baslik->font();
     heading.setPointSize(18);
     heading.setBold(true);
-    Label1->setFont(heading);
+    baslik->setFont(heading);
 
-    Label2 = new QLabel(u"Grup Adı :"_s, this);
+    grupAdiLabel = new QLabel(u"Grup Adı :"_s, this);
     kategoriAdi = new QLineEdit(this);
     kategoriAdi->setObjectName(u"kategoriAdi"_s);
-    Label3 = new QLabel(u"Grup KDV Oranı :"_s, this);
+    kdvOraniLabel = new QLabel(u"Grup KDV Oranı :"_s, this);
     kategoriKDVorani = new QLineEdit(this);
     kategoriKDVorani->setObjectName(u"kategoriKDVorani"_s);
     kategoriKDVorani->setMaximumWidth(80);
     installDigitsOnlyFilter(kategoriKDVorani);
-    Label4 = new QLabel(u"%"_s, this);
+    yuzdeLabel = new QLabel(u"%"_s, this);
 
     kaydet = new QPushButton(u"Kaydet"_s, this);
     Temizle = new QPushButton(u"Temizle"_s, this);
@@ -61,11 +61,11 @@ void TformKategoriKayit::buildControls()
     }
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label2, 0, 0, Qt::AlignRight);
+    fields->addWidget(grupAdiLabel, 0, 0, Qt::AlignRight);
     fields->addWidget(kategoriAdi, 0, 1, 1, 2);
-    fields->addWidget(Label3, 1, 0, Qt::AlignRight);
+    fields->addWidget(kdvOraniLabel, 1, 0, Qt::AlignRight);
     fields->addWidget(kategoriKDVorani, 1, 1);
-    fields->addWidget(Label4, 1, 2);
+    fields->addWidget(yuzdeLabel, 1, 2);
     fields->setColumnMinimumWidth(1, 80);
     fields->setColumnStretch(2, 1);
     kategoriAdi->setMinimumWidth(300);
@@ -76,7 +76,7 @@ void TformKategoriKayit::buildControls()
         buttons->addWidget(button);
 
     auto* form = new QVBoxLayout;
-    form->addWidget(Label1);
+    form->addWidget(baslik);
     form->addSpacing(16);
     form->addLayout(fields);
     form->addSpacing(12);

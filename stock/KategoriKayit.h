@@ -23,12 +23,12 @@ public:
     // The name now in the name field has been checked for a duplicate.
     bool grupSorgulandi = false;
 
-    QLabel* Label1;       // heading
-    QLabel* Label2;
+    QLabel* baslik;       // heading
+    QLabel* grupAdiLabel;
     QLineEdit* kategoriAdi;
-    QLabel* Label3;
+    QLabel* kdvOraniLabel;
     QLineEdit* kategoriKDVorani;
-    QLabel* Label4;       // "%"
+    QLabel* yuzdeLabel;       // "%"
     QPushButton* kaydet;
     QPushButton* Temizle;
     QPushButton* Kapat;

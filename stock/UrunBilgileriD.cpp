@@ -107,7 +107,7 @@ TformUrunBilgileriD::TformUrunBilgileriD(Veritabani& db, QWidget* parent)
 TformUrunBilgileriD::~TformUrunBilgileriD()
 {
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-    delete DBGrid1;
+    delete urunlerGrid;
     delete dsUrunler;
 }
 
@@ -120,18 +120,18 @@ void TformUrunBilgileriD::buildControls()
     large.setPointSize(12);
     large.setBold(true);
 
-    Label1 = new QLabel(u"BARKOD"_s, this);
-    Label1->setFont(large);
+    barkodLabel = new QLabel(u"BARKOD"_s, this);
+    barkodLabel->setFont(large);
     seriNumarasi = new QLineEdit(this);
     seriNumarasi->setObjectName(u"seriNumarasi"_s);
     seriNumarasi->setFont(large);
     seriNumarasiColour(false);
     setFocusProxy(seriNumarasi);
 
-    Label2 = new QLabel(u"Stok Adı :"_s, this);
+    urunAdiLabel = new QLabel(u"Stok Adı :"_s, this);
     urunAdi = new QLineEdit(this);
     urunAdi->setObjectName(u"urunAdi"_s);
-    Label3 = new QLabel(u"Grup :"_s, this);
+    grupLabel = new QLabel(u"Grup :"_s, this);
     ComboKategoriler = new QComboBox(this);
     ComboKategoriler->setObjectName(u"ComboKategoriler"_s);
     ComboKategoriler->setMaxVisibleItems(20);
@@ -139,20 +139,20 @@ void TformUrunBilgileriD::buildControls()
 
     buildGrid();
 
-    GroupBox1 = new QGroupBox(u"Stok Adedi Ekle"_s, this);
-    Label6 = new QLabel(u"Bu Üründen "_s, GroupBox1);
-    birimMiktari = new QLineEdit(GroupBox1);
+    stokEkleKutusu = new QGroupBox(u"Stok Adedi Ekle"_s, this);
+    buUrundenLabel = new QLabel(u"Bu Üründen "_s, stokEkleKutusu);
+    birimMiktari = new QLineEdit(stokEkleKutusu);
     birimMiktari->setObjectName(u"birimMiktari"_s);
     birimMiktari->installEventFilter(this);
-    Label7 = new QLabel(u"adet"_s, GroupBox1);
-    ekle = new QPushButton(u"Ekle"_s, GroupBox1);
+    adetLabel = new QLabel(u"adet"_s, stokEkleKutusu);
+    ekle = new QPushButton(u"Ekle"_s, stokEkleKutusu);
 
-    BitBtn1 = new QPushButton(u"Ürünü Sil"_s, this);
-    Image1 = new QLabel(this);
-    Image1->setPixmap(barcodePicture(QSize(64, 34)));
-    BitBtn2 = new QPushButton(u"BARKOD Bas"_s, this);
-    Label10 = new QLabel(u"NOT: Seçili olan ürünün barkodu basılır."_s, this);
-    Label11 = new QLabel(u"Birden fazla ürün seçebilirsiniz."_s, this);
+    urunuSil = new QPushButton(u"Ürünü Sil"_s, this);
+    barkodResmi = new QLabel(this);
+    barkodResmi->setPixmap(barcodePicture(QSize(64, 34)));
+    barkodBas = new QPushButton(u"BARKOD Bas"_s, this);
+    barkodNotu = new QLabel(u"NOT: Seçili olan ürünün barkodu basılır."_s, this);
+    secimNotu = new QLabel(u"Birden fazla ürün seçebilirsiniz."_s, this);
     BitBtnExcel = new QPushButton(u"Excel "_s, this);
     excelIlerleme = new QProgressBar(this);
     excelIlerleme->hide();
@@ -169,8 +169,8 @@ void TformUrunBilgileriD::buildControls()
     connect(ComboKategoriler, &QComboBox::activated, this, guarded(this, &TformUrunBilgileriD::ComboKategorilerChange));
     connect(temizle, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::temizleClick));
     connect(ekle, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::ekleClick));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtn2Click));
+    connect(urunuSil, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::urunuSilClick));
+    connect(barkodBas, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::barkodBasClick));
     connect(BitBtnExcel, &QPushButton::clicked, this, guarded(this, &TformUrunBilgileriD::BitBtnExcelClick));
     connect(kapat, &QPushButton::clicked, this, guarded(this, &WorkWindow::close));
 }
@@ -207,36 +207,36 @@ void TformUrunBilgileriD::buildGrid()
         price(u"BarkodFiyat2"_s, u"Birim 2. Fiyat"_s, centred),
     }, this);
 
-    DBGrid1 = new DataGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setDatasetModel(dsUrunler);
-    DBGrid1->setInsertAllowed(true);
+    urunlerGrid = new DataGrid(this);
+    urunlerGrid->setObjectName(u"urunlerGrid"_s);
+    urunlerGrid->setDatasetModel(dsUrunler);
+    urunlerGrid->setInsertAllowed(true);
     // Several rows may be chosen for labels: click, Ctrl+click, Shift+click.
-    DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    DBGrid1->verticalHeader()->hide();
+    urunlerGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    urunlerGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    urunlerGrid->verticalHeader()->hide();
     for (const int hidden : {2, 3, 4})
-        DBGrid1->setColumnHidden(hidden, true);
+        urunlerGrid->setColumnHidden(hidden, true);
     const int widths[] = {64, 250, 0, 0, 0, 130, 120, 80, 115, 115, 105};
     for (int c = 0; c < int(std::size(widths)); ++c) {
         if (widths[c] > 0)
-            DBGrid1->setColumnWidth(c, widths[c]);
+            urunlerGrid->setColumnWidth(c, widths[c]);
     }
-    connect(DBGrid1, &DataGrid::deleteRequested, this,
-            guarded([this] { DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi); }));
+    connect(urunlerGrid, &DataGrid::deleteRequested, this,
+            guarded([this] { urunlerGrid->removeCurrentRow(silmeSorusu, degisiklikBasligi); }));
 }
 
 // Kept from the window's first design; the user never sees or reaches them.
 void TformUrunBilgileriD::buildHiddenControls()
 {
-    Label9 = new QLabel(u"0,00 TL"_s, this);
+    fiyatLabel = new QLabel(u"0,00 TL"_s, this);
     ComboUreticiler = new QComboBox(this);
-    Label4 = new QLabel(u"Kategori No :"_s, this);
+    kategoriNoLabel = new QLabel(u"Kategori No :"_s, this);
     kategoriNo = new QComboBox(this);
-    Label5 = new QLabel(u"Üretici No :"_s, this);
+    ureticiNoLabel = new QLabel(u"Üretici No :"_s, this);
     ureticiNo = new QComboBox(this);
     buttonSatisFiyatiHesabi = new QPushButton(u"Satış Fiyatı Hesabı"_s, this);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Label9, ComboUreticiler, Label4, kategoriNo, Label5,
+    for (QWidget* hidden : std::initializer_list<QWidget*>{fiyatLabel, ComboUreticiler, kategoriNoLabel, kategoriNo, ureticiNoLabel,
                                                            ureticiNo, buttonSatisFiyatiHesabi}) {
         hidden->setFocusPolicy(Qt::NoFocus);
         hidden->hide();
@@ -252,44 +252,44 @@ void TformUrunBilgileriD::placeControls()
         return x + label->width();
     };
     const int lineHeight = 30;
-    int x = labelAt(Label1, 10, 10, lineHeight) + 6;
+    int x = labelAt(barkodLabel, 10, 10, lineHeight) + 6;
     seriNumarasi->setGeometry(x, 10, 200, lineHeight);
-    x = labelAt(Label2, x + 200 + 16, 10, lineHeight) + 6;
+    x = labelAt(urunAdiLabel, x + 200 + 16, 10, lineHeight) + 6;
     urunAdi->setGeometry(x, 10, 280, lineHeight);
-    x = labelAt(Label3, x + 280 + 16, 10, lineHeight) + 6;
+    x = labelAt(grupLabel, x + 280 + 16, 10, lineHeight) + 6;
     ComboKategoriler->setGeometry(x, 10, 180, lineHeight);
     temizle->setGeometry(x + 180 + 12, 10, 90, lineHeight);
 
     const int gridWidth = 1000;
-    DBGrid1->setGeometry(10, gridTop, gridWidth, designHeight - gridTop - bottomArea);
+    urunlerGrid->setGeometry(10, gridTop, gridWidth, designHeight - gridTop - bottomArea);
 
     const int y = designHeight - bottomArea + 8;
-    GroupBox1->setGeometry(10, y, 330, 80);
-    int inBox = labelAt(Label6, 12, 32, 28) + 4;
+    stokEkleKutusu->setGeometry(10, y, 330, 80);
+    int inBox = labelAt(buUrundenLabel, 12, 32, 28) + 4;
     birimMiktari->setGeometry(inBox, 32, 80, 28);
-    inBox = labelAt(Label7, inBox + 86, 32, 28) + 12;
+    inBox = labelAt(adetLabel, inBox + 86, 32, 28) + 12;
     ekle->setGeometry(inBox, 30, 90, 32);
 
-    BitBtn1->setGeometry(355, y + 8, 110, 36);
-    BitBtn2->setGeometry(475, y + 8, 120, 36);
-    Image1->setGeometry(605, y + 9, 64, 34);
-    Label10->setGeometry(355, y + 50, Label10->sizeHint().width(), 18);
-    Label11->setGeometry(355, y + 68, Label11->sizeHint().width(), 18);
+    urunuSil->setGeometry(355, y + 8, 110, 36);
+    barkodBas->setGeometry(475, y + 8, 120, 36);
+    barkodResmi->setGeometry(605, y + 9, 64, 34);
+    barkodNotu->setGeometry(355, y + 50, barkodNotu->sizeHint().width(), 18);
+    secimNotu->setGeometry(355, y + 68, secimNotu->sizeHint().width(), 18);
     kapat->setGeometry(10 + gridWidth - 90, y + 8, 90, 36);
     BitBtnExcel->setGeometry(kapat->x() - 100, y + 8, 90, 36);
     excelIlerleme->setGeometry(BitBtnExcel->x(), y + 52, 190, 16);
 
-    Label9->setGeometry(700, y + 50, 100, 18);
-    Label4->setGeometry(700, y, 90, 22);
+    fiyatLabel->setGeometry(700, y + 50, 100, 18);
+    kategoriNoLabel->setGeometry(700, y, 90, 22);
     kategoriNo->setGeometry(790, y, 100, 22);
-    Label5->setGeometry(700, y + 24, 90, 22);
+    ureticiNoLabel->setGeometry(700, y + 24, 90, 22);
     ureticiNo->setGeometry(790, y + 24, 100, 22);
     ComboUreticiler->setGeometry(700, y + 48, 190, 22);
     buttonSatisFiyatiHesabi->setGeometry(700, y + 72, 190, 22);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{GroupBox1, BitBtn1, BitBtn2, Image1, Label10, Label11,
-                                                      BitBtnExcel, excelIlerleme, kapat, Label9, Label4,
-                                                      kategoriNo, Label5, ureticiNo, ComboUreticiler,
+    for (QWidget* w : std::initializer_list<QWidget*>{stokEkleKutusu, urunuSil, barkodBas, barkodResmi, barkodNotu, secimNotu,
+                                                      BitBtnExcel, excelIlerleme, kapat, fiyatLabel, kategoriNoLabel,
+                                                      kategoriNo, ureticiNoLabel, ureticiNo, ComboUreticiler,
                                                       buttonSatisFiyatiHesabi})
         m_bottomRow.push_back({w, designHeight - w->y()});
     resize(gridWidth + 20, designHeight);
@@ -299,7 +299,7 @@ void TformUrunBilgileriD::resizeEvent(QResizeEvent* event)
 {
     WorkWindow::resizeEvent(event);
     const int h = std::max(height(), gridTop + bottomArea + 100);
-    DBGrid1->resize(DBGrid1->width(), h - gridTop - bottomArea);
+    urunlerGrid->resize(urunlerGrid->width(), h - gridTop - bottomArea);
     for (const auto& [widget, fromBottom] : m_bottomRow)
         widget->move(widget->x(), h - fromBottom);
 }
@@ -325,9 +325,9 @@ void TformUrunBilgileriD::FormCreate()
     fillHiddenChoices();
     listeHazir = true;
     dSetUrunlerAfterScroll();
-    shiftForWideScreen({DBGrid1, BitBtn1, BitBtn2, BitBtnExcel, buttonSatisFiyatiHesabi, ComboKategoriler,
-                        ComboUreticiler, GroupBox1, Image1, kapat, kategoriNo, Label1, Label10, Label11, Label2,
-                        Label3, Label4, Label5, seriNumarasi, temizle, urunAdi},
+    shiftForWideScreen({urunlerGrid, urunuSil, barkodBas, BitBtnExcel, buttonSatisFiyatiHesabi, ComboKategoriler,
+                        ComboUreticiler, stokEkleKutusu, barkodResmi, kapat, kategoriNo, barkodLabel, barkodNotu, secimNotu, urunAdiLabel,
+                        grupLabel, kategoriNoLabel, ureticiNoLabel, seriNumarasi, temizle, urunAdi},
                        false);
     // The progress bar stays under the export button it belongs to.
     excelIlerleme->move(BitBtnExcel->x(), excelIlerleme->y());
@@ -396,12 +396,12 @@ void TformUrunBilgileriD::showHiddenChoicesFor(qint64 grupNo, qint64 uretici)
 // Reloading or refiltering the list drops an unstored row, so the grid stores it first.
 void TformUrunBilgileriD::storePendingRow()
 {
-    DBGrid1->finishEditing();
+    urunlerGrid->finishEditing();
 }
 
 QVector<qint64> TformUrunBilgileriD::seciliUrunler() const
 {
-    QModelIndexList rows = DBGrid1->selectionModel()->selectedRows();
+    QModelIndexList rows = urunlerGrid->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     QVector<qint64> urunler;
     for (const QModelIndex& row : rows) {
@@ -547,20 +547,20 @@ void TformUrunBilgileriD::ekleClick()
     if (!dialogs().question(u"Bu Ürüne "_s + metin + u" Birim Ekleme Yapmak İstediğinizden Emin Misiniz ?"_s,
                             degisiklikBasligi, QuestionButtons::YesNo))
         return;
-    if (!DBGrid1->postPending())
+    if (!urunlerGrid->postPending())
         return;
     stokuDegistir(m_db.baglanti, dSetUrunler.currentKey(), eklenecek);
     dSetUrunler.reread();
 }
 
-void TformUrunBilgileriD::BitBtn1Click()
+void TformUrunBilgileriD::urunuSilClick()
 {
-    DBGrid1->removeCurrentRow(silmeSorusu, degisiklikBasligi);
+    urunlerGrid->removeCurrentRow(silmeSorusu, degisiklikBasligi);
     urunAdi->setFocus();
 }
 
 // The labels of the products in seciliUrunler() are printed here once the label report exists.
-void TformUrunBilgileriD::BitBtn2Click() {}
+void TformUrunBilgileriD::barkodBasClick() {}
 
 // ---- export
 
@@ -632,7 +632,7 @@ bool TformUrunBilgileriD::writeStockWorkbook(const QString& path)
 void TformUrunBilgileriD::FormClose()
 {
     // A cell still being edited is stored with its row; a new row nobody typed into is dropped.
-    DBGrid1->finishOrDrop();
+    urunlerGrid->finishOrDrop();
     m_db.kapanisAdimlari({&m_db.tableUrunler});
 }
 

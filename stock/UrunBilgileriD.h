@@ -32,34 +32,34 @@ public:
     // Set once creation is complete; until then scrolling the list updates nothing.
     bool listeHazir = false;
 
-    QLabel* Label1;
+    QLabel* barkodLabel;
     QLineEdit* seriNumarasi;
-    QLabel* Label2;
+    QLabel* urunAdiLabel;
     QLineEdit* urunAdi;
-    QLabel* Label3;
+    QLabel* grupLabel;
     QComboBox* ComboKategoriler;
     QPushButton* temizle;
-    DataGrid* DBGrid1;
+    DataGrid* urunlerGrid;
     DatasetModel* dsUrunler;
-    QGroupBox* GroupBox1;
-    QLabel* Label6;
+    QGroupBox* stokEkleKutusu;
+    QLabel* buUrundenLabel;
     QLineEdit* birimMiktari;
-    QLabel* Label7;
+    QLabel* adetLabel;
     QPushButton* ekle;
-    QPushButton* BitBtn1;
-    QLabel* Image1;
-    QPushButton* BitBtn2;
-    QLabel* Label10;
-    QLabel* Label11;
+    QPushButton* urunuSil;
+    QLabel* barkodResmi;
+    QPushButton* barkodBas;
+    QLabel* barkodNotu;
+    QLabel* secimNotu;
     QPushButton* BitBtnExcel;
     QProgressBar* excelIlerleme;
     QPushButton* kapat;
     // Never shown, never reachable.
-    QLabel* Label9;
+    QLabel* fiyatLabel;
     QComboBox* ComboUreticiler;
-    QLabel* Label4;
+    QLabel* kategoriNoLabel;
     QComboBox* kategoriNo;
-    QLabel* Label5;
+    QLabel* ureticiNoLabel;
     QComboBox* ureticiNo;
     QPushButton* buttonSatisFiyatiHesabi;
 
@@ -77,8 +77,8 @@ public:
     void ComboKategorilerChange();
     void temizleClick();
     void ekleClick();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void urunuSilClick();
+    void barkodBasClick();
     void BitBtnExcelClick();
 
 protected:

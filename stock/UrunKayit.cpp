@@ -83,57 +83,57 @@ void TFormUrunKayit::buildControls()
         return field;
     };
 
-    Label2 = label(u"Stok Ekle ve İade"_s);
-    QFont heading = Label2->font();
+    baslik = label(u"Stok Ekle ve İade"_s);
+    QFont heading = baslik->font();
     heading.setPointSize(20);
     heading.setBold(true);
-    Label2->setFont(heading);
-    Image1 = label(QString());
-    Image1->setPixmap(barcodePicture());
+    baslik->setFont(heading);
+    barkodResmi = label(QString());
+    barkodResmi->setPixmap(barcodePicture());
 
-    Label1 = label(u"BARKOD*"_s);
-    QFont large = Label1->font();
+    barkodLabel = label(u"BARKOD*"_s);
+    QFont large = barkodLabel->font();
     large.setPointSize(18);
     large.setBold(true);
-    Label1->setFont(large);
+    barkodLabel->setFont(large);
     seriNumarasi = edit(u"seriNumarasi"_s);
     seriNumarasi->setFont(large);
-    Label3 = label(u"Stok Adı* :"_s);
+    urunAdiLabel = label(u"Stok Adı* :"_s);
     urunAdi = edit(u"urunAdi"_s);
-    Label8 = label(u"Ürün Açıklaması :"_s);
+    aciklamaLabel = label(u"Ürün Açıklaması :"_s);
     UrunAciklamasi = edit(u"UrunAciklamasi"_s);
     KategoriNo = edit(u"KategoriNo"_s);
-    Label4 = label(u"Grup* :"_s);
+    grupLabel = label(u"Grup* :"_s);
     ComboKategoriler = new QComboBox(this);
     ComboKategoriler->setObjectName(u"ComboKategoriler"_s);
     ComboKategoriler->setMaxVisibleItems(20);
-    Label9 = label(u"Üretici No :"_s);
+    ureticiNoLabel = label(u"Üretici No :"_s);
     ureticiNo = edit(u"ureticiNo"_s);
     ComboUreticiler = new QComboBox(this);
     ComboUreticiler->setObjectName(u"ComboUreticiler"_s);
-    Label10 = label(u"Son Kullanma Tarihi :"_s);
+    sonKullanmaLabel = label(u"Son Kullanma Tarihi :"_s);
     sonKullanmaTarihi = edit(u"sonKullanmaTarihi"_s);
-    Label5 = label(u"Stoktaki Miktarı* :"_s);
+    miktarLabel = label(u"Stoktaki Miktarı* :"_s);
     stoktakiBirimMiktari = edit(u"stoktakiBirimMiktari"_s);
     installNumberEntryFilter(stoktakiBirimMiktari);
     buttonSatisFiyatiHesabi = new QPushButton(u"Alış - Satış Fiyatı"_s, this);
-    Label6 = label(u"Birim Alış Fiyatı* :"_s);
+    alisFiyatiLabel = label(u"Birim Alış Fiyatı* :"_s);
     birimAlisFiyati = edit(u"birimAlisFiyati"_s);
-    Label7 = label(u"Birim Satış Fiyatı* :"_s);
+    satisFiyatiLabel = label(u"Birim Satış Fiyatı* :"_s);
     birimSatisFiyati = edit(u"birimSatisFiyati"_s);
     kaydet = new QPushButton(u"Kaydet"_s, this);
     Temizle = new QPushButton(u"Temizle"_s, this);
-    Button3 = new QPushButton(u"Kapat"_s, this);
+    kapatButton = new QPushButton(u"Kapat"_s, this);
     buttonSatisFiyatiHesabi->setObjectName(u"buttonSatisFiyatiHesabi"_s);
     kaydet->setObjectName(u"kaydet"_s);
     Temizle->setObjectName(u"Temizle"_s);
-    Button3->setObjectName(u"Button3"_s);
-    for (QPushButton* button : {kaydet, Temizle, Button3})
+    kapatButton->setObjectName(u"kapatButton"_s);
+    for (QPushButton* button : {kaydet, Temizle, kapatButton})
         button->setAutoDefault(true);  // Enter presses the focused button
 
     // Kept on the window for the fields they stand for, never shown.
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Label8, UrunAciklamasi, KategoriNo, Label9, ureticiNo,
-                                                           ComboUreticiler, Label10, sonKullanmaTarihi,
+    for (QWidget* hidden : std::initializer_list<QWidget*>{aciklamaLabel, UrunAciklamasi, KategoriNo, ureticiNoLabel, ureticiNo,
+                                                           ComboUreticiler, sonKullanmaLabel, sonKullanmaTarihi,
                                                            buttonSatisFiyatiHesabi})
         hidden->hide();
 
@@ -141,7 +141,7 @@ void TFormUrunKayit::buildControls()
     connect(ComboKategoriler, &QComboBox::activated, this, guarded(this, &TFormUrunKayit::ComboKategorilerChange));
     connect(kaydet, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::kaydetClick));
     connect(Temizle, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::TemizleClick));
-    connect(Button3, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::Button3Click));
+    connect(kapatButton, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::kapatClick));
     connect(buttonSatisFiyatiHesabi, &QPushButton::clicked, this, guarded(this, &TFormUrunKayit::buttonSatisFiyatiHesabiClick));
     for (QWidget* watched : std::initializer_list<QWidget*>{seriNumarasi, urunAdi, UrunAciklamasi, KategoriNo,
                                                             ComboKategoriler, ureticiNo, ComboUreticiler,
@@ -159,20 +159,20 @@ void TFormUrunKayit::placeControls()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         field->setGeometry(fieldX, y, fieldWidth, rowHeight);
     };
-    Label2->setGeometry(40, 24, 600, 40);
-    Image1->setGeometry(48, 90, 128, 96);
-    Label1->setGeometry(labelX, 90, labelWidth, 42);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    baslik->setGeometry(40, 24, 600, 40);
+    barkodResmi->setGeometry(48, 90, 128, 96);
+    barkodLabel->setGeometry(labelX, 90, labelWidth, 42);
+    barkodLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     seriNumarasi->setGeometry(fieldX, 90, 320, 42);
-    row(Label3, urunAdi, 150, 320);
-    row(Label4, ComboKategoriler, 186, 320);
-    row(Label5, stoktakiBirimMiktari, 222, 130);
-    row(Label6, birimAlisFiyati, 258, 130);
-    row(Label7, birimSatisFiyati, 294, 130);
+    row(urunAdiLabel, urunAdi, 150, 320);
+    row(grupLabel, ComboKategoriler, 186, 320);
+    row(miktarLabel, stoktakiBirimMiktari, 222, 130);
+    row(alisFiyatiLabel, birimAlisFiyati, 258, 130);
+    row(satisFiyatiLabel, birimSatisFiyati, 294, 130);
     buttonSatisFiyatiHesabi->setGeometry(fieldX + 140, 258, 180, rowHeight);
     kaydet->setGeometry(fieldX, 348, 100, 32);
     Temizle->setGeometry(fieldX + 110, 348, 100, 32);
-    Button3->setGeometry(fieldX + 220, 348, 100, 32);
+    kapatButton->setGeometry(fieldX + 220, 348, 100, 32);
 }
 
 // ---- creation and closing
@@ -182,9 +182,9 @@ void TFormUrunKayit::FormCreate()
     fillGroups();
     fillProducers();
     barkodSorgulandi = false;
-    shiftForWideScreen({Label2, Image1, Label1, seriNumarasi, Label3, urunAdi, Label4, ComboKategoriler, Label5,
-                        stoktakiBirimMiktari, Label6, birimAlisFiyati, Label7, birimSatisFiyati, kaydet, Temizle,
-                        Button3, buttonSatisFiyatiHesabi},
+    shiftForWideScreen({baslik, barkodResmi, barkodLabel, seriNumarasi, urunAdiLabel, urunAdi, grupLabel, ComboKategoriler, miktarLabel,
+                        stoktakiBirimMiktari, alisFiyatiLabel, birimAlisFiyati, satisFiyatiLabel, birimSatisFiyati, kaydet, Temizle,
+                        kapatButton, buttonSatisFiyatiHesabi},
                        true);
     seriNumarasiColour(false);
 }
@@ -214,7 +214,7 @@ void TFormUrunKayit::FormClose()
     m_db.kapanisAdimlari();
 }
 
-void TFormUrunKayit::Button3Click()
+void TFormUrunKayit::kapatClick()
 {
     close();
 }

@@ -25,32 +25,32 @@ public:
     // The barcode now in the barcode field has been looked up.
     bool barkodSorgulandi = false;
 
-    QLabel* Label2;  // heading
-    QLabel* Image1;
-    QLabel* Label1;
+    QLabel* baslik;  // heading
+    QLabel* barkodResmi;
+    QLabel* barkodLabel;
     QLineEdit* seriNumarasi;
-    QLabel* Label3;
+    QLabel* urunAdiLabel;
     QLineEdit* urunAdi;
-    QLabel* Label8;
+    QLabel* aciklamaLabel;
     QLineEdit* UrunAciklamasi;   // hidden
     QLineEdit* KategoriNo;       // hidden: the number of the chosen group
-    QLabel* Label4;
+    QLabel* grupLabel;
     QComboBox* ComboKategoriler;
-    QLabel* Label9;
+    QLabel* ureticiNoLabel;
     QLineEdit* ureticiNo;        // hidden
     QComboBox* ComboUreticiler;  // hidden
-    QLabel* Label10;
+    QLabel* sonKullanmaLabel;
     QLineEdit* sonKullanmaTarihi;  // hidden
-    QLabel* Label5;
+    QLabel* miktarLabel;
     QLineEdit* stoktakiBirimMiktari;
     QPushButton* buttonSatisFiyatiHesabi;  // hidden
-    QLabel* Label6;
+    QLabel* alisFiyatiLabel;
     QLineEdit* birimAlisFiyati;
-    QLabel* Label7;
+    QLabel* satisFiyatiLabel;
     QLineEdit* birimSatisFiyati;
     QPushButton* kaydet;
     QPushButton* Temizle;
-    QPushButton* Button3;
+    QPushButton* kapatButton;
 
     void seriNumarasiKeyDown(int key);
     void seriNumarasiChange();
@@ -61,7 +61,7 @@ public:
     void ComboKategorilerChange(int index);
     void kaydetClick();
     void TemizleClick();
-    void Button3Click();
+    void kapatClick();
     void buttonSatisFiyatiHesabiClick();
 
 protected:

@@ -52,7 +52,7 @@ struct SaleWindowFixture {
 
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        return test::typeIntoCell(form->DBGrid1, row, column, text);
+        return test::typeIntoCell(form->sepetGrid, row, column, text);
     }
 
     QString total() const { return form->labelToplamTutar->text(); }

@@ -103,9 +103,9 @@ struct Counter : SaleWindowFixture {
     void tamamla() { QTest::mouseClick(form->satisiGerceklestir, Qt::LeftButton); }
     TFormDialog* question() const { return form->FormDialog.data(); }
     bool asking() const { return question() && question()->isVisible(); }
-    void evet() { QTest::mouseClick(question()->BitBtn3, Qt::LeftButton); }
-    void hayir() { QTest::mouseClick(question()->BitBtn1, Qt::LeftButton); }
-    void kapat() { QTest::mouseClick(question()->BitBtn2, Qt::LeftButton); }
+    void evet() { QTest::mouseClick(question()->evetButton, Qt::LeftButton); }
+    void hayir() { QTest::mouseClick(question()->hayirButton, Qt::LeftButton); }
+    void kapat() { QTest::mouseClick(question()->kapatButton, Qt::LeftButton); }
 
     int basketLines() { return int(shop.count("GeciciSatilanUrunler")); }
 };
@@ -172,9 +172,9 @@ private slots:
 
         QVERIFY(c.asking());
         TFormDialog* q = c.question();
-        QTEST(q->Label1->text(), "label1");
-        QTEST(q->Label3->text(), "label3");
-        QTEST(q->Label4->text(), "label4");
+        QTEST(q->odemeTuruLabel->text(), "label1");
+        QTEST(q->toplamTutarLabel->text(), "label3");
+        QTEST(q->indirimLabel->text(), "label4");
         QCOMPARE(q->parentWidget(), c.form.data());
         QVERIFY(!q->isModal());
         QCOMPARE(c.dialogs.shown, QStringList());
@@ -518,7 +518,7 @@ private slots:
         QVERIFY(c.open());
         QVERIFY(c.fillBasket());
         c.tamamla();
-        QComboBox* list = c.question()->ComboBox1;
+        QComboBox* list = c.question()->yazicilar;
         std::optional<TestPrinters> later;
         if (!installedAtDropDown.isEmpty()) {
             later.emplace(installedAtDropDown, c.shop.folder());
@@ -631,7 +631,7 @@ private slots:
         QCOMPARE(c.question(), first.data());
         QCOMPARE(c.form->findChildren<TFormDialog*>().size(), 1);
         QVERIFY(c.asking());
-        QCOMPARE(first->Label3->text(), u"Toplam Tutar : 15,00 TL"_s);
+        QCOMPARE(first->toplamTutarLabel->text(), u"Toplam Tutar : 15,00 TL"_s);
         c.hayir();
         QCOMPARE(c.shop.count("Satislar"), 1);
         QCOMPARE(c.shop.count("SatilanUrunler"), 3);
@@ -653,12 +653,12 @@ private slots:
 
         QVERIFY(q->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(q->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(q->Label6->text(), u"Yazıcı :"_s);
-        QCOMPARE(q->Label5->text(), u"Yazdırmak ister misiniz?"_s);
-        const QList<QPushButton*> buttons{q->BitBtn3, q->BitBtn1, q->BitBtn2};
-        QCOMPARE(q->BitBtn3->text(), u"EVET"_s);
-        QCOMPARE(q->BitBtn1->text(), u"HAYIR"_s);
-        QCOMPARE(q->BitBtn2->text(), u"KAPAT"_s);
+        QCOMPARE(q->yaziciLabel->text(), u"Yazıcı :"_s);
+        QCOMPARE(q->soruLabel->text(), u"Yazdırmak ister misiniz?"_s);
+        const QList<QPushButton*> buttons{q->evetButton, q->hayirButton, q->kapatButton};
+        QCOMPARE(q->evetButton->text(), u"EVET"_s);
+        QCOMPARE(q->hayirButton->text(), u"HAYIR"_s);
+        QCOMPARE(q->kapatButton->text(), u"KAPAT"_s);
         for (int i = 0; i < buttons.size(); ++i) {
             QPushButton* b = buttons[i];
             QVERIFY(b->font().bold());
@@ -667,12 +667,12 @@ private slots:
                 QVERIFY(buttons[i - 1]->geometry().right() < b->geometry().left());
             QCOMPARE(b->geometry().top(), buttons[0]->geometry().top());
         }
-        // Label4 stands to the right of Label3; the buttons below everything else.
-        QVERIFY(q->Label4->geometry().left() > q->Label3->geometry().right());
-        QVERIFY(q->Label5->geometry().bottom() < q->BitBtn3->geometry().top());
+        // indirimLabel stands to the right of toplamTutarLabel; the buttons below everything else.
+        QVERIFY(q->indirimLabel->geometry().left() > q->toplamTutarLabel->geometry().right());
+        QVERIFY(q->soruLabel->geometry().bottom() < q->evetButton->geometry().top());
 
         // Rounded corners: the corner is cut off, the middle and the edges' midpoints are not.
-        for (QWidget* w : {static_cast<QWidget*>(q->Panel1), static_cast<QWidget*>(q->BitBtn3)}) {
+        for (QWidget* w : {static_cast<QWidget*>(q->panel), static_cast<QWidget*>(q->evetButton)}) {
             const QRegion mask = w->mask();
             QVERIFY(!mask.contains(QPoint(3, 3)));
             QVERIFY(!mask.contains(QPoint(w->width() - 4, w->height() - 4)));

@@ -94,7 +94,7 @@ struct Open {
 
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        return test::typeIntoCell(form->DBGrid1, row, column, text);
+        return test::typeIntoCell(form->ureticilerGrid, row, column, text);
     }
 };
 
@@ -162,7 +162,7 @@ private slots:
         QTEST(storedNames(w.shop), "stored");
         QTEST(allEmpty(w.form), "cleared");
         QCOMPARE(w.db().tableUreticiler.state(), Dataset::State::Browse);
-        QCOMPARE(w.form->DBGrid1->model()->rowCount(), storedNames(w.shop).size());
+        QCOMPARE(w.form->ureticilerGrid->model()->rowCount(), storedNames(w.shop).size());
         if (name.isEmpty() || allEmpty(w.form))
             QCOMPARE(QApplication::focusWidget(), w.form->ureticiAdi);
     }
@@ -249,12 +249,12 @@ private slots:
     {
         Entry w;
         QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_s);
-        QCOMPARE(w.form->Label1->text(), u"Fiş için Ayarlar"_s);
+        QCOMPARE(w.form->baslik->text(), u"Fiş için Ayarlar"_s);
         for (QLineEdit* hidden : {w.form->kisiUnvani, w.form->sehir, w.form->postaKodu, w.form->ulke, w.form->faxNo})
             QVERIFY(!hidden->isVisible() && !hidden->isEnabled());
         QStringList titles;
-        for (int c = 0; c < w.form->DBGrid1->model()->columnCount(); ++c)
-            titles << w.form->DBGrid1->model()->headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < w.form->ureticilerGrid->model()->columnCount(); ++c)
+            titles << w.form->ureticilerGrid->model()->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(titles, QStringList({"Mağaza Adı", "Kişi Adı", "Adres", "Telefon No", "İnternet Adresi",
                                       "E-Posta Adresi", "Notlar"}));
         QCOMPARE(QApplication::focusWidget(), w.form->ureticiAdi);
@@ -266,8 +266,8 @@ private slots:
     {
         HeaderList w({u"Dükkan"_s, u"Çiçekçi"_s, u"Cam Evi"_s, u"İnci Büfe"_s, u"Irmak Market"_s});
         QCOMPARE(w.form->windowTitle(), u"Fiş Ayar"_s);
-        QCOMPARE(w.form->Label1->text(), u"FİŞ İÇİN AYAR"_s);
-        QAbstractItemModel* model = w.form->DBGrid1->model();
+        QCOMPARE(w.form->baslik->text(), u"FİŞ İÇİN AYAR"_s);
+        QAbstractItemModel* model = w.form->ureticilerGrid->model();
         QStringList shown;
         for (int r = 0; r < model->rowCount(); ++r)
             shown << model->index(r, 0).data().toString();
@@ -304,10 +304,10 @@ private slots:
 
         QVERIFY(w.typeIntoCell(0, 0, u"Yeni Şarküteri"_s));
         if (!editorOpen)
-            w.form->DBGrid1->setFocus();
+            w.form->ureticilerGrid->setFocus();
         QCOMPARE(storedNames(w.shop), QStringList{"Eski Dükkan"});
         if (byEsc)
-            QTest::keyClick(w.form->DBGrid1, Qt::Key_Escape);
+            QTest::keyClick(w.form->ureticilerGrid, Qt::Key_Escape);
         else
             w.closeFrame();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -325,7 +325,7 @@ private slots:
         HeaderList w({u"Eski Dükkan"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
         QVERIFY(w.typeIntoCell(0, 1, QString(51, QChar(u'Ş'))));
-        w.form->DBGrid1->setFocus();
+        w.form->ureticilerGrid->setFocus();
         w.closeFrame();
 
         QCOMPARE(w.dialogs.shown.size(), 1);
@@ -354,7 +354,7 @@ private slots:
         QFETCH(QString, typed);
         HeaderList w({u"Şen Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
-        DataGrid* grid = w.form->DBGrid1;
+        DataGrid* grid = w.form->ureticilerGrid;
         grid->setFocus();
         QTest::keyClick(grid, key);
         QCOMPARE(grid->model()->rowCount(), 2);
@@ -381,7 +381,7 @@ private slots:
         QFETCH(bool, yes);
         HeaderList w({u"Şen Bakkal"_s, u"Gül Bakkal"_s});
         QVERIFY(QTest::qWaitForWindowActive(&w.area));
-        DataGrid* grid = w.form->DBGrid1;
+        DataGrid* grid = w.form->ureticilerGrid;
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 0));  // "Gül Bakkal" sorts first
         w.dialogs.answerQuestion(yes);

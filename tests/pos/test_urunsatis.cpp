@@ -102,14 +102,14 @@ private slots:
         QVERIFY(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(acikFormVar);
         QCOMPARE(c.total(), u"0,00 TL"_s);
-        QVERIFY(!f->DBGrid1->isEnabled());
+        QVERIFY(!f->sepetGrid->isEnabled());
         QVERIFY(f->cbnakitOdeme->isChecked());
         QVERIFY(f->cbnakitOdeme->isHidden());
         QVERIFY(f->SatisTamam->isHidden());
         QCOMPARE(f->satisiGerceklestir->text(), u"TAMAMLA"_s);
         QCOMPARE(f->satisiGerceklestir->toolTip(), u"Satışı Gerçekleştir"_s);
         QCOMPARE(f->sayfaNurev->tabText(0).trimmed(), u"HIZLI SATIŞ"_s);
-        QCOMPARE(f->DBGrid1->model()->headerData(2, Qt::Horizontal).toString(), u"Miktar"_s);
+        QCOMPARE(f->sepetGrid->model()->headerData(2, Qt::Horizontal).toString(), u"Miktar"_s);
         QCOMPARE(f->indirim->text(), QString());
         QVERIFY(!c.db().tableUrunler.filtered());
         QCOMPARE(QApplication::focusWidget(), f->seriNumarasi);
@@ -133,7 +133,7 @@ private slots:
         const QList<QWidget*> start = {f->satisiGerceklestir, f->ButtonSil, f->comboMusteriAdi,
                                        f->seriNumarasi, f->urunAdi, f->sayfaNurev->focusProxy(), f->hizli[0]};
         QCOMPARE(visit(f->satisiGerceklestir, 7), start);
-        const QList<QWidget*> end = {f->hizli[35], f->indirim, f->Button3, f->satisiGerceklestir};
+        const QList<QWidget*> end = {f->hizli[35], f->indirim, f->kapatButton, f->satisiGerceklestir};
         QCOMPARE(visit(f->hizli[35], 4), end);
     }
 
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(c.open());
         QVERIFY(basket(c.db()).isEmpty());
         QCOMPARE(c.form->araToplam, Money());
-        QCOMPARE(c.form->DBGrid1->model()->rowCount(), 0);
+        QCOMPARE(c.form->sepetGrid->model()->rowCount(), 0);
         QCOMPARE(c.total(), u"0,00 TL"_s);
     }
 
@@ -191,7 +191,7 @@ private slots:
         QTEST(c.dialogs.shown, "messages");
         QCOMPARE(c.form->seriNumarasi->text(), QString());
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
-        QCOMPARE(c.form->DBGrid1->isEnabled(), lines > 0);
+        QCOMPARE(c.form->sepetGrid->isEnabled(), lines > 0);
         QCOMPARE(c.form->araToplam, basketSum(c.shop));
     }
 
@@ -344,12 +344,12 @@ private slots:
         c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
         c.scan(u"101"_s);
-        QAbstractItemModel* model = c.form->DBGrid1->model();
+        QAbstractItemModel* model = c.form->sepetGrid->model();
 
         QVERIFY(!model->setData(model->index(0, column), text));
         QTEST(c.dialogs.last(), "message");
         QCOMPARE(c.form->tableGeciciSatilanUrunler.state(), Dataset::State::Browse);
-        c.form->DBGrid1Exit();
+        c.form->sepetGridExit();
         const Line line = basket(c.db()).value(0);
         QCOMPARE(line.adet, 1);
         QCOMPARE(line.fiyat, u"2,5"_s);
@@ -375,7 +375,7 @@ private slots:
             c.scan(QString::fromLatin1(code));
         QCOMPARE(c.form->araToplam, lira("15,625"));
 
-        DataGrid* grid = c.form->DBGrid1;
+        DataGrid* grid = c.form->sepetGrid;
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(1, 1));
         QCOMPARE(c.form->tableGeciciSatilanUrunler.currentRow(), 1);
@@ -410,7 +410,7 @@ private slots:
         c.shop.addProduct(u"Çay"_s, u"101"_s, lira("2,5"));
         QVERIFY(c.open());
         c.scan(u"101"_s);
-        DataGrid* grid = c.form->DBGrid1;
+        DataGrid* grid = c.form->sepetGrid;
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 1));
         QTest::keyClick(grid, Qt::Key_Down);
@@ -446,7 +446,7 @@ private slots:
         QCOMPARE(c.form->comboMusteriAdi->currentText(), QString());
         QCOMPARE(c.form->comboMusteriAdi->currentIndex(), -1);
         QVERIFY(c.form->cbnakitOdeme->isChecked());
-        QVERIFY(!c.form->DBGrid1->isEnabled());
+        QVERIFY(!c.form->sepetGrid->isEnabled());
         QCOMPARE(QApplication::focusWidget(), c.form->seriNumarasi);
         QCOMPARE(c.db().tableMusteriler.filter(), customerFilter);  // cleared without its handler
     }
@@ -670,7 +670,7 @@ private slots:
         c.scan(u"101"_s);
         c.form->comboMusteriAdi->setFocus();
         QTest::keyClick(c.form->comboMusteriAdi, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), c.form->DBGrid1);
+        QCOMPARE(QApplication::focusWidget(), c.form->sepetGrid);
     }
 
     // Entering the barcode field lets go of the product-name filter.
@@ -743,7 +743,7 @@ private slots:
         QSignalSpy closed(c.form.data(), &TFormUrunSatis::closed);
 
         c.dialogs.answerQuestion(yes);
-        QTest::mouseClick(c.form->Button3, Qt::LeftButton);
+        QTest::mouseClick(c.form->kapatButton, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         QCOMPARE(c.dialogs.shown, QStringList{"POS Ekranını Kapatmak İstediğinizden Emin misiniz ?"});
@@ -891,7 +891,7 @@ private slots:
             const QRect expected(8 + column * (buttonWidth + 6), 8 + row * 67, buttonWidth, 57);
             QCOMPARE(c.form->hizli[n - 1]->geometry(), expected);
         }
-        QVERIFY(c.form->hizli[35]->geometry().right() < c.form->TabSheet2->width());
+        QVERIFY(c.form->hizli[35]->geometry().right() < c.form->hizliSatisSayfasi->width());
     }
 };
 

@@ -99,8 +99,8 @@ private slots:
         EntryWindow w;
         QVERIFY(w.open());
         QCOMPARE(w.form->windowTitle(), u"GRUP Kayit"_s);
-        QCOMPARE(w.form->Label1->text(), u"Yeni Grup Kayıt Formu"_s);
-        QCOMPARE(w.form->Label4->text(), u"%"_s);
+        QCOMPARE(w.form->baslik->text(), u"Yeni Grup Kayıt Formu"_s);
+        QCOMPARE(w.form->yuzdeLabel->text(), u"%"_s);
         QVERIFY(acikFormVar);
         QVERIFY(!w.form->grupSorgulandi);
         QCOMPARE(QApplication::focusWidget(), w.form->kategoriAdi);
@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(m->index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::Alignment(Qt::AlignCenter));
         QCOMPARE(f->musteriAdi->text(), u"Çay"_s);  // the search field follows the row
         QCOMPARE(f->sil->focusPolicy(), Qt::ClickFocus);
-        f->DBGrid1->setFocus();
+        f->gruplarGrid->setFocus();
         f->setFocus();  // as the main window does when it shows the window
         QCOMPARE(QApplication::focusWidget(), f->musteriAdi);
     }
@@ -408,10 +408,10 @@ private slots:
             addGroup(w.db(), QString::fromUtf8(name));
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
-        f->DBGrid1->setFocus();
-        QTest::keyClick(f->DBGrid1, Qt::Key_Down);
+        f->gruplarGrid->setFocus();
+        QTest::keyClick(f->gruplarGrid, Qt::Key_Down);
         QCOMPARE(f->musteriAdi->text(), u"Ekmek"_s);
-        QTest::keyClick(f->DBGrid1, Qt::Key_Down);
+        QTest::keyClick(f->gruplarGrid, Qt::Key_Down);
         QCOMPARE(f->musteriAdi->text(), u"Süt"_s);
         QCOMPARE(listedNames(f).size(), 3);  // following the row is no search
 
@@ -429,7 +429,7 @@ private slots:
         addGroup(w.db(), u"Gıda"_s);
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
-        QVERIFY(typeIntoCell(f->DBGrid1, 0, 2, u"18,5"_s));
+        QVERIFY(typeIntoCell(f->gruplarGrid, 0, 2, u"18,5"_s));
         f->musteriAdi->setFocus();
         QCOMPARE(storedGroups(w.db()), (QVector<Group>{{"Gıda", "18,5"}}));
         QCOMPARE(f->dsMusteriler->index(0, 2).data().toString(), u"18,5"_s);
@@ -461,7 +461,7 @@ private slots:
         shared.setFilter(u"[KategoriAdi]='Süt'"_s);
         shared.setFiltered(true);
         TformKategoriBilgileriD* f = w.form;
-        DataGrid* grid = f->DBGrid1;
+        DataGrid* grid = f->gruplarGrid;
 
         if (how == QLatin1String("new row") || how == QLatin1String("untouched row")) {
             grid->setFocus();
@@ -512,10 +512,10 @@ private slots:
         addGroup(w.db(), u"Süt"_s);
         QVERIFY(w.open());
         TformKategoriBilgileriD* f = w.form;
-        f->DBGrid1->setFocus();
-        f->DBGrid1->setCurrentIndex(f->dsMusteriler->index(0, 1));
+        f->gruplarGrid->setFocus();
+        f->gruplarGrid->setCurrentIndex(f->dsMusteriler->index(0, 1));
         w.dialogs.answerQuestion(yes);
-        QTest::keyClick(f->DBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(f->gruplarGrid, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(w.dialogs.shown, QStringList{"Delete record?"});
         QCOMPARE(storedNames(w.db()), yes ? QStringList{"Süt"} : QStringList({"Çay", "Süt"}));
         QCOMPARE(listedNames(f), storedNames(w.db()));

@@ -145,12 +145,12 @@ struct StockList {
 
     void selectRow(int row)
     {
-        form->DBGrid1->setCurrentIndex(form->dsUrunler->index(row, StokAdi));
+        form->urunlerGrid->setCurrentIndex(form->dsUrunler->index(row, StokAdi));
     }
 
     QLineEdit* typeIntoCell(int row, int column, const QString& text)
     {
-        return test::typeIntoCell(form->DBGrid1, row, column, text);
+        return test::typeIntoCell(form->urunlerGrid, row, column, text);
     }
 
     QVariant stored(qint64 urunNo, const QString& field)
@@ -203,7 +203,7 @@ private slots:
 
         QStringList shownTitles;
         for (int c = 0; c < f->dsUrunler->columnCount(); ++c) {
-            if (!f->DBGrid1->isColumnHidden(c))
+            if (!f->urunlerGrid->isColumnHidden(c))
                 shownTitles << f->dsUrunler->headerData(c, Qt::Horizontal).toString();
         }
         QCOMPARE(shownTitles, (QStringList{"Stok No", "Stok Adı", "Barkod No", "Grup Adı", "Stok Adedi",
@@ -227,11 +227,11 @@ private slots:
         QCOMPARE(f->ComboKategoriler->itemText(2), u"İçecek"_s);
         QCOMPARE(f->ComboKategoriler->itemText(3), u"Temizlik"_s);
 
-        QCOMPARE(f->BitBtn2->text(), u"BARKOD Bas"_s);
-        QCOMPARE(f->Label10->text(), u"NOT: Seçili olan ürünün barkodu basılır."_s);
-        QCOMPARE(f->Label11->text(), u"Birden fazla ürün seçebilirsiniz."_s);
+        QCOMPARE(f->barkodBas->text(), u"BARKOD Bas"_s);
+        QCOMPARE(f->barkodNotu->text(), u"NOT: Seçili olan ürünün barkodu basılır."_s);
+        QCOMPARE(f->secimNotu->text(), u"Birden fazla ürün seçebilirsiniz."_s);
         for (QWidget* hidden : std::initializer_list<QWidget*>{f->buttonSatisFiyatiHesabi, f->ComboUreticiler,
-                                                               f->kategoriNo, f->ureticiNo, f->Label9})
+                                                               f->kategoriNo, f->ureticiNo, f->fiyatLabel})
             QVERIFY(!hidden->isVisible());
         f->buttonSatisFiyatiHesabi->click();
         QVERIFY(s.dialogs.shown.isEmpty());
@@ -414,7 +414,7 @@ private slots:
         StockList s;
         addTurkishShop(s);
         QVERIFY(s.open());
-        s.form->DBGrid1->setFocus();
+        s.form->urunlerGrid->setFocus();
         s.selectRow(3);
         QCOMPARE(s.form->urunAdi->text(), u"Çikolata"_s);
         QCOMPARE(s.form->seriNumarasi->text(), u"222"_s);
@@ -523,10 +523,10 @@ private slots:
         s.selectRow(1);
         s.dialogs.answerQuestion(yes);
         if (gridKey) {
-            s.form->DBGrid1->setFocus();
-            QTest::keyClick(s.form->DBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+            s.form->urunlerGrid->setFocus();
+            QTest::keyClick(s.form->urunlerGrid, Qt::Key_Delete, Qt::ControlModifier);
         } else {
-            QTest::mouseClick(s.form->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(s.form->urunuSil, Qt::LeftButton);
             QVERIFY(s.form->urunAdi->hasFocus());
         }
         QCOMPARE(s.dialogs.shown, QStringList{silmeSorusu});
@@ -542,7 +542,7 @@ private slots:
         s.addProduct(u"Armut"_s, u"1"_s);
         QVERIFY(s.open());
         s.typeName(u"x"_s);
-        s.form->BitBtn1Click();
+        s.form->urunuSilClick();
         QVERIFY(s.dialogs.shown.isEmpty());
         QVERIFY(s.form->urunAdi->hasFocus());
         QCOMPARE(s.shop.count("Urunler"), qint64(1));
@@ -621,9 +621,9 @@ private slots:
         const qint64 armut = s.addProduct(u"Armut"_s, u"1"_s);
         s.db().baglanti.exec(u"UPDATE Urunler SET UreticiNo = NULL"_s);
         QVERIFY(s.open());
-        s.form->DBGrid1->setFocus();
+        s.form->urunlerGrid->setFocus();
         if (newRow) {
-            QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
+            QTest::keyClick(s.form->urunlerGrid, Qt::Key_Insert);
             QVERIFY(s.typeIntoCell(1, StokAdi, u"Yeni Ürün"_s));
         } else {
             QVERIFY(s.typeIntoCell(0, StokAdi, u"Ayva"_s));
@@ -659,8 +659,8 @@ private slots:
         if (pending == u"edit") {
             QVERIFY(s.typeIntoCell(0, StokAdi, u"Armut Yeni"_s));
         } else if (pending != u"") {
-            s.form->DBGrid1->setFocus();
-            QTest::keyClick(s.form->DBGrid1, Qt::Key_Insert);
+            s.form->urunlerGrid->setFocus();
+            QTest::keyClick(s.form->urunlerGrid, Qt::Key_Insert);
             if (pending == u"new row")
                 QVERIFY(s.typeIntoCell(2, StokAdi, u"Kiraz"_s));
         }
@@ -706,7 +706,7 @@ private slots:
         s.addProduct(u"Elma"_s, u"2"_s);
         const qint64 kiraz = s.addProduct(u"Kiraz"_s, u"3"_s);
         QVERIFY(s.open());
-        DataGrid* grid = s.form->DBGrid1;
+        DataGrid* grid = s.form->urunlerGrid;
         const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
             const QRect cell = grid->visualRect(s.form->dsUrunler->index(row, StokAdi));
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, cell.center());
@@ -716,7 +716,7 @@ private slots:
         QCOMPARE(s.form->seciliUrunler(), (QVector<qint64>{armut, kiraz}));
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(s.form->seciliUrunler().size(), 1);  // a keyboard move without Shift starts afresh
-        s.form->BitBtn2Click();
+        s.form->barkodBasClick();
         QVERIFY(s.dialogs.shown.isEmpty());
     }
 
@@ -737,9 +737,9 @@ private slots:
         const auto positions = [](TformUrunBilgileriD* f) {
             QVector<QPoint> at;
             for (QWidget* w : std::initializer_list<QWidget*>{
-                     f->DBGrid1, f->BitBtn1, f->BitBtn2, f->BitBtnExcel, f->buttonSatisFiyatiHesabi,
-                     f->ComboKategoriler, f->ComboUreticiler, f->GroupBox1, f->Image1, f->kapat, f->kategoriNo,
-                     f->Label1, f->Label10, f->Label11, f->Label2, f->Label3, f->Label4, f->Label5,
+                     f->urunlerGrid, f->urunuSil, f->barkodBas, f->BitBtnExcel, f->buttonSatisFiyatiHesabi,
+                     f->ComboKategoriler, f->ComboUreticiler, f->stokEkleKutusu, f->barkodResmi, f->kapat, f->kategoriNo,
+                     f->barkodLabel, f->barkodNotu, f->secimNotu, f->urunAdiLabel, f->grupLabel, f->kategoriNoLabel, f->ureticiNoLabel,
                      f->seriNumarasi, f->temizle, f->urunAdi})
                 at << w->pos();
             return at;

@@ -159,7 +159,7 @@ private slots:
         QVERIFY(e.open());
         TFormUrunKayit* f = e.form;
         QCOMPARE(f->windowTitle(), u"Stok Ekle ve İade"_s);
-        QCOMPARE(f->Label2->text(), u"Stok Ekle ve İade"_s);
+        QCOMPARE(f->baslik->text(), u"Stok Ekle ve İade"_s);
         QVERIFY(acikFormVar);
         QVERIFY(!f->barkodSorgulandi);
         QCOMPARE(e.focused(), u"seriNumarasi"_s);
@@ -653,10 +653,10 @@ private slots:
         QVector<QPoint> designed;
         QVector<QPoint> hidden;
         const auto moved = [](TFormUrunKayit* f) {
-            return QVector<QWidget*>{f->Label2, f->Image1, f->Label1, f->seriNumarasi, f->Label3, f->urunAdi,
-                                     f->Label4, f->ComboKategoriler, f->Label5, f->stoktakiBirimMiktari, f->Label6,
-                                     f->birimAlisFiyati, f->Label7, f->birimSatisFiyati, f->kaydet, f->Temizle,
-                                     f->Button3, f->buttonSatisFiyatiHesabi};
+            return QVector<QWidget*>{f->baslik, f->barkodResmi, f->barkodLabel, f->seriNumarasi, f->urunAdiLabel, f->urunAdi,
+                                     f->grupLabel, f->ComboKategoriler, f->miktarLabel, f->stoktakiBirimMiktari, f->alisFiyatiLabel,
+                                     f->birimAlisFiyati, f->satisFiyatiLabel, f->birimSatisFiyati, f->kaydet, f->Temizle,
+                                     f->kapatButton, f->buttonSatisFiyatiHesabi};
         };
         {
             Entry e;
