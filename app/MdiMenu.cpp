@@ -127,22 +127,22 @@ void TMdiForm::buildMenu()
 
 void TMdiForm::buildToolBar()
 {
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(u"ToolBar1"_s);
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    aracCubugu = new QToolBar(this);
+    aracCubugu->setObjectName(u"aracCubugu"_s);
+    aracCubugu->setMovable(false);
+    aracCubugu->setFloatable(false);
+    aracCubugu->setContextMenuPolicy(Qt::PreventContextMenu);
     // Buttons inside a tool bar draw their icons at the bar's size, not their own.
-    ToolBar1->setIconSize(QSize(imageList1Size, imageList1Size));
-    ToolBar1->setStyleSheet(u"QToolBar#ToolBar1 { background: #87CEEB; border: none; }"_s);
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    aracCubugu->setIconSize(QSize(imageList1Size, imageList1Size));
+    aracCubugu->setStyleSheet(u"QToolBar#aracCubugu { background: #87CEEB; border: none; }"_s);
+    addToolBar(Qt::TopToolBarArea, aracCubugu);
 
     // Each button runs its menu item, with that item's guard, but has its own caption and hint.
-    QFont captionFont = ToolBar1->font();
+    QFont captionFont = aracCubugu->font();
     captionFont.setPixelSize(11);  // so the longest caption fits a 96-pixel button
     auto button = [this, captionFont](const char* name, const char* caption, const char* hint,
                                       int icon, QAction* menuItem) {
-        auto* b = new QToolButton(ToolBar1);
+        auto* b = new QToolButton(aracCubugu);
         b->setObjectName(text(name));
         b->setText(text(caption));
         b->setToolTip(text(hint));
@@ -154,19 +154,19 @@ void TMdiForm::buildToolBar()
         b->setFixedSize(96, 72);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, menuItem, &QAction::trigger);
-        ToolBar1->addSeparator();
-        ToolBar1->addWidget(b);
+        aracCubugu->addSeparator();
+        aracCubugu->addWidget(b);
         return b;
     };
-    ToolButton1 = button("ToolButton1", "Stok Ekle && İADE", "Stok Ekle && İADE", 0, MenuYeniUrun);
-    ToolButton3 = button("ToolButton3", "Müşteri", "Yeni Müşteri", 9, MenuYeniMusteri);
-    ToolButton5 = button("ToolButton5", "Ürün Satış-POS", "Ürün Satış-POS", 2, MenuUrunSatis);
-    ToolButton6 = button("ToolButton6", "Stok Satış İptali", "Stok Satış İptali", 3, MenuUrunSatisIptali);
-    ToolButton10 = button("ToolButton10", "Günün Özeti", "", 4, MenuBugununSatislari);
-    ToolButton7 = button("ToolButton7", "Satış Detay", "Satış Detay", 6, MenuTumSatislar);
-    ToolButton12 = button("ToolButton12", "Stok Detay", "Stok Detay", 5, menuUrunBilgileriD);
-    ToolButton16 = button("ToolButton16", "Çıkış", "", 7, MenuCikis);
-    ToolBar1->addSeparator();
+    stokEkleButonu = button("stokEkleButonu", "Stok Ekle && İADE", "Stok Ekle && İADE", 0, MenuYeniUrun);
+    musteriButonu = button("musteriButonu", "Müşteri", "Yeni Müşteri", 9, MenuYeniMusteri);
+    urunSatisButonu = button("urunSatisButonu", "Ürün Satış-POS", "Ürün Satış-POS", 2, MenuUrunSatis);
+    satisIptaliButonu = button("satisIptaliButonu", "Stok Satış İptali", "Stok Satış İptali", 3, MenuUrunSatisIptali);
+    gununOzetiButonu = button("gununOzetiButonu", "Günün Özeti", "", 4, MenuBugununSatislari);
+    satisDetayButonu = button("satisDetayButonu", "Satış Detay", "Satış Detay", 6, MenuTumSatislar);
+    stokDetayButonu = button("stokDetayButonu", "Stok Detay", "Stok Detay", 5, menuUrunBilgileriD);
+    cikisButonu = button("cikisButonu", "Çıkış", "", 7, MenuCikis);
+    aracCubugu->addSeparator();
 }
 
 } // namespace dukkano

@@ -83,15 +83,15 @@ public:
     QAction* N4;
     QAction* programHakknda1;
 
-    QToolBar* ToolBar1;
-    QToolButton* ToolButton1;
-    QToolButton* ToolButton3;
-    QToolButton* ToolButton5;
-    QToolButton* ToolButton6;
-    QToolButton* ToolButton10;
-    QToolButton* ToolButton7;
-    QToolButton* ToolButton12;
-    QToolButton* ToolButton16;
+    QToolBar* aracCubugu;
+    QToolButton* stokEkleButonu;
+    QToolButton* musteriButonu;
+    QToolButton* urunSatisButonu;
+    QToolButton* satisIptaliButonu;
+    QToolButton* gununOzetiButonu;
+    QToolButton* satisDetayButonu;
+    QToolButton* stokDetayButonu;
+    QToolButton* cikisButonu;
 
     QLabel* tukenenStokBandi;      // the low-stock banner under the tool bar
     QLabel* borclarNoktasi;      // the invisible hot spot at the left edge of the picture area

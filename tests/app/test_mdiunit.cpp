@@ -228,14 +228,14 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("item");
 
-        QTest::newRow("ToolButton1") << "Stok Ekle && İADE" << "Stok Ekle && İADE" << 0 << "MenuYeniUrun";
-        QTest::newRow("ToolButton3") << "Müşteri" << "Yeni Müşteri" << 9 << "MenuYeniMusteri";
-        QTest::newRow("ToolButton5") << "Ürün Satış-POS" << "Ürün Satış-POS" << 2 << "MenuUrunSatis";
-        QTest::newRow("ToolButton6") << "Stok Satış İptali" << "Stok Satış İptali" << 3 << "MenuUrunSatisIptali";
-        QTest::newRow("ToolButton10") << "Günün Özeti" << "" << 4 << "MenuBugununSatislari";
-        QTest::newRow("ToolButton7") << "Satış Detay" << "Satış Detay" << 6 << "MenuTumSatislar";
-        QTest::newRow("ToolButton12") << "Stok Detay" << "Stok Detay" << 5 << "menuUrunBilgileriD";
-        QTest::newRow("ToolButton16") << "Çıkış" << "" << 7 << "MenuCikis";
+        QTest::newRow("stokEkleButonu") << "Stok Ekle && İADE" << "Stok Ekle && İADE" << 0 << "MenuYeniUrun";
+        QTest::newRow("musteriButonu") << "Müşteri" << "Yeni Müşteri" << 9 << "MenuYeniMusteri";
+        QTest::newRow("urunSatisButonu") << "Ürün Satış-POS" << "Ürün Satış-POS" << 2 << "MenuUrunSatis";
+        QTest::newRow("satisIptaliButonu") << "Stok Satış İptali" << "Stok Satış İptali" << 3 << "MenuUrunSatisIptali";
+        QTest::newRow("gununOzetiButonu") << "Günün Özeti" << "" << 4 << "MenuBugununSatislari";
+        QTest::newRow("satisDetayButonu") << "Satış Detay" << "Satış Detay" << 6 << "MenuTumSatislar";
+        QTest::newRow("stokDetayButonu") << "Stok Detay" << "Stok Detay" << 5 << "menuUrunBilgileriD";
+        QTest::newRow("cikisButonu") << "Çıkış" << "" << 7 << "MenuCikis";
     }
 
     void toolBar()
@@ -245,7 +245,7 @@ private slots:
         QFETCH(int, icon);
         QFETCH(QString, item);
         Program program;
-        auto* button = program.form.ToolBar1->findChild<QToolButton*>(QString::fromUtf8(QTest::currentDataTag()));
+        auto* button = program.form.aracCubugu->findChild<QToolButton*>(QString::fromUtf8(QTest::currentDataTag()));
         QVERIFY(button);
 
         QCOMPARE(button->text(), caption);
@@ -270,13 +270,13 @@ private slots:
     {
         Program program;
         QStringList layout;
-        for (QAction* action : program.form.ToolBar1->actions()) {
-            auto* button = qobject_cast<QToolButton*>(program.form.ToolBar1->widgetForAction(action));
+        for (QAction* action : program.form.aracCubugu->actions()) {
+            auto* button = qobject_cast<QToolButton*>(program.form.aracCubugu->widgetForAction(action));
             layout << (action->isSeparator() ? u"|"_s : button->objectName());
         }
-        QCOMPARE(layout, (QStringList{"|", "ToolButton1", "|", "ToolButton3", "|", "ToolButton5", "|",
-                                      "ToolButton6", "|", "ToolButton10", "|", "ToolButton7", "|",
-                                      "ToolButton12", "|", "ToolButton16", "|"}));
+        QCOMPARE(layout, (QStringList{"|", "stokEkleButonu", "|", "musteriButonu", "|", "urunSatisButonu", "|",
+                                      "satisIptaliButonu", "|", "gununOzetiButonu", "|", "satisDetayButonu", "|",
+                                      "stokDetayButonu", "|", "cikisButonu", "|"}));
     }
 
     void commandsWhileWorkWindowOpen_data()
@@ -426,7 +426,7 @@ private slots:
         QVERIFY(shownSaleWindows().first() != first);
         QVERIFY(program.form.MenuUrunSatis->isChecked());
 
-        program.form.ToolButton5->click();
+        program.form.urunSatisButonu->click();
         QCOMPARE(program.dialogs.shown, QStringList{});
         QCOMPARE(shownSaleWindows().size(), 1);
 
