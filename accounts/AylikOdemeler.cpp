@@ -97,12 +97,7 @@ void TformAylikOdemeler::buildControls()
     toplamBorcEtiketi = label(u"TOPLAM BORÇ:"_s);
     lBorc = label(u"0,00 "_s);
     lBorc->setObjectName(u"lBorc"_s);
-    QFont large = lBorc->font();
-    large.setPointSize(20);
-    large.setBold(true);
-    lBorc->setFont(large);
-    lBorc->setAlignment(Qt::AlignCenter);
-    paintLabel(lBorc, Qt::red, Qt::white);
+    showAsDebtFigure(lBorc);
 
     yapilanOdemeEtiketi = label(u"Yapılan Ödeme :"_s);
     yapilanOdeme = new QLineEdit(this);

@@ -19,6 +19,16 @@ void paintLabel(QLabel* label, const QColor& background, const QColor& text)
     label->setAutoFillBackground(true);
 }
 
+void showAsDebtFigure(QLabel* label)
+{
+    QFont large = label->font();
+    large.setPointSize(20);
+    large.setBold(true);
+    label->setFont(large);
+    label->setAlignment(Qt::AlignCenter);
+    paintLabel(label, Qt::red, Qt::white);
+}
+
 QMdiArea* mdiAreaOf(QWidget* window)
 {
     for (QWidget* w = window->parentWidget(); w; w = w->parentWidget()) {

@@ -15,6 +15,9 @@ bool isFocusField(QWidget* field);
 // A label on a coloured ground ("lBorc" in red, "borc2" in sky blue).
 void paintLabel(QLabel* label, const QColor& background, const QColor& text);
 
+// The selected customer's debt as the windows show it: large, bold, centred, white on red.
+void showAsDebtFigure(QLabel* label);
+
 // The main window's area the window is shown in; nullptr for a window on its own.
 QMdiArea* mdiAreaOf(QWidget* window);
 

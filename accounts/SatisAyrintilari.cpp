@@ -105,12 +105,7 @@ void TformSatisAyrintilari::buildControls()
     toplamHarcamaEtiketi = label(u"TOPLAM HARCAMA :"_s);
     lBorc = label(u"0,00 TL"_s);
     lBorc->setObjectName(u"lBorc"_s);
-    QFont large = lBorc->font();
-    large.setPointSize(20);
-    large.setBold(true);
-    lBorc->setFont(large);
-    lBorc->setAlignment(Qt::AlignCenter);
-    paintLabel(lBorc, Qt::red, Qt::white);
+    showAsDebtFigure(lBorc);
     toplamBorcEtiketi = label(u"TOPLAM BORÇ :"_s);
     borc2 = label(u"0,00 TL"_s);
     borc2->setObjectName(u"borc2"_s);
